@@ -1,0 +1,14 @@
+# Native build: the logic and its GoogleTest suite, run in milliseconds on Linux.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+file(GLOB_RECURSE KAKIPO_NATIVE_TESTS CONFIGURE_DEPENDS
+  tests/app/*.cpp tests/documents/*.cpp tests/editing/*.cpp tests/search/*.cpp tests/help/*.cpp)
+add_executable(kakipo_tests ${KAKIPO_NATIVE_TESTS} ${KAKIPO_TEST_SUPPORT})
+target_include_directories(kakipo_tests PRIVATE tests)
+target_link_libraries(kakipo_tests PRIVATE kakipo_logic GTest::gtest GTest::gmock GTest::gtest_main)
+gtest_discover_tests(kakipo_tests DISCOVERY_TIMEOUT 60)
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/bench/native.cmake)
+  include(${CMAKE_SOURCE_DIR}/bench/native.cmake)
+endif()

@@ -1,0 +1,107 @@
+// The document editor as the logic sees it: the whole text as CP932 bytes with CR LF line breaks,
+// every position a 0-based byte offset into that text, lines 0-based. The Win32 adapter maps this
+// onto a rich-edit control; tests use an in-memory editor that keeps the same rules.
+#pragma once
+#include <string>
+
+#include "app/colour.h"
+#include "app/font.h"
+
+namespace kakipo {
+
+struct CaretPos {
+  int line = 0;
+  int column = 0;  // bytes from the line's start
+  friend bool operator==(const CaretPos&, const CaretPos&) = default;
+};
+
+enum class ScrollBars { None = 0, Horizontal = 1, Vertical = 2, Both = 3 };
+
+class Editor {
+ public:
+  virtual ~Editor() = default;
+
+  // Text and lines.
+  virtual std::string text() const = 0;
+  virtual int textLength() const = 0;
+  virtual void clear() = 0;
+  virtual int lineCount() const = 0;
+  virtual std::string line(int index) const = 0;  // without its line break
+  virtual void replaceLine(int index, const std::string& s) = 0;
+  // Inserts s as a new line before line `index` (index == lineCount() appends); line breaks in s
+  // make several lines.
+  virtual void insertLine(int index, const std::string& s) = 0;
+  // Bulk changes between these two are not redrawn one by one. Calls nest.
+  virtual void beginUpdate() = 0;
+  virtual void endUpdate() = 0;
+  virtual int lineFromOffset(int offset) const = 0;
+  virtual int lineStart(int line) const = 0;
+  virtual int lineLength(int line) const = 0;  // bytes, without the line break
+  // The line holding the selection's end, and that end less the line's start.
+  virtual CaretPos caret() const = 0;
+
+  // Selection.
+  virtual int selStart() const = 0;
+  virtual void setSelStart(int offset) = 0;  // collapses the selection there
+  virtual int selLength() const = 0;
+  virtual void setSelLength(int length) = 0;  // also scrolls the caret into view
+  virtual std::string selText() const = 0;
+  // With an empty selection this inserts at the caret. Not an undoable step unless asked.
+  virtual void replaceSel(const std::string& s, bool canUndo = false) = 0;
+  virtual void selectAll() = 0;
+  virtual void deleteSelection() = 0;
+  virtual void undo() = 0;
+  virtual void cut() = 0;
+  virtual void copy() = 0;
+  virtual void paste() = 0;
+
+  // Scrolling.
+  virtual void scrollLines(int count) = 0;
+  virtual void scrollCaret() = 0;
+  virtual void scrollOneLine(bool down) = 0;
+  virtual int firstVisibleLine() const = 0;
+
+  // Forward search of `what` in [start, start + length); a range past the end stops at the end.
+  // Returns the offset of the first match or -1.
+  virtual int find(const std::string& what, int start, int length, bool wholeWord,
+                   bool matchCase) const = 0;
+
+  // Plain-text mode governs only the next load or save: on, the file is one CP932 text stream;
+  // off, an RTF stream.
+  virtual bool plainText() const = 0;
+  virtual void setPlainText(bool on) = 0;
+  // Replace the whole document with a stream in the current mode. Throws on a stream the control
+  // refuses (an RTF load that leaves nothing).
+  virtual void load(const std::string& stream) = 0;
+  virtual std::string save() const = 0;
+
+  virtual bool modified() const = 0;
+  virtual void setModified(bool on) = 0;
+
+  virtual Font defaultFormat() const = 0;
+  virtual void setDefaultFormat(const Font& font) = 0;
+  virtual Font selectionFormat() const = 0;
+  virtual void setSelectionFormat(const Font& font) = 0;
+
+  virtual Colour backgroundColour() const = 0;
+  virtual void setBackgroundColour(Colour c) = 0;
+  virtual bool wordWrap() const = 0;
+  virtual void setWordWrap(bool on) = 0;
+  virtual ScrollBars scrollBars() const = 0;
+  virtual void setScrollBars(ScrollBars bars) = 0;
+  virtual void setFocus() = 0;
+};
+
+// Ends a bulk update however the scope is left.
+class UpdateScope {
+ public:
+  explicit UpdateScope(Editor& e) : e_(e) { e_.beginUpdate(); }
+  ~UpdateScope() { e_.endUpdate(); }
+  UpdateScope(const UpdateScope&) = delete;
+  UpdateScope& operator=(const UpdateScope&) = delete;
+
+ private:
+  Editor& e_;
+};
+
+}  // namespace kakipo

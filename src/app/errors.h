@@ -1,0 +1,19 @@
+// Failures carry their message as CP932 text, ready for the general error box. An open failure is
+// a type of its own so that callers can tell it from every other failure.
+#pragma once
+#include <stdexcept>
+#include <string>
+
+namespace kakipo {
+
+class Error : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class OpenError : public Error {
+ public:
+  using Error::Error;
+};
+
+}  // namespace kakipo

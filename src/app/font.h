@@ -1,0 +1,53 @@
+// A font as the program keeps it: the next-open font, the font dialog's font and the editor's
+// character formats. Size in points and height in pixels are two views of one value.
+#pragma once
+#include <string>
+
+#include "app/colour.h"
+
+namespace kakipo {
+
+enum class Pitch { Default = 0, Fixed = 1, Variable = 2 };
+
+struct FontStyle {
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  bool strikeOut = false;
+  friend bool operator==(const FontStyle&, const FontStyle&) = default;
+};
+
+class Font {
+ public:
+  static constexpr int designPixelsPerInch = 96;
+
+  int charset = 128;
+  Colour color = clWindowText;
+  std::string name = "ＭＳ Ｐゴシック";  // at most 31 bytes, like LOGFONT's face name
+  Pitch pitch = Pitch::Default;
+  FontStyle style;
+
+  explicit Font(int pixelsPerInch = designPixelsPerInch) : ppi_(pixelsPerInch > 0 ? pixelsPerInch : 96) {}
+
+  int height() const { return height_; }
+  void setHeight(int h) { height_ = h; }
+  // Points from pixels and back, rounded half away from zero like the platform's MulDiv.
+  int size() const { return roundDiv(-height_ * 72, ppi_); }
+  void setSize(int points) { height_ = -roundDiv(points * ppi_, 72); }
+  int pixelsPerInch() const { return ppi_; }
+
+  friend bool operator==(const Font&, const Font&) = default;
+
+ private:
+  static int roundDiv(long long num, long long den) {
+    long long q = (num >= 0 ? num + den / 2 : num - den / 2) / den;
+    return static_cast<int>(q);
+  }
+  int ppi_;
+  int height_ = -15;
+};
+
+// The face name field of the platform's font records holds 31 bytes and a terminator.
+inline std::string cutFaceName(const std::string& name) { return name.substr(0, 31); }
+
+}  // namespace kakipo

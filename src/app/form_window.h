@@ -1,0 +1,41 @@
+// The main window itself as the logic drives it: caption, place and size, the system menu, the
+// three bars, file drops and starting another instance of the program.
+#pragma once
+#include <string>
+
+namespace kakipo {
+
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+enum class Bar { ToolBar, PhraseBox, StatusBar };
+
+enum class MouseButton { Left, Right, Middle };
+
+class FormWindow {
+ public:
+  virtual ~FormWindow() = default;
+  virtual std::string caption() const = 0;
+  virtual void setCaption(const std::string& text) = 0;
+  // The outer rectangle; for a minimized window, its rectangle when restored.
+  virtual Rect bounds() const = 0;
+  virtual void setBounds(const Rect& r) = 0;
+  // An empty text appends a separator.
+  virtual void appendSystemMenuItem(int id, const std::string& text) = 0;
+  virtual bool barVisible(Bar bar) const = 0;
+  virtual void setBarVisible(Bar bar, bool visible) = 0;
+  virtual void acceptDroppedFiles() = 0;
+  // The tooltip of the overwrite-save button, which names the current file.
+  virtual void setOverwriteSaveHint(const std::string& text) = 0;
+  // The word-wrap toggle button: down means wrap on.
+  virtual bool wrapButtonDown() const = 0;
+  // Starts this program again as a new process with no file; failures are not reported.
+  virtual void startAnotherInstance() = 0;
+};
+
+}  // namespace kakipo

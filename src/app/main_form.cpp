@@ -1,0 +1,84 @@
+#include "app/main_form.h"
+
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/error_report.h"
+
+namespace kakipo {
+
+MainForm::MainForm(const MainFormPorts& ports)
+    : appearance(state, ports.memo1, ports.form),
+      documents(state, ports.memo1, ports.form, appearance),
+      ports_(ports) {}
+
+void MainForm::FormShow(const std::string& commandLine) {
+  auto& form = ports_.form;
+  form.appendSystemMenuItem(sysmenu::separator, "");
+  form.appendSystemMenuItem(sysmenu::toolBar, "ボタンバー表示ON/OFF(&B)");
+  form.appendSystemMenuItem(sysmenu::phraseBox, "定型文ボックス表示ON/OFF(&T)");
+  form.appendSystemMenuItem(sysmenu::statusBar, "ステータスバー表示ON/OFF(&U)");
+  syokika();
+  documents.fileSinki();
+  ports_.memo1.setBackgroundColour(state.backColour);
+  comboSyokika();
+  const std::string name = startupFileName(commandLine);
+  if (!name.empty()) {
+    documents.fnameSet(name);
+  }
+  form.acceptDroppedFiles();
+  ports_.memo1.setFocus();
+}
+
+void MainForm::syokika() {
+  static const char* const phrases[phraseCount] = {
+      "Hi EveryOne,", "kind Regards,", "mail: your.name@example.jp", "home: https://example.jp/",
+      "前略", "草々", "はじめまして", "よろしくおねがいします", "ありがとうございました", "それではまた"};
+  for (int i = 0; i < phraseCount; ++i) {
+    state.phraseKeys[i] = "items" + std::to_string(i);
+    state.defaultPhrases[i] = phrases[i];
+  }
+  state.history.fill(emptySlot);
+  ports_.form.setBounds({ports_.form.bounds().left, ports_.form.bounds().top, 280, 380});
+  state.backColour = clWindow;
+  ports_.form.setBarVisible(Bar::StatusBar, true);
+  ports_.form.setBarVisible(Bar::ToolBar, true);
+  ports_.form.setBarVisible(Bar::PhraseBox, true);
+  ports_.phraseBox.setItems(std::vector<std::string>(state.defaultPhrases.begin(), state.defaultPhrases.end()));
+}
+
+void MainForm::comboSyokika() {
+  const auto items = ports_.phraseBox.items();
+  ports_.phraseBox.setText(items.empty() ? std::string() : items.front());
+  ports_.phraseBox.setItemIndex(0);
+  state.phraseIndex = 0;
+}
+
+bool MainForm::FormCloseQuery() {
+  state.backColour = ports_.memo1.backgroundColour();
+  return true;
+}
+
+void MainForm::sysMenuOnOff(unsigned command) {
+  const auto toggle = [this](Bar bar) { ports_.form.setBarVisible(bar, !ports_.form.barVisible(bar)); };
+  switch (command) {
+    case sysmenu::toolBar: toggle(Bar::ToolBar); break;
+    case sysmenu::phraseBox: toggle(Bar::PhraseBox); break;
+    case sysmenu::statusBar: toggle(Bar::StatusBar); break;
+    default: break;
+  }
+}
+
+void MainForm::tbtnNewMouseDown(MouseButton button) {
+  if (button == MouseButton::Right) ports_.form.startAnotherInstance();
+}
+
+void MainForm::showError(const std::string& message) noexcept {
+  try {
+    reportError(ports_.ui, ports_.form.caption(), message);
+  } catch (...) {
+    // Nothing more can be shown; the program goes on.
+  }
+}
+
+}  // namespace kakipo

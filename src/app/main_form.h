@@ -1,0 +1,67 @@
+// The main window's logic: start-up and close sequences, the bar toggles of the system menu, the
+// second-instance gesture and the general error report. Commands of the other subsystems hang off
+// the objects it owns; the Win32 shell forwards each event here in one line.
+#pragma once
+#include <exception>
+#include <string>
+
+#include "app/editor.h"
+#include "app/form_window.h"
+#include "app/ui.h"
+#include "app/window_state.h"
+#include "documents/documents.h"
+#include "editing/appearance.h"
+#include "editing/phrase_box_view.h"
+
+namespace kakipo {
+
+// System-menu items the program adds; their ids come back as system commands.
+namespace sysmenu {
+constexpr int separator = 1000;
+constexpr int toolBar = 1001;
+constexpr int phraseBox = 1002;
+constexpr int statusBar = 1003;
+}  // namespace sysmenu
+
+struct MainFormPorts {
+  Editor& memo1;
+  FormWindow& form;
+  PhraseBoxView& phraseBox;
+  MessageBoxes& ui;
+};
+
+class MainForm {
+ public:
+  explicit MainForm(const MainFormPorts& ports);
+
+  // The first showing: everything the user sees at start-up, in order.
+  void FormShow(const std::string& commandLine);
+  void syokika();
+  void comboSyokika();
+  // The close request (also the session's end). True when the window may close.
+  bool FormCloseQuery();
+  void sysMenuOnOff(unsigned command);
+  void tbtnNewMouseDown(MouseButton button);
+
+  // Runs one event handler; whatever it throws ends it and is shown in the general error box.
+  template <class Handler>
+  void dispatch(Handler&& handler) noexcept {
+    try {
+      handler();
+    } catch (const std::exception& e) {
+      showError(e.what());
+    } catch (...) {
+      showError("予期しないエラーが発生しました");
+    }
+  }
+  void showError(const std::string& message) noexcept;
+
+  WindowState state;
+  Appearance appearance;
+  Documents documents;
+
+ private:
+  MainFormPorts ports_;
+};
+
+}  // namespace kakipo

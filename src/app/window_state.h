@@ -1,0 +1,28 @@
+// Process-wide state of the main window, shared by the commands of every subsystem. It lives for
+// the whole run; strings are CP932 bytes.
+#pragma once
+#include <array>
+#include <string>
+
+#include "app/colour.h"
+#include "app/font.h"
+
+namespace kakipo {
+
+inline constexpr int phraseCount = 10;
+inline constexpr int historyCount = 5;
+// Fills an empty history slot; a file of that name is never opened from the history.
+inline const std::string emptySlot = "nothing";
+
+struct WindowState {
+  bool secondInstance = false;
+  std::string fileName;  // the current document's path, empty when untitled; written by fnameSet
+  Colour backColour = clWindow;
+  std::array<std::string, phraseCount> phraseKeys;
+  std::array<std::string, phraseCount> defaultPhrases;
+  std::array<std::string, historyCount> history;
+  int phraseIndex = 0;
+  Font nextOpenFont;  // what the hidden memoUra holds: the font of every new or opened document
+};
+
+}  // namespace kakipo

@@ -1,0 +1,102 @@
+#include "app/main_form.h"
+
+#include <gtest/gtest.h>
+
+#include "support/fake_form.h"
+#include "support/memory_editor.h"
+#include "support/scripted_ui.h"
+
+namespace kakipo {
+namespace {
+
+struct MainFormTest : ::testing::Test {
+  test::MemoryEditor memo1;
+  test::FakeForm form;
+  test::FakePhraseBox phrases;
+  test::ScriptedMessageBoxes ui;
+  MainForm main{{memo1, form, phrases, ui}};
+};
+
+TEST_F(MainFormTest, FirstShowSetsTheStartUpDefaults) {
+  memo1.setText("leftover");
+  main.FormShow("kakipo.exe");
+  EXPECT_EQ(form.caption(), "カキポ ");
+  EXPECT_EQ(form.bounds(), (Rect{0, 0, 280, 380}));
+  EXPECT_EQ(phrases.text(), "Hi EveryOne,");
+  EXPECT_EQ(phrases.itemIndex(), 0);
+  ASSERT_EQ(phrases.items().size(), 10u);
+  EXPECT_EQ(phrases.items()[9], "それではまた");
+  EXPECT_EQ(phrases.items()[2].substr(0, 6), "mail: ");
+  EXPECT_EQ(phrases.items()[3].substr(0, 6), "home: ");
+  for (const auto& slot : main.state.history) EXPECT_EQ(slot, "nothing");
+  EXPECT_EQ(main.state.phraseKeys[0], "items0");
+  EXPECT_EQ(main.state.phraseKeys[9], "items9");
+  EXPECT_EQ(memo1.backgroundColour(), 0x80000005u);
+  EXPECT_EQ(memo1.text(), "");
+  EXPECT_FALSE(memo1.modified());
+  EXPECT_EQ(memo1.scrollBars(), ScrollBars::Both);
+  EXPECT_TRUE(form.acceptsDrops);
+  EXPECT_GT(memo1.focusCount, 0);
+  EXPECT_TRUE(form.barVisible(Bar::ToolBar) && form.barVisible(Bar::PhraseBox) && form.barVisible(Bar::StatusBar));
+}
+
+TEST_F(MainFormTest, FirstShowAddsTheBarTogglesToTheSystemMenu) {
+  main.FormShow("kakipo.exe");
+  ASSERT_EQ(form.systemMenu.size(), 4u);
+  EXPECT_EQ(form.systemMenu[0], (std::pair<int, std::string>{1000, ""}));
+  EXPECT_EQ(form.systemMenu[1], (std::pair<int, std::string>{1001, "ボタンバー表示ON/OFF(&B)"}));
+  EXPECT_EQ(form.systemMenu[2], (std::pair<int, std::string>{1002, "定型文ボックス表示ON/OFF(&T)"}));
+  EXPECT_EQ(form.systemMenu[3], (std::pair<int, std::string>{1003, "ステータスバー表示ON/OFF(&U)"}));
+}
+
+TEST_F(MainFormTest, CommandLineNameBecomesCurrentBeforeAnyLoad) {
+  main.FormShow("kakipo.exe C:\\My Notes\\メモ.txt");
+  EXPECT_EQ(main.state.fileName, "C:\\My Notes\\メモ.txt");
+  EXPECT_EQ(form.caption(), "カキポ C:\\My Notes\\メモ.txt");
+  EXPECT_EQ(form.overwriteHint, "上書き保存 メモ.txt");
+}
+
+TEST_F(MainFormTest, SystemMenuCommandsToggleExactlyTheirBar) {
+  main.FormShow("kakipo.exe");
+  main.sysMenuOnOff(1001);
+  EXPECT_FALSE(form.barVisible(Bar::ToolBar));
+  EXPECT_TRUE(form.barVisible(Bar::PhraseBox));
+  main.sysMenuOnOff(1002);
+  main.sysMenuOnOff(1003);
+  EXPECT_FALSE(form.barVisible(Bar::PhraseBox));
+  EXPECT_FALSE(form.barVisible(Bar::StatusBar));
+  main.sysMenuOnOff(1001);
+  EXPECT_TRUE(form.barVisible(Bar::ToolBar));
+  main.sysMenuOnOff(0xF060);  // SC_CLOSE and the like change no bar
+  main.sysMenuOnOff(1000);
+  EXPECT_TRUE(form.barVisible(Bar::ToolBar));
+  EXPECT_FALSE(form.barVisible(Bar::StatusBar));
+}
+
+TEST_F(MainFormTest, OnlyTheRightButtonStartsAnotherInstance) {
+  main.tbtnNewMouseDown(MouseButton::Left);
+  main.tbtnNewMouseDown(MouseButton::Middle);
+  EXPECT_EQ(form.instancesStarted, 0);
+  main.tbtnNewMouseDown(MouseButton::Right);
+  EXPECT_EQ(form.instancesStarted, 1);
+}
+
+TEST_F(MainFormTest, CloseTakesTheBackgroundColourFromTheEditor) {
+  main.FormShow("kakipo.exe");
+  memo1.setBackgroundColour(0x00FFEEDD);
+  EXPECT_TRUE(main.FormCloseQuery());
+  EXPECT_EQ(main.state.backColour, 0x00FFEEDDu);
+}
+
+TEST_F(MainFormTest, DispatchShowsWhatAHandlerThrowsAndGoesOn) {
+  main.FormShow("kakipo.exe a.txt");
+  main.dispatch([] { throw std::runtime_error("読めません"); });
+  main.dispatch([] {});
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].caption, "カキポ a.txt");
+  EXPECT_EQ(ui.shown[0].text, "読めません.");
+  EXPECT_EQ(ui.shown[0].flags, mb::ok | mb::iconError);
+}
+
+}  // namespace
+}  // namespace kakipo
