@@ -1,0 +1,34 @@
+// The progress dialog put up around a long synchronous operation (a document load, a large paste).
+#pragma once
+#include <string>
+
+namespace kakipo {
+
+class ProgressDialog {
+ public:
+  virtual ~ProgressDialog() = default;
+  // Shows the dialog; false (and nothing shown) when a progress dialog of any running instance of
+  // the program is already up. kind is the animation clip 0 ... 8.
+  virtual bool sinkouHyoj(bool cancelAllowed, const std::string& caption, int minimum, int maximum,
+                          int kind) = 0;
+  // Closes this instance's dialog if it has one open.
+  virtual void sinkouSyuryo() = 0;
+  virtual bool cancelRequested() const = 0;
+};
+
+// Keeps the dialog up for a scope; it comes down however the scope is left.
+class ProgressScope {
+ public:
+  ProgressScope(ProgressDialog& dialog, bool cancelAllowed, const std::string& caption)
+      : dialog_(dialog) {
+    dialog_.sinkouHyoj(cancelAllowed, caption, 0, 1, 2);
+  }
+  ~ProgressScope() { dialog_.sinkouSyuryo(); }
+  ProgressScope(const ProgressScope&) = delete;
+  ProgressScope& operator=(const ProgressScope&) = delete;
+
+ private:
+  ProgressDialog& dialog_;
+};
+
+}  // namespace kakipo
