@@ -546,10 +546,14 @@ bool MainWindow::wrapButtonDown() const {
 void MainWindow::startAnotherInstance() {
   // Our own executable by its full path: a program of the same name in the current folder must
   // never be the one that starts.
-  wchar_t path[MAX_PATH * 4];
-  const DWORD n = GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
-  if (n == 0 || n >= std::size(path)) return;
-  std::wstring commandLine = L"\"" + std::wstring(path) + L"\"";
+  std::wstring program = programPath_;
+  if (program.empty()) {
+    wchar_t path[MAX_PATH * 4];
+    const DWORD n = GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
+    if (n == 0 || n >= std::size(path)) return;
+    program = path;
+  }
+  std::wstring commandLine = L"\"" + program + L"\"";
   STARTUPINFOW si{sizeof si};
   GetStartupInfoW(&si);
   PROCESS_INFORMATION pi{};
@@ -557,6 +561,12 @@ void MainWindow::startAnotherInstance() {
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
   }
+}
+
+bool anotherInstanceRuns() {
+  HANDLE existing = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, L"uniKakipo");
+  if (existing) CloseHandle(existing);
+  return existing != nullptr;
 }
 
 // ---- PhraseBoxView

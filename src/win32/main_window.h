@@ -50,6 +50,8 @@ class MainWindow : public FormWindow, public PhraseBoxView, public MessageBoxes 
   HWND statusBar() const { return statusBar_; }
   HWND coolBar() const { return coolBar_; }
   std::wstring buttonHint(int button) const;
+  // The program another instance is started from; our own executable unless a test says otherwise.
+  void setProgramPath(std::wstring path) { programPath_ = std::move(path); }
 
   // FormWindow
   std::string caption() const override;
@@ -113,6 +115,10 @@ class MainWindow : public FormWindow, public PhraseBoxView, public MessageBoxes 
   std::wstring overwriteHint_ = L"上書き保存";
   bool barShown_[3] = {true, true, true};
   bool secondInstance_;
+  std::wstring programPath_;
 };
+
+// True when another instance of the program holds the named mutex.
+bool anotherInstanceRuns();
 
 }  // namespace kakipo::win32

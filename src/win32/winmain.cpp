@@ -6,11 +6,7 @@
 #include "win32/main_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
-  const bool secondInstance = [] {
-    HANDLE existing = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, L"uniKakipo");
-    if (existing) CloseHandle(existing);
-    return existing != nullptr;
-  }();
+  const bool secondInstance = kakipo::win32::anotherInstanceRuns();
   HANDLE mutex = CreateMutexW(nullptr, FALSE, L"uniKakipo");
 
   int exitCode = 0;
