@@ -34,6 +34,12 @@ std::vector<std::string> splitSegments(const std::string& s) {
   return out;
 }
 
+std::string breakOf(const std::string& segment) {
+  if (segment.size() >= 2 && segment.compare(segment.size() - 2, 2, "\r\n") == 0) return "\r\n";
+  if (!segment.empty() && (segment.back() == '\r' || segment.back() == '\n')) return segment.substr(segment.size() - 1);
+  return "\r\n";
+}
+
 }  // namespace
 
 void PlainTextOriginal::remember(std::string bytes, const std::string& rendition) {
@@ -74,9 +80,12 @@ std::string PlainTextOriginal::bytesFor(const std::string& rendition) const {
   std::string out;
   out.reserve(rendition.size());
   for (std::size_t i = 0; i < head; ++i) out += segments_[i];
+  // Edits within lines keep each line's own break; where lines came or went, the breaks in
+  // between are the editor's.
+  const bool sameLines = n0 == n1;
   for (std::size_t i = head; i < n1 - tail; ++i) {
     out += now[i];
-    if (i + 1 < n1) out += "\r\n";
+    if (i + 1 < n1) out += sameLines ? breakOf(segments_[i]) : std::string("\r\n");
   }
   for (std::size_t i = n0 - tail; i < n0; ++i) out += segments_[i];
   return out;
