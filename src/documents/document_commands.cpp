@@ -1,5 +1,7 @@
 #include "documents/document_commands.h"
 
+#include <cstdio>
+
 #include "app/errors.h"
 #include "documents/document_texts.h"
 
@@ -146,6 +148,8 @@ bool DocumentCommands::dlgSaveFile(const std::string& name) {
                     mb::yesNo | mb::iconWarning | mb::defButton1) != mb::idYes)
     return false;
 
+  if (!isRichTextName(finalName) && !acceptLoss(finalName)) return false;
+
   // The plain-text mode changes only now, so an abandoned Save As leaves the document's kind alone.
   documents_.fnameSet(finalName);
   ports_.memo1.setPlainText(!isRichTextName(finalName));
@@ -169,6 +173,29 @@ void DocumentCommands::writeFile(const std::string& name) {
   std::string bytes = documents_.original.bytesFor(rendition);
   ports_.files.writeAll(name, bytes);
   documents_.original.remember(std::move(bytes), rendition);
+}
+
+std::string lossReportText(const std::string& name, const std::vector<LostCharacter>& lost) {
+  std::string text = name + texts::nameBreak + texts::lossHead + "\r\n";
+  char buf[96];
+  const std::size_t shown = std::min<std::size_t>(lost.size(), 10);
+  for (std::size_t i = 0; i < shown; ++i) {
+    std::snprintf(buf, sizeof buf, texts::lossLine.c_str(), lost[i].line + 1, lost[i].column + 1,
+                  static_cast<unsigned>(lost[i].codePoint));
+    text += std::string("\r\n") + buf;
+  }
+  if (lost.size() > shown) {
+    std::snprintf(buf, sizeof buf, texts::lossMore.c_str(), static_cast<int>(lost.size() - shown));
+    text += std::string("\r\n") + buf;
+  }
+  return text + "\r\n\r\n" + texts::lossQuestion;
+}
+
+bool DocumentCommands::acceptLoss(const std::string& name) {
+  const auto lost = ports_.loss.charactersLostAsCp932();
+  if (lost.empty()) return true;
+  return ports_.ui.messageBox(lossReportText(name, lost), texts::lossCaption,
+                              mb::okCancel | mb::iconWarning | mb::defButton2) == mb::idOk;
 }
 
 bool DocumentCommands::ifHenkoSave() {
@@ -208,6 +235,10 @@ void DocumentCommands::tbtnUwagakiClick() {
     if (state_.fileName.empty()) {
       dlgSaveFile("");
     } else {
+      if (memo1.plainText() && !acceptLoss(state_.fileName)) {
+        memo1.setFocus();
+        return;
+      }
       writeFile(state_.fileName);
       memo1.setModified(false);
       ports_.ui.messageBox(state_.fileName + texts::nameBreak + texts::savedNotice,

@@ -33,7 +33,12 @@ struct DocumentPorts {
   ProgressDialog& progress;
   HistoryMenu& historyMenu;
   MainWindowFront& front;
+  TextLossCheck& loss;
 };
+
+// The loss question's text: the name, then the first ten characters with line and column counted
+// from 1, then how many more.
+std::string lossReportText(const std::string& name, const std::vector<LostCharacter>& lost);
 
 class DocumentCommands {
  public:
@@ -75,6 +80,8 @@ class DocumentCommands {
   void loadFile(const std::string& name);
   void writeFile(const std::string& name);
   void tellCannotHold(const std::string& name);
+  // True when a plain-text save may go on: nothing would be lost, or the user accepts the loss.
+  bool acceptLoss(const std::string& name);
 
   WindowState& state_;
   Documents& documents_;

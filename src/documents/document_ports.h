@@ -2,6 +2,7 @@
 // Open and Save common dialogs, the history menu and bringing the window to the front.
 #pragma once
 #include <string>
+#include <vector>
 
 namespace kakipo {
 
@@ -26,6 +27,22 @@ class HistoryMenu {
   virtual ~HistoryMenu() = default;
   // Shows text as it is: an "&" in a path is not an accelerator.
   virtual void setHistoryCaption(int index, const std::string& text) = 0;
+};
+
+// A character of the document that code page 932 cannot hold (an emoji, 鷗, text pasted from
+// other programs): a plain-text save would write "?" in its place.
+struct LostCharacter {
+  int line = 0;    // 0-based
+  int column = 0;  // 0-based, in characters
+  char32_t codePoint = 0;
+  friend bool operator==(const LostCharacter&, const LostCharacter&) = default;
+};
+
+class TextLossCheck {
+ public:
+  virtual ~TextLossCheck() = default;
+  // Every character of the editor's text that a plain-text save could not write, in order.
+  virtual std::vector<LostCharacter> charactersLostAsCp932() const = 0;
 };
 
 class MainWindowFront {

@@ -19,6 +19,12 @@ inline const std::string guardQuestion = "のファイル内容が変更され�
 inline const std::string savedCaption = "カキポ ♪お知らせ";
 inline const std::string savedNotice = "にファイル内容を上書き保存したよ";
 
+inline const std::string lossCaption = "カキポ ♪ファイル保存の確認";
+inline const std::string lossHead = "には次の文字をテキストとして保存できません（「?」になります）";
+inline const std::string lossMore = "ほか %d 文字";
+inline const std::string lossQuestion = "このまま保存しますか？";
+inline const std::string lossLine = "%d 行 %d 文字目 U+%04X";
+
 inline const std::string largeFileCaption = "カキポ ♪ファイル読み込みの確認";
 inline const std::string largeFileQuestion = "は大きな容量なので時間がかかりますが、読み込みますか？";
 inline const std::string openErrorCaption = "カキポ ♪ファイルを開くエラー";

@@ -44,10 +44,11 @@ struct DocumentsTest : ::testing::Test {
   FakeProgressDialog progress;
   FakeHistoryMenu historyMenu;
   FakeFront front;
+  FakeTextLoss loss;
   Appearance appearance{state, memo1, form};
   Documents documents{state, memo1, form, appearance};
   DocumentCommands commands{state, documents, appearance,
-                            {memo1, ui, files, dialogs, progress, historyMenu, front}};
+                            {memo1, ui, files, dialogs, progress, historyMenu, front, loss}};
 };
 
 inline const std::string rtfOf(const std::string& text) { return "{\\rtf1 " + text + "}"; }

@@ -350,3 +350,62 @@ TEST_F(DocumentsTest, FailedOrDeclinedOpenRecordsNothingAndKeepsTheEntry) {
 
 }  // namespace
 }  // namespace kakipo::test
+
+namespace kakipo::test {
+namespace {
+
+// ---- Characters a plain-text file cannot hold ----
+
+std::vector<LostCharacter> lostCharacters(int n) {
+  std::vector<LostCharacter> v;
+  for (int i = 0; i < n; ++i) v.push_back({i, 2 * i, 0x1F600u + i});
+  return v;
+}
+
+TEST(LossReport, NamesTheFirstTenWithLineAndColumnThenCountsTheRest) {
+  const std::string text = lossReportText("C:\\a.txt", lostCharacters(12));
+  EXPECT_EQ(text.substr(0, 12), "C:\\a.txt\r\n\r\n");
+  EXPECT_NE(text.find("1 行 1 文字目 U+1F600"), std::string::npos);
+  EXPECT_NE(text.find("10 行 19 文字目 U+1F609"), std::string::npos);
+  EXPECT_EQ(text.find("U+1F60A"), std::string::npos);
+  EXPECT_NE(text.find("ほか 2 文字"), std::string::npos);
+  EXPECT_EQ(lossReportText("a", {{0, 0, 0x9DD7}}).find("ほか"), std::string::npos);
+  EXPECT_NE(lossReportText("a", {{0, 0, 0x9DD7}}).find("U+9DD7"), std::string::npos);
+}
+
+TEST_F(DocumentsTest, LossyOverwriteSaveAsksAndCancelWritesNothing) {
+  put("C:\\a.txt", "a");
+  commands.fileYomikomi("C:\\a.txt");
+  typeText("b");
+  loss.lost = lostCharacters(1);
+  ui.answers = {mb::idCancel};
+  commands.tbtnUwagakiClick();
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].caption, "カキポ ♪ファイル保存の確認");
+  EXPECT_EQ(ui.shown[0].flags, mb::okCancel | mb::iconWarning | mb::defButton2);
+  EXPECT_TRUE(files.writes.empty());
+  EXPECT_TRUE(memo1.modified());
+
+  ui.answers = {mb::idOk};
+  commands.tbtnUwagakiClick();
+  EXPECT_EQ(files.files["C:\\a.txt"], "ba");
+  EXPECT_FALSE(memo1.modified());
+}
+
+TEST_F(DocumentsTest, LossySaveAsCancelledKeepsTheOldNameAndRichTargetsAskNothing) {
+  typeText("x");
+  loss.lost = lostCharacters(1);
+  dialogs.saveAnswers.push_back({true, "C:\\a.txt", 1});
+  ui.answers = {mb::idCancel};
+  EXPECT_FALSE(commands.dlgSaveFile(""));
+  EXPECT_EQ(state.fileName, "");
+  EXPECT_TRUE(files.writes.empty());
+
+  ui.shown.clear();
+  dialogs.saveAnswers.push_back({true, "C:\\a.kpo", 2});
+  EXPECT_TRUE(commands.dlgSaveFile(""));  // RTF keeps every character
+  EXPECT_TRUE(ui.shown.empty());
+}
+
+}  // namespace
+}  // namespace kakipo::test

@@ -63,6 +63,12 @@ class FakeFront : public MainWindowFront {
   int count = 0;
 };
 
+class FakeTextLoss : public TextLossCheck {
+ public:
+  std::vector<LostCharacter> charactersLostAsCp932() const override { return lost; }
+  std::vector<LostCharacter> lost;
+};
+
 class FakeProgressDialog : public ProgressDialog {
  public:
   bool sinkouHyoj(bool cancelAllowed, const std::string& caption, int minimum, int maximum,
