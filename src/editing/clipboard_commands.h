@@ -1,6 +1,8 @@
 // The editor's context menu (clipboard commands) and the paste procedure shared by the menu and
 // the paste keys, which inserts a large clipboard text as whole lines in one step.
 #pragma once
+#include <cstddef>
+
 #include "app/editor.h"
 #include "app/progress.h"
 #include "app/ui.h"

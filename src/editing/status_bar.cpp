@@ -8,7 +8,10 @@ std::string caretText(const CaretPos& caret) {
 
 std::string dateTimeText(const Clock& clock, const LocalTime& t) {
   std::string text = clock.shortDate(t);
-  if (t.hour != 0 || t.minute != 0 || t.second != 0) text += " " + clock.longTime(t);
+  if (t.hour != 0 || t.minute != 0 || t.second != 0) {
+    text += ' ';
+    text += clock.longTime(t);
+  }
   return text;
 }
 
