@@ -23,12 +23,12 @@ void ClipboardCommands::pasteAsLines(const std::string& text) {
   const int line = memo1_.caret().line;
   UpdateScope update(memo1_);
   ProgressScope dialog(progress_, false, texts::pasteProgress);
-  const int before = memo1_.textLength();
-  const int at = memo1_.lineStart(line);
+  const int linesBefore = memo1_.lineCount();
   memo1_.insertLine(line, text);
-  // The control may store the text's line breaks differently from the clipboard (a bare LF
-  // becomes CR LF), so measure what went in rather than what was asked for.
-  memo1_.setSelStart(at + memo1_.textLength() - before);
+  // The caret goes to the start of the former caret line, wherever the text's line breaks (which
+  // the control may store differently from the clipboard) have moved it; counting lines keeps
+  // this from measuring the whole document.
+  memo1_.setSelStart(memo1_.lineStart(line + memo1_.lineCount() - linesBefore));
 }
 
 bool ClipboardCommands::memo1KeyDown(int key, ShiftState shift) {
