@@ -47,6 +47,7 @@ void DocumentCommands::fileYomikomi(const std::string& name) {
     tellCannotHold(name);
     return;
   }
+  editorTouched_ = false;
   try {
     ProgressScope progress(ports_.progress, true, filePart(name) + texts::openingSuffix);
     loadFile(name);
@@ -56,7 +57,7 @@ void DocumentCommands::fileYomikomi(const std::string& name) {
     return;
   } catch (const DocumentTooLarge&) {
     // Whatever part the editor took in must not pass for the file, nor for the old document.
-    documents_.fileSinki();
+    if (editorTouched_) documents_.fileSinki();
     tellCannotHold(name);
     return;
   }
@@ -69,6 +70,7 @@ void DocumentCommands::loadFile(const std::string& name) {
   auto& memo1 = ports_.memo1;
   const std::string bytes = ports_.files.readAll(name);
   documents_.original.forget();
+  editorTouched_ = true;
   if (memo1.plainText()) {
     memo1.load(bytes);
     documents_.original.remember(bytes, memo1.save());

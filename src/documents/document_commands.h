@@ -91,6 +91,7 @@ class DocumentCommands {
   int saveFilter_ = 1;
   std::string openName_;  // OpenDialog1 starts with the name it last returned
   std::array<std::string, historyCount> menuCaptions_;
+  bool editorTouched_ = false;  // the load under way has begun replacing the editor's content
 };
 
 }  // namespace kakipo

@@ -210,6 +210,17 @@ TEST_F(DocumentsTest, FileTheEditorCannotHoldIsRefusedByName) {
   EXPECT_FALSE(progress.open);
 }
 
+TEST_F(DocumentsTest, FileTooLargeToReadLeavesTheOldDocument) {
+  put("C:\\grown.txt", "x");
+  files.tooLargeToRead.insert("C:\\grown.txt");
+  typeText("mine");
+  commands.fileYomikomi("C:\\grown.txt");
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, "C:\\grown.txt\r\n\r\nは大きすぎてカキポでは開けません");
+  EXPECT_EQ(memo1.text(), "mine");
+  EXPECT_TRUE(memo1.modified());
+}
+
 TEST_F(DocumentsTest, FileBeyondTwoGigabytesIsRefusedWithoutReading) {
   put("C:\\huge.txt", "x");
   files.reportedSizes["C:\\huge.txt"] = 0x100000005LL;

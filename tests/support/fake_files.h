@@ -33,6 +33,7 @@ class FakeFiles : public Files {
     if (onRead) onRead();
     auto it = files.find(full);
     if (it == files.end() || heldForWriting.count(full)) throw OpenError("cannot open " + name);
+    if (tooLargeToRead.count(full)) throw DocumentTooLarge(name);
     return it->second;
   }
   void writeAll(const std::string& name, const std::string& bytes) override {
@@ -50,6 +51,7 @@ class FakeFiles : public Files {
   std::set<std::string> directories;
   std::set<std::string> heldForWriting;  // another program has these open for writing
   std::set<std::string> readOnly;
+  std::set<std::string> tooLargeToRead;  // grew past what fits in memory after its size was read
   std::map<std::string, std::int64_t> reportedSizes;  // directory-entry sizes too big to hold
   std::int64_t failAfterBytes = -1;  // the disk fills after this many bytes of a write
   std::function<void()> onRead;
