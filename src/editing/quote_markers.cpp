@@ -1,6 +1,7 @@
 #include "editing/quote_markers.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "app/cp932.h"
 #include "editing/editing_texts.h"
@@ -51,16 +52,20 @@ void QuoteMarkers::run(Direction direction) {
   memo1_.setSelStart(end);
   const int last = memo1_.lineFromOffset(end);
   {
-    // One redraw for the whole range, and lines without a marker to take off are not touched:
-    // on the control every edit costs, however small.
     UpdateScope update(memo1_);
+    // Only the markers themselves are edited, never the rest of a line: the text keeps its
+    // formats, and the control pays per character changed rather than per line.
+    std::vector<TextEdit> edits;
+    int lineAt = memo1_.lineStart(first);
     for (int i = first; i <= last; ++i) {
       const std::string text = memo1_.line(i);
       if (in)
-        memo1_.replaceLine(i, marker + text);
+        edits.push_back({lineAt, 0, std::string(1, marker)});
       else if (!text.empty() && text.front() == marker)
-        memo1_.replaceLine(i, text.substr(1));
+        edits.push_back({lineAt, 1, {}});
+      lineAt += static_cast<int>(text.size()) + 2;
     }
+    memo1_.replaceRanges(edits);
     // The caret keeps its number, not its place in the text; it must still not split a
     // character once the markers have shifted the text under it.
     memo1_.setSelStart(characterStartAtOrBefore(memo1_, end));

@@ -3,12 +3,11 @@
 #include <cwchar>
 
 #include "app/errors.h"
+#include "win32/encoding.h"
 
 namespace kakipo {
 
 namespace {
-
-constexpr UINT cp932 = 932;
 
 // Closes the clipboard however the reading ends.
 class OpenClipboardScope {
@@ -49,21 +48,6 @@ class GlobalLockScope {
 
 }  // namespace
 
-std::string cp932FromUtf16(std::wstring_view text, bool* lossy) {
-  if (lossy) *lossy = false;
-  if (text.empty()) return {};
-  const int length = static_cast<int>(text.size());
-  BOOL usedDefault = FALSE;
-  const int size = WideCharToMultiByte(cp932, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0,
-                                       "?", &usedDefault);
-  if (size <= 0) throw Error("文字コードの変換に失敗しました");
-  std::string out(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(cp932, WC_NO_BEST_FIT_CHARS, text.data(), length, out.data(), size, "?",
-                      &usedDefault);
-  if (lossy) *lossy = usedDefault != FALSE;
-  return out;
-}
-
 // The system makes Unicode text out of the ANSI and OEM formats and back, so any of them counts.
 bool Win32Clipboard::hasText() const {
   return IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT) ||
@@ -81,7 +65,7 @@ std::string Win32Clipboard::text() const {
   // The text ends at its NUL, but a careless program may leave that out: never read past the
   // memory block.
   const std::size_t capacity = GlobalSize(static_cast<HGLOBAL>(data)) / sizeof(wchar_t);
-  return cp932FromUtf16({chars, wcsnlen(chars, capacity)});
+  return win32::narrow({chars, wcsnlen(chars, capacity)});
 }
 
 }  // namespace kakipo

@@ -1,7 +1,7 @@
 #include "win32/system_clock.h"
 
 #include "app/errors.h"
-#include "win32/clipboard.h"
+#include "win32/encoding.h"
 
 namespace kakipo {
 
@@ -37,7 +37,7 @@ std::string formatWith(Format format, const SYSTEMTIME& st, const std::wstring& 
   std::wstring s(static_cast<std::size_t>(size), L'\0');
   format(LOCALE_USER_DEFAULT, 0, &st, p, s.data(), size);
   s.resize(static_cast<std::size_t>(size - 1));
-  return cp932FromUtf16(s);
+  return win32::narrow(s);
 }
 
 }  // namespace

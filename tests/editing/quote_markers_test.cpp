@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "support/memory_editor.h"
 #include "support/scripted_ui.h"
 
@@ -139,24 +142,34 @@ INSTANTIATE_TEST_SUITE_P(
                     "> を削除する行を範囲選択しておいてね", mb::ok | mb::iconWarning}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Counts the edits so that a command over many lines can be held to one edit per changed line.
-struct CountingEditor : test::MemoryEditor {
-  void replaceLine(int index, const std::string& s) override {
-    ++replaced;
-    MemoryEditor::replaceLine(index, s);
+// Records the bulk edits so that a command can be held to touching only the markers.
+struct RecordingEditor : test::MemoryEditor {
+  void replaceRanges(const std::vector<TextEdit>& e) override {
+    edits.insert(edits.end(), e.begin(), e.end());
+    MemoryEditor::replaceRanges(e);
   }
-  int replaced = 0;
+  std::vector<TextEdit> edits;
 };
 
-TEST(QuoteMarkersCost, RemoveTouchesOnlyLinesThatStartWithAMarker) {
-  CountingEditor memo1;
+TEST(QuoteMarkersEdits, OnlyTheMarkersAreEdited) {
+  RecordingEditor memo1;
   test::ScriptedMessageBoxes ui;
   QuoteMarkers quotes{memo1, ui};
-  memo1.setText(">a\r\nb\r\n>c\r\n\r\nd");
+  memo1.setText(">a\r\nbb\r\n>c\r\n\r\nd");
   memo1.selectAll();
   quotes.inyofOut();
-  EXPECT_EQ(memo1.replaced, 2);
-  EXPECT_EQ(memo1.text(), "a\r\nb\r\nc\r\n\r\nd");
+  EXPECT_EQ(memo1.text(), "a\r\nbb\r\nc\r\n\r\nd");
+  ASSERT_EQ(memo1.edits.size(), 2u);
+  EXPECT_EQ(std::tie(memo1.edits[0].start, memo1.edits[0].length), std::make_tuple(0, 1));
+  EXPECT_EQ(std::tie(memo1.edits[1].start, memo1.edits[1].length), std::make_tuple(8, 1));
+
+  memo1.edits.clear();
+  memo1.selectAll();
+  quotes.inyofIn();
+  ASSERT_EQ(memo1.edits.size(), 5u);
+  for (const auto& e : memo1.edits) EXPECT_EQ(std::tie(e.length, e.text), std::make_tuple(0, std::string(">")));
+  EXPECT_EQ(memo1.edits[4].start, 12);
+  EXPECT_EQ(memo1.text(), ">a\r\n>bb\r\n>c\r\n>\r\n>d");
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include "editing/status_bar.h"
 #include "support/editing_fakes.h"
 #include "support/memory_editor.h"
-#include "win32/clipboard.h"
+#include "win32/encoding.h"
 #include "win32/system_clock.h"
 
 namespace kakipo {
@@ -24,12 +24,12 @@ std::wstring userSetting(LCTYPE type) {
 std::string systemDate(const SYSTEMTIME& st) {
   wchar_t buffer[128] = {};
   GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, buffer, 128);
-  return cp932FromUtf16(buffer);
+  return win32::narrow(buffer);
 }
 std::string systemTime(const SYSTEMTIME& st) {
   wchar_t buffer[128] = {};
   GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &st, nullptr, buffer, 128);
-  return cp932FromUtf16(buffer);
+  return win32::narrow(buffer);
 }
 
 TEST(SystemClockTest, FormatsWithTheUsersShortDateAndLongTime) {
