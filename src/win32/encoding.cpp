@@ -39,6 +39,11 @@ const Cp932Table& table() {
 
 }  // namespace
 
+bool representableInCp932(wchar_t c) {
+  const auto u = static_cast<std::uint16_t>(c);
+  return u == L'?' || !(table().length[u] == 1 && table().code[u] == '?');
+}
+
 std::wstring widen(std::string_view s) {
   if (s.empty()) return {};
   const int n = MultiByteToWideChar(cp932, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
@@ -106,6 +111,27 @@ int controlUnitsForBytes(std::wstring_view w, int bytes) {
     ++i;
   }
   return static_cast<int>(i);
+}
+
+void OffsetCursor::step() {
+  const auto u = static_cast<std::uint16_t>(text_[unit_]);
+  if (u == L'\r') {
+    bytes_ += 2;
+    if (unit_ + 1 < text_.size() && text_[unit_ + 1] == L'\n') ++unit_;
+  } else {
+    bytes_ += table().length[u];
+  }
+  ++unit_;
+}
+
+int OffsetCursor::unitsForBytes(int bytes) {
+  while (unit_ < text_.size() && bytes_ < bytes) step();
+  return static_cast<int>(unit_);
+}
+
+int OffsetCursor::bytesForUnits(int units) {
+  while (unit_ < text_.size() && static_cast<int>(unit_) < units) step();
+  return bytes_;
 }
 
 }  // namespace kakipo::win32

@@ -8,6 +8,8 @@
 namespace kakipo::win32 {
 
 std::wstring widen(std::string_view cp932);
+// False for a UTF-16 unit that CP932 has no character for (it would be written as "?").
+bool representableInCp932(wchar_t c);
 // Characters CP932 cannot hold become "?"; nothing is best-fitted to a look-alike.
 std::string narrow(std::wstring_view utf16);
 
@@ -18,5 +20,20 @@ int controlTextBytes(std::wstring_view text);
 // The number of UTF-16 units from the start of `text` that make up `bytes` logic bytes; an offset
 // inside a character or a line break moves to its end.
 int controlUnitsForBytes(std::wstring_view text, int bytes);
+
+// Walks control text forward once, converting increasing byte offsets to control positions and
+// increasing control positions to byte offsets, so that many conversions cost one pass.
+class OffsetCursor {
+ public:
+  explicit OffsetCursor(std::wstring_view text) : text_(text) {}
+  int unitsForBytes(int bytes);
+  int bytesForUnits(int units);
+
+ private:
+  void step();
+  std::wstring_view text_;
+  std::size_t unit_ = 0;
+  int bytes_ = 0;
+};
 
 }  // namespace kakipo::win32

@@ -267,7 +267,7 @@ void MainWindow::layout() {
     top = r.bottom - r.top;
   }
   int bottom = client.bottom;
-  if (IsWindowVisible(statusBar_)) {
+  if (barShown_[static_cast<int>(Bar::StatusBar)]) {
     SendMessageW(statusBar_, WM_SIZE, 0, 0);
     RECT r;
     GetWindowRect(statusBar_, &r);
@@ -281,7 +281,16 @@ LRESULT MainWindow::handle(UINT msg, WPARAM w, LPARAM l) {
     case WM_CREATE:
       try {
         createControls();
-        logic_ = std::make_unique<MainForm>(MainFormPorts{*memo1_, *this, *this, *this});
+        files_ = std::make_unique<Win32Files>();
+        fileDialogs_ = std::make_unique<Win32FileDialogs>(hwnd_);
+        fontDialogs_ = std::make_unique<Win32FontColourDialogs>(hwnd_);
+        progress_ = std::make_unique<ProgressDialogWindow>(hwnd_);
+        profile_ = std::make_unique<PrivateProfile>();
+        clipboard_ = std::make_unique<Win32Clipboard>(hwnd_);
+        clock_ = std::make_unique<SystemClock>();
+        logic_ = std::make_unique<MainForm>(MainFormPorts{*memo1_, *this, *this, *this, *files_, *fileDialogs_,
+                                                          *fontDialogs_, *progress_, *this, *this, *this,
+                                                          *profile_, settingsPath(), *clipboard_, *this, *clock_});
         logic_->state.secondInstance = secondInstance_;
       } catch (...) {
         return -1;
@@ -305,6 +314,14 @@ LRESULT MainWindow::handle(UINT msg, WPARAM w, LPARAM l) {
       logic_->dispatch([&] { logic_->sysMenuOnOff(static_cast<unsigned>(w & 0xFFFF)); });
       break;  // every system command also gets the default handling
     case WM_TIMER:
+      if (w == ids::timerGyoRet) logic_->dispatch([&] { logic_->statusBar.timerGyoRetTimer(); });
+      return 0;
+    case WM_SETTINGCHANGE:
+      if (l && lstrcmpiW(reinterpret_cast<const wchar_t*>(l), L"intl") == 0)
+        logic_->dispatch([&] { logic_->statusBar.regionalSettingsChanged(); });
+      break;
+    case WM_DROPFILES:
+      onDropFiles(reinterpret_cast<HDROP>(w));
       return 0;
     case WM_SETFOCUS:
       if (memo1_) memo1_->setFocus();
@@ -335,14 +352,40 @@ void MainWindow::onCommand(int id, int code, HWND from) {
   (void)code;
   (void)from;
   if (id >= ids::firstButton && id < ids::firstButton + 10) {
+    auto& f = *logic_;
     switch (id - ids::firstButton) {
-      case tbtnWrap: logic_->dispatch([&] { logic_->appearance.tbtnWrapClick(); }); break;
-      default: break;  // commands of subsystems not built yet do nothing
+      case tbtnNew: f.dispatch([&] { f.commands.tbtnNewClick(); }); break;
+      case tbtnOpen: f.dispatch([&] { f.commands.tbtnOpenClick(); }); break;
+      case tbtnSave: f.dispatch([&] { f.commands.tbtnSaveClick(); }); break;
+      case tbtnUwagaki: f.dispatch([&] { f.commands.tbtnUwagakiClick(); }); break;
+      case tbtnFont: f.dispatch([&] { f.fonts.tbtnFontClick(); }); break;
+      case tbtnJikFon: f.dispatch([&] { f.fonts.tbtnJikFonClick(); }); break;
+      case tbtnWrap: f.dispatch([&] { f.appearance.tbtnWrapClick(); }); break;
+      default: break;  // Find, Replace and Help are not wired in this build: they do nothing
     }
     return;
   }
   if (id >= ids::firstPopup && id <= ids::firstPopup + popInyofOut) {
+    auto& f = *logic_;
+    switch (id - ids::firstPopup) {
+      case popUndo: f.dispatch([&] { f.clipboard.popUndoClick(); }); break;
+      case popCopy: f.dispatch([&] { f.clipboard.popCopyClick(); }); break;
+      case popPaste: f.dispatch([&] { f.clipboard.popPasteClick(); }); break;
+      case popCut: f.dispatch([&] { f.clipboard.popCutClick(); }); break;
+      case popDel: f.dispatch([&] { f.clipboard.popDelClick(); }); break;
+      case popAllSel: f.dispatch([&] { f.clipboard.popAllSelClick(); }); break;
+      case popInyofIn: f.dispatch([&] { f.quotes.popInyofInClick(); }); break;
+      case popInyofOut: f.dispatch([&] { f.quotes.popInyofOutClick(); }); break;
+    }
     return;
+  }
+  if (id >= ids::firstHistory && id < ids::firstHistory + historyCount) {
+    const int slot = id - ids::firstHistory;
+    logic_->dispatch([&] { logic_->commands.popRirekClick(slot); });
+    return;
+  }
+  if (id == ids::comboBox && code == CBN_SELCHANGE) {
+    logic_->dispatch([&] { logic_->phrases.ComboBox1Click(); });
   }
 }
 
@@ -360,6 +403,21 @@ LRESULT MainWindow::onNotify(NMHDR* nm) {
     const auto item = static_cast<int>(mouse->dwItemSpec) - ids::firstButton;
     if (item >= 0 && item < 10) onButtonRightClick(item);
     return TRUE;
+  }
+  if (memo1_ && nm->hwndFrom == memo1_->hwnd() && nm->code == EN_MSGFILTER) {
+    const auto* filter = reinterpret_cast<MSGFILTER*>(nm);
+    if (filter->msg != WM_KEYDOWN) return 0;
+    unsigned shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) shift |= modifier::shift;
+    if (GetKeyState(VK_CONTROL) < 0) shift |= modifier::ctrl;
+    if (GetKeyState(VK_MENU) < 0) shift |= modifier::alt;
+    bool consumed = false;
+    logic_->dispatch([&] { consumed = logic_->clipboard.memo1KeyDown(static_cast<int>(filter->wParam), shift); });
+    return consumed;
+  }
+  if (nm->hwndFrom == statusBar_ && nm->code == NM_DBLCLK) {
+    logic_->dispatch([&] { logic_->statusBar.StatusBar1DblClick(); });
+    return 0;
   }
   if (nm->hwndFrom == coolBar_ && nm->code == RBN_HEIGHTCHANGE) {
     layout();
@@ -383,6 +441,8 @@ LRESULT MainWindow::onNotify(NMHDR* nm) {
 void MainWindow::onButtonRightClick(int button) {
   switch (button) {
     case tbtnNew: logic_->dispatch([&] { logic_->tbtnNewMouseDown(MouseButton::Right); }); break;
+    case tbtnOpen: showHistoryMenu(); break;
+    case tbtnFont: logic_->dispatch([&] { logic_->fonts.tbtnFontMouseDown(MouseButton::Right); }); break;
     default: break;
   }
 }
@@ -394,6 +454,84 @@ void MainWindow::showContextMenu(LPARAM at) {
     ClientToScreen(memo1_->hwnd(), &p);
   }
   TrackPopupMenu(popupMenu1_, TPM_LEFTALIGN | TPM_RIGHTBUTTON, p.x, p.y, 0, hwnd_, nullptr);
+}
+
+void MainWindow::showHistoryMenu() {
+  logic_->dispatch([&] { logic_->commands.PopupMenu2Popup(); });
+  POINT p;
+  GetCursorPos(&p);
+  TrackPopupMenu(popupMenu2_, TPM_LEFTALIGN | TPM_RIGHTBUTTON, p.x, p.y, 0, hwnd_, nullptr);
+}
+
+void MainWindow::onDropFiles(HDROP drop) {
+  // Names are read whole, however long; the drop handle is released before any question is asked.
+  std::vector<std::string> names;
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    const UINT len = DragQueryFileW(drop, i, nullptr, 0);
+    std::wstring name(len + 1, L'\0');
+    DragQueryFileW(drop, i, name.data(), len + 1);
+    name.resize(len);
+    names.push_back(narrow(name));
+  }
+  DragFinish(drop);
+  if (!names.empty()) logic_->dispatch([&] { logic_->commands.dropYomikomi(names); });
+}
+
+std::string MainWindow::settingsPath() const {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (n < path.size()) {
+      path.resize(n);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  return settingsPathFor(narrow(path));
+}
+
+void MainWindow::setHistoryCaption(int index, const std::string& text) {
+  std::wstring caption;
+  for (wchar_t c : widen(text)) {
+    caption += c;
+    if (c == L'&') caption += L'&';  // a path's "&" is shown, not taken as an accelerator
+  }
+  ModifyMenuW(popupMenu2_, ids::firstHistory + index, MF_BYCOMMAND | MF_STRING, ids::firstHistory + index,
+              caption.c_str());
+}
+
+void MainWindow::bringToForeground() { SetForegroundWindow(hwnd_); }
+
+std::vector<LostCharacter> MainWindow::charactersLostAsCp932() const {
+  std::vector<LostCharacter> lost;
+  GETTEXTLENGTHEX gl{GTL_NUMCHARS | GTL_PRECISE, 1200};
+  const auto n = static_cast<int>(SendMessageW(memo1_->hwnd(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl), 0));
+  const std::wstring all = memo1_->wideRange(0, n);
+  int line = 0, column = 0;
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    wchar_t c = all[i];
+    if (c == L'\r' || c == L'\n') {
+      if (c == L'\r' && i + 1 < all.size() && all[i + 1] == L'\n') ++i;
+      ++line;
+      column = 0;
+      continue;
+    }
+    char32_t code = c;
+    bool pair = false;
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < all.size() && all[i + 1] >= 0xDC00 && all[i + 1] <= 0xDFFF) {
+      code = 0x10000 + ((static_cast<char32_t>(c) - 0xD800) << 10) + (all[i + 1] - 0xDC00);
+      pair = true;
+    }
+    if (pair || !representableInCp932(c)) lost.push_back({line, column, code});
+    if (pair) ++i;
+    ++column;
+  }
+  return lost;
+}
+
+void MainWindow::setPanelText(int panel, const std::string& text) {
+  SendMessageW(statusBar_, SB_SETTEXTW, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(widen(text).c_str()));
 }
 
 // ---- FormWindow
@@ -618,7 +756,21 @@ int MainWindow::messageBox(const std::string& text, const std::string& caption, 
   return MessageBoxW(hwnd_, widen(text).c_str(), widen(caption).c_str(), flags);
 }
 
-LRESULT CALLBACK MainWindow::comboEditProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
+LRESULT CALLBACK MainWindow::comboEditProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
+  auto* self = reinterpret_cast<MainWindow*>(data);
+  if (self->logic_) {
+    auto& f = *self->logic_;
+    if (msg == WM_LBUTTONDBLCLK) {
+      const LRESULT r = DefSubclassProc(hwnd, msg, w, l);
+      f.dispatch([&] { f.phrases.ComboBox1DblClick(); });
+      return r;
+    }
+    if (msg == WM_CHAR && w < 0x80) {
+      bool taken = false;
+      f.dispatch([&] { taken = f.phrases.ComboBox1KeyPress(static_cast<char>(w)); });
+      if (taken) return 0;
+    }
+  }
   return DefSubclassProc(hwnd, msg, w, l);
 }
 

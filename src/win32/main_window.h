@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <memory>
 #include <string>
@@ -10,8 +11,16 @@
 #include "app/form_window.h"
 #include "app/main_form.h"
 #include "app/ui.h"
+#include "documents/document_ports.h"
 #include "editing/phrase_box_view.h"
+#include "editing/status_bar_view.h"
+#include "win32/clipboard.h"
+#include "win32/common_dialogs.h"
+#include "win32/files.h"
+#include "win32/private_profile.h"
+#include "win32/progress_dialog.h"
 #include "win32/rich_editor.h"
+#include "win32/system_clock.h"
 
 namespace kakipo::win32 {
 
@@ -30,7 +39,13 @@ constexpr int timerGyoRet = 1;
 
 enum Button { tbtnNew, tbtnOpen, tbtnSave, tbtnUwagaki, tbtnFont, tbtnJikFon, tbtnWrap, tbtnFind, tbtnTikan, tbtnVajHel };
 
-class MainWindow : public FormWindow, public PhraseBoxView, public MessageBoxes {
+class MainWindow : public FormWindow,
+                   public PhraseBoxView,
+                   public MessageBoxes,
+                   public HistoryMenu,
+                   public MainWindowFront,
+                   public TextLossCheck,
+                   public StatusBarView {
  public:
   static constexpr const wchar_t* className = L"TForm1";
 
@@ -78,6 +93,12 @@ class MainWindow : public FormWindow, public PhraseBoxView, public MessageBoxes 
   // MessageBoxes
   int messageBox(const std::string& text, const std::string& caption, unsigned flags) override;
 
+  // The rest of what the document and status-bar commands drive.
+  void setHistoryCaption(int index, const std::string& text) override;
+  void bringToForeground() override;
+  std::vector<LostCharacter> charactersLostAsCp932() const override;
+  void setPanelText(int panel, const std::string& text) override;
+
  private:
   static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l);
   static LRESULT CALLBACK floatProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l);
@@ -92,6 +113,9 @@ class MainWindow : public FormWindow, public PhraseBoxView, public MessageBoxes 
   LRESULT onNotify(NMHDR* nm);
   void onButtonRightClick(int button);
   void showContextMenu(LPARAM at);
+  void showHistoryMenu();
+  void onDropFiles(HDROP drop);
+  std::string settingsPath() const;
   int bandIndex(Bar bar) const;
   void floatBar(Bar bar);
   void dockBar(Bar bar);
@@ -111,6 +135,13 @@ class MainWindow : public FormWindow, public PhraseBoxView, public MessageBoxes 
   HBITMAP menuBitmaps_[8] = {};
   std::unique_ptr<RichEditor> memo1_;
   std::unique_ptr<RichEditor> memoUra_;
+  std::unique_ptr<Win32Files> files_;
+  std::unique_ptr<Win32FileDialogs> fileDialogs_;
+  std::unique_ptr<Win32FontColourDialogs> fontDialogs_;
+  std::unique_ptr<ProgressDialogWindow> progress_;
+  std::unique_ptr<PrivateProfile> profile_;
+  std::unique_ptr<Win32Clipboard> clipboard_;
+  std::unique_ptr<SystemClock> clock_;
   std::unique_ptr<MainForm> logic_;
   std::wstring overwriteHint_ = L"上書き保存";
   bool barShown_[3] = {true, true, true};

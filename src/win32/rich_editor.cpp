@@ -423,4 +423,45 @@ void RichEditor::setScrollBars(ScrollBars bars) {
 
 void RichEditor::setFocus() { SetFocus(hwnd_); }
 
+std::vector<int> RichEditor::findAll(const std::string& what, int start, bool matchCase) const {
+  std::vector<int> found;
+  if (what.empty()) return found;
+  const std::wstring all = allText();
+  const std::wstring w = widen(what);
+  OffsetCursor cursor(all);
+  FINDTEXTEXW ft{};
+  ft.chrg.cpMin = cursor.unitsForBytes(start);
+  ft.chrg.cpMax = -1;
+  ft.lpstrText = w.c_str();
+  const WPARAM flags = FR_DOWN | (matchCase ? FR_MATCHCASE : 0);
+  while (true) {
+    const auto cp = static_cast<int>(send(EM_FINDTEXTEXW, flags, reinterpret_cast<LPARAM>(&ft)));
+    if (cp < 0) break;
+    found.push_back(cursor.bytesForUnits(cp));
+    ft.chrg.cpMin = std::max<LONG>(ft.chrgText.cpMax, cp + 1);
+  }
+  return found;
+}
+
+void RichEditor::replaceRanges(const std::vector<TextEdit>& edits) {
+  if (edits.empty()) return;
+  // Offsets are converted in one forward pass over the text as it was, then applied from the
+  // back so that no edit moves the positions of the ones still to come.
+  const std::wstring all = allText();
+  OffsetCursor cursor(all);
+  std::vector<CHARRANGE> ranges;
+  ranges.reserve(edits.size());
+  for (const auto& e : edits) {
+    const int from = cursor.unitsForBytes(e.start);
+    ranges.push_back({from, 0});
+    ranges.back().cpMax = cursor.unitsForBytes(e.start + e.length);
+  }
+  UpdateScope update(*this);
+  for (std::size_t k = edits.size(); k-- > 0;) {
+    send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&ranges[k]));
+    const std::wstring text = widen(edits[k].text);
+    send(EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+}
+
 }  // namespace kakipo::win32

@@ -76,6 +76,8 @@ class RichEditor : public Editor {
   ScrollBars scrollBars() const override { return scrollBars_; }
   void setScrollBars(ScrollBars bars) override;
   void setFocus() override;
+  std::vector<int> findAll(const std::string& what, int start, bool matchCase) const override;
+  void replaceRanges(const std::vector<TextEdit>& edits) override;
 
   // Control positions, for the shell's own use.
   std::wstring wideRange(int cpFrom, int cpTo) const;

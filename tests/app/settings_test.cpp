@@ -4,7 +4,7 @@
 
 #include "app/errors.h"
 #include "app/main_form.h"
-#include "support/fake_form.h"
+#include "support/main_form_harness.h"
 #include "support/fake_profile.h"
 #include "support/memory_editor.h"
 #include "support/scripted_ui.h"
@@ -35,11 +35,12 @@ std::string printable(const std::string& s) {
 
 struct SettingsTest : ::testing::Test {
   test::FakeProfile profile;
-  test::MemoryEditor memo1;
-  test::FakeForm form;
-  test::FakePhraseBox phrases;
-  test::ScriptedMessageBoxes ui;
-  MainForm main{{memo1, form, phrases, ui}};
+  test::MainFormHarness h{&profile};
+  test::MemoryEditor& memo1 = h.memo1;
+  test::FakeForm& form = h.form;
+  test::FakePhraseBox& phrases = h.phrases;
+  test::ScriptedMessageBoxes& ui = h.ui;
+  MainForm& main = h.main;
   WindowState& state = main.state;
   Settings settings{main.state, form, phrases, main.appearance, profile, iniPath};
 
@@ -315,10 +316,10 @@ TEST_F(SettingsTest, EverythingWrittenComesBackAtTheNextStart) {
   state.backColour = 0x00FFEEDD;
   settings.inifilekaku();
 
-  test::MemoryEditor memo2;
-  test::FakeForm form2;
-  test::FakePhraseBox phrases2;
-  MainForm main2{{memo2, form2, phrases2, ui}};
+  test::MainFormHarness h2{&profile};
+  test::FakeForm& form2 = h2.form;
+  test::FakePhraseBox& phrases2 = h2.phrases;
+  MainForm& main2 = h2.main;
   main2.syokika();
   Settings settings2{main2.state, form2, phrases2, main2.appearance, profile, iniPath};
   settings2.inifileyomu();
