@@ -19,6 +19,7 @@ MainForm::MainForm(const MainFormPorts& ports)
       clipboard(ports.memo1, ports.ui, ports.progress, ports.clipboard),
       quotes(ports.memo1, ports.ui),
       statusBar(ports.memo1, ports.statusBar, ports.clock),
+      findReplace(ports.memo1, ports.ui, ports.searchDialogs, ports.searchWindow),
       ports_(ports) {}
 
 void MainForm::FormShow(const std::string& commandLine) {

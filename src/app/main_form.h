@@ -20,6 +20,8 @@
 #include "editing/phrase_box_view.h"
 #include "editing/quote_markers.h"
 #include "editing/status_bar.h"
+#include "search/find_replace.h"
+#include "search/search_dialogs.h"
 
 namespace kakipo {
 
@@ -48,6 +50,8 @@ struct MainFormPorts {
   Clipboard& clipboard;
   StatusBarView& statusBar;
   Clock& clock;
+  SearchDialogs& searchDialogs;
+  SearchWindow& searchWindow;
 };
 
 class MainForm {
@@ -86,6 +90,7 @@ class MainForm {
   ClipboardCommands clipboard;
   QuoteMarkers quotes;
   StatusBar statusBar;
+  FindReplace findReplace;
 
  private:
   MainFormPorts ports_;

@@ -253,7 +253,7 @@ void MainWindow::show(const std::string& commandLine, int showCommand) {
   memo1_->setFocus();
 }
 
-bool MainWindow::translateAccelerator(MSG&) { return false; }
+bool MainWindow::preTranslate(MSG& msg) { return searchDialogs_ && searchDialogs_->isDialogMessage(msg); }
 
 void MainWindow::layout() {
   if (!memo1_) return;
@@ -277,6 +277,17 @@ void MainWindow::layout() {
 }
 
 LRESULT MainWindow::handle(UINT msg, WPARAM w, LPARAM l) {
+  if (msg == FindReplaceDialogs::findMessage() && searchDialogs_) {
+    const SearchNotification n = searchDialogs_->onFindMessage(l);
+    auto& f = *logic_;
+    if (n.request == SearchRequest::FindNext && n.dialog == SearchDialog::Find)
+      f.dispatch([&] { f.findReplace.FindDialog1Find(); });
+    else if (n.request == SearchRequest::FindNext)
+      f.dispatch([&] { f.findReplace.ReplaceDialog1Find(); });
+    else if (n.request == SearchRequest::Replace || n.request == SearchRequest::ReplaceAll)
+      f.dispatch([&] { f.findReplace.ReplaceDialog1Replace(); });
+    return 0;
+  }
   switch (msg) {
     case WM_CREATE:
       try {
@@ -288,9 +299,11 @@ LRESULT MainWindow::handle(UINT msg, WPARAM w, LPARAM l) {
         profile_ = std::make_unique<PrivateProfile>();
         clipboard_ = std::make_unique<Win32Clipboard>(hwnd_);
         clock_ = std::make_unique<SystemClock>();
+        searchDialogs_ = std::make_unique<FindReplaceDialogs>(hwnd_);
         logic_ = std::make_unique<MainForm>(MainFormPorts{*memo1_, *this, *this, *this, *files_, *fileDialogs_,
                                                           *fontDialogs_, *progress_, *this, *this, *this,
-                                                          *profile_, settingsPath(), *clipboard_, *this, *clock_});
+                                                          *profile_, settingsPath(), *clipboard_, *this, *clock_,
+                                                          *searchDialogs_, *this});
         logic_->state.secondInstance = secondInstance_;
       } catch (...) {
         return -1;
@@ -361,7 +374,9 @@ void MainWindow::onCommand(int id, int code, HWND from) {
       case tbtnFont: f.dispatch([&] { f.fonts.tbtnFontClick(); }); break;
       case tbtnJikFon: f.dispatch([&] { f.fonts.tbtnJikFonClick(); }); break;
       case tbtnWrap: f.dispatch([&] { f.appearance.tbtnWrapClick(); }); break;
-      default: break;  // Find, Replace and Help are not wired in this build: they do nothing
+      case tbtnFind: f.dispatch([&] { f.findReplace.tbtnFindClick(); }); break;
+      case tbtnTikan: f.dispatch([&] { f.findReplace.tbtnTikanClick(); }); break;
+      default: break;  // Help is not wired in this build: it does nothing
     }
     return;
   }
@@ -502,6 +517,10 @@ void MainWindow::setHistoryCaption(int index, const std::string& text) {
 }
 
 void MainWindow::bringToForeground() { SetForegroundWindow(hwnd_); }
+
+void MainWindow::bringToFront() { BringWindowToTop(hwnd_); }
+
+void MainWindow::activateEditor() { memo1_->setFocus(); }
 
 std::vector<LostCharacter> MainWindow::charactersLostAsCp932() const {
   std::vector<LostCharacter> lost;

@@ -17,6 +17,7 @@
 #include "win32/clipboard.h"
 #include "win32/common_dialogs.h"
 #include "win32/files.h"
+#include "win32/find_replace_dialogs.h"
 #include "win32/private_profile.h"
 #include "win32/progress_dialog.h"
 #include "win32/rich_editor.h"
@@ -45,7 +46,8 @@ class MainWindow : public FormWindow,
                    public HistoryMenu,
                    public MainWindowFront,
                    public TextLossCheck,
-                   public StatusBarView {
+                   public StatusBarView,
+                   public SearchWindow {
  public:
   static constexpr const wchar_t* className = L"TForm1";
 
@@ -56,7 +58,8 @@ class MainWindow : public FormWindow,
   // The first showing: the start-up sequence runs first, then the window appears.
   void show(const std::string& commandLine, int showCommand);
   HWND hwnd() const { return hwnd_; }
-  bool translateAccelerator(MSG& msg);
+  // Keystrokes for the modeless Find and Replace dialogs; true when the message was theirs.
+  bool preTranslate(MSG& msg);
 
   MainForm& logic() { return *logic_; }
   RichEditor& memo1() { return *memo1_; }
@@ -98,6 +101,8 @@ class MainWindow : public FormWindow,
   void bringToForeground() override;
   std::vector<LostCharacter> charactersLostAsCp932() const override;
   void setPanelText(int panel, const std::string& text) override;
+  void bringToFront() override;
+  void activateEditor() override;
 
  private:
   static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l);
@@ -142,6 +147,7 @@ class MainWindow : public FormWindow,
   std::unique_ptr<PrivateProfile> profile_;
   std::unique_ptr<Win32Clipboard> clipboard_;
   std::unique_ptr<SystemClock> clock_;
+  std::unique_ptr<FindReplaceDialogs> searchDialogs_;
   std::unique_ptr<MainForm> logic_;
   std::wstring overwriteHint_ = L"上書き保存";
   bool barShown_[3] = {true, true, true};

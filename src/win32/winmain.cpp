@@ -15,7 +15,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     form.show(kakipo::win32::narrow(GetCommandLineW()), showCommand);
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-      if (form.translateAccelerator(msg)) continue;
+      if (form.preTranslate(msg)) continue;
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
     }

@@ -9,6 +9,7 @@
 #include "support/fake_font_dialogs.h"
 #include "support/fake_form.h"
 #include "support/fake_profile.h"
+#include "support/fake_search_dialogs.h"
 #include "support/memory_editor.h"
 #include "support/scripted_ui.h"
 
@@ -37,8 +38,10 @@ struct MainFormHarness {
   FakeClipboard clipboard;
   FakeStatusBar statusBar;
   FakeClock clock;
+  FakeSearchDialogs searchDialogs;
+  FakeSearchWindow searchWindow;
   MainForm main{{memo1, form, phrases, ui, files, fileDialogs, fontDialogs, progress, historyMenu, front, loss,
-                 profile, harnessIniPath, clipboard, statusBar, clock}};
+                 profile, harnessIniPath, clipboard, statusBar, clock, searchDialogs, searchWindow}};
 };
 
 }  // namespace kakipo::test
