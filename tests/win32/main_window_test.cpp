@@ -183,3 +183,40 @@ TEST_F(MainWindowTest, RightClickOnNewStartsAnotherInstance) {
 
 }  // namespace
 }  // namespace kakipo::win32
+
+namespace kakipo::win32 {
+namespace {
+
+TEST_F(MainWindowTest, ButtonBarFloatsWhenDraggedOutAndDocksBack) {
+  const RECT before = windowRect(form.memo1().hwnd());
+  SetCursorPos(500, 700);  // well below the bar
+  NMREBAR drag{};
+  drag.hdr.hwndFrom = form.coolBar();
+  drag.hdr.idFrom = ids::coolBar;
+  drag.hdr.code = RBN_ENDDRAG;
+  drag.wID = 0;
+  SendMessageW(form.hwnd(), WM_NOTIFY, ids::coolBar, reinterpret_cast<LPARAM>(&drag));
+  pump();
+  HWND floating = GetParent(form.toolBar());
+  ASSERT_NE(floating, form.coolBar());
+  EXPECT_EQ(windowText(floating), L"カキポ ボタンバー");
+  EXPECT_TRUE(IsWindowVisible(floating));
+  EXPECT_LT(windowRect(form.memo1().hwnd()).top, before.top);
+  // Its buttons still work from the floating window: the wrap toggle reaches the editor.
+  SendMessageW(form.toolBar(), TB_CHECKBUTTON, ids::firstButton + tbtnWrap, TRUE);
+  SendMessageW(floating, WM_COMMAND, ids::firstButton + tbtnWrap, 0);
+  EXPECT_TRUE(form.memo1().wordWrap());
+  // Closing the floating bar puts it back as the first row.
+  SendMessageW(floating, WM_CLOSE, 0, 0);
+  pump();
+  EXPECT_EQ(GetParent(form.toolBar()), form.coolBar());
+  EXPECT_FALSE(IsWindow(floating));
+  EXPECT_EQ(windowRect(form.memo1().hwnd()).top, before.top);
+  REBARBANDINFOW band{sizeof band};
+  band.fMask = RBBIM_CHILD;
+  SendMessageW(form.coolBar(), RB_GETBANDINFOW, 0, reinterpret_cast<LPARAM>(&band));
+  EXPECT_EQ(band.hwndChild, form.toolBar());
+}
+
+}  // namespace
+}  // namespace kakipo::win32
