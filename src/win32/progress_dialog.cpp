@@ -25,9 +25,18 @@ LRESULT CALLBACK buttonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, U
   return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
+
+// Wine's shell library answers for the search clip with a still line of text, so there the clip
+// of our own is the better picture.
+bool underWine() {
+  const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+  return ntdll && GetProcAddress(ntdll, "wine_get_version");
+}
+
 }  // namespace
 
-ProgressDialogWindow::ProgressDialogWindow(HWND owner) : owner_(owner) {
+ProgressDialogWindow::ProgressDialogWindow(HWND owner)
+    : owner_(owner), clipLibrary_(underWine() ? nullptr : GetModuleHandleW(L"shell32.dll")) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_ANIMATE_CLASS | ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&icc);
   const HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -100,8 +109,8 @@ bool ProgressDialogWindow::sinkouHyoj(bool cancelAllowed, const std::string& cap
 void ProgressDialogWindow::openClip(int resource) {
   clip_ = Clip::None;
   if (resource == 0) return;
-  if (HMODULE shell = GetModuleHandleW(L"shell32.dll")) {
-    if (SendMessageW(anmSinkou_, ACM_OPENW, reinterpret_cast<WPARAM>(shell),
+  if (clipLibrary_) {
+    if (SendMessageW(anmSinkou_, ACM_OPENW, reinterpret_cast<WPARAM>(clipLibrary_),
                      reinterpret_cast<LPARAM>(MAKEINTRESOURCEW(resource)))) {
       clip_ = Clip::Shell;
     }
