@@ -99,8 +99,11 @@ bool ProgressDialogWindow::sinkouHyoj(bool cancelAllowed, const std::string& cap
   SetWindowTextW(hwnd_, widen(caption).c_str());
   cancelRequested_ = false;
 
-  ShowWindow(hwnd_, SW_SHOW);
-  if (layout.buttonEnabled) SetFocus(btnToriyame_);
+  // Shown without taking the activation: the caller's operation holds this thread, so the dialog
+  // could not take input anyway, and when it goes the focus is still where the user left it (the
+  // editor) instead of wherever the system puts it after an active window is destroyed. Owned by
+  // the main window, it stays above it.
+  ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
   // The caller keeps this thread busy until it closes the dialog, so paint now.
   UpdateWindow(hwnd_);
   return true;

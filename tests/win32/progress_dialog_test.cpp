@@ -205,6 +205,28 @@ TEST_F(ProgressDialogTest, CancelSetsTheFlagKeepsTheDialogAndTheNextShowClearsIt
   EXPECT_FALSE(dialog.cancelRequested());
 }
 
+TEST(ProgressDialogOwner, KeepsTheFocusWhereTheUserLeftIt) {
+  HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200, nullptr,
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 5, 5, 100, 20, owner, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+  SetForegroundWindow(owner);
+  SetFocus(edit);
+  pump();
+  ASSERT_EQ(GetFocus(), edit);
+  {
+    ProgressDialogWindow dialog(owner);
+    ASSERT_TRUE(dialog.sinkouHyoj(true, "x", 0, 1, 2));
+    pump();
+    EXPECT_EQ(GetWindow(dialog.window(), GW_OWNER), owner);
+    EXPECT_TRUE(IsWindowVisible(dialog.window()));
+    dialog.sinkouSyuryo();
+    pump();
+  }
+  EXPECT_EQ(GetFocus(), edit);
+  DestroyWindow(owner);
+}
+
 // Run as a separate process by the test below: holds a progress dialog open until it is ended.
 TEST(ProgressHelper, HoldsADialogOpen) {
   if (!std::getenv(helperVariable)) GTEST_SKIP() << "only run as another instance's dialog";
