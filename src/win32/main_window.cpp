@@ -305,6 +305,10 @@ LRESULT MainWindow::handle(UINT msg, WPARAM w, LPARAM l) {
                                                           *profile_, settingsPath(), *clipboard_, *this, *clock_,
                                                           *searchDialogs_, *this});
         logic_->state.secondInstance = secondInstance_;
+        // Points and pixels of the next-open font convert at the screen's resolution.
+        HDC screen = GetDC(nullptr);
+        logic_->state.nextOpenFont = Font(GetDeviceCaps(screen, LOGPIXELSY));
+        ReleaseDC(nullptr, screen);
       } catch (...) {
         return -1;
       }

@@ -12,9 +12,7 @@
 #include "app/errors.h"
 #include "app/main_form.h"
 #include "app/settings.h"
-#include "support/fake_form.h"
-#include "support/memory_editor.h"
-#include "support/scripted_ui.h"
+#include "support/main_form_harness.h"
 #include "win32/encoding.h"
 #include "win32/private_profile.h"
 
@@ -27,11 +25,12 @@ struct Instance {
     main.syokika();
     main.state.secondInstance = second;
   }
-  test::MemoryEditor memo1;
-  test::FakeForm form;
-  test::FakePhraseBox phrases;
-  test::ScriptedMessageBoxes ui;
-  MainForm main{{memo1, form, phrases, ui}};
+  test::MainFormHarness h;
+  test::MemoryEditor& memo1 = h.memo1;
+  test::FakeForm& form = h.form;
+  test::FakePhraseBox& phrases = h.phrases;
+  test::ScriptedMessageBoxes& ui = h.ui;
+  MainForm& main = h.main;
   PrivateProfile profile;
   Settings settings;
 };
