@@ -153,14 +153,15 @@ void AboutBoxWindow::createControls(HICON icon) {
                     IDOK, font_);
   button1_ = child(hwnd_, L"BUTTON", abouttext::cancelButton, WS_TABSTOP | BS_PUSHBUTTON, 104, 132, 73, 25,
                    IDCANCEL, font_);
-  // EDGE_ETCHED: a lowered outer and a raised inner bevel.
-  child(hwnd_, L"STATIC", "", SS_ETCHEDFRAME, panelLeft, panelTop, 177, 113, -1, font_);
   HWND programIcon = child(hwnd_, L"STATIC", "", SS_ICON, panelLeft + 16, panelTop + 16, 32, 32, -1, font_);
   SendMessageW(programIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
   child(hwnd_, L"STATIC", abouttext::productName, SS_LEFT, panelLeft + 72, panelTop + 16, 97, 14, -1, font_);
   child(hwnd_, L"STATIC", abouttext::version, SS_LEFT, panelLeft + 64, panelTop + 40, 105, 14, -1, font_);
-  // The copyright line may wrap within the panel.
-  child(hwnd_, L"STATIC", abouttext::copyright, SS_LEFT, panelLeft + 8, panelTop + 64, 161, 44, -1, font_);
+  // The copyright line is too long for the panel: the holder goes on a line of its own rather
+  // than wherever the label would break it.
+  std::string copyright = abouttext::copyright;
+  if (const auto blank = copyright.rfind(' '); blank != std::string::npos) copyright.replace(blank, 1, "\r\n");
+  child(hwnd_, L"STATIC", copyright, SS_LEFT, panelLeft + 8, panelTop + 64, 161, 44, -1, font_);
 }
 
 void AboutBoxWindow::finish(int result) {
@@ -201,6 +202,15 @@ LRESULT AboutBoxWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
       finish(aboutresult::cancel);
       return 0;
+    case WM_PAINT: {
+      // Panel1: a lowered outer and a raised inner bevel (EDGE_ETCHED).
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd_, &ps);
+      RECT panel{panelLeft, panelTop, panelLeft + 177, panelTop + 113};
+      DrawEdge(dc, &panel, EDGE_ETCHED, BF_RECT);
+      EndPaint(hwnd_, &ps);
+      return 0;
+    }
     default:
       break;
   }

@@ -330,7 +330,6 @@ void HelpViewerWindow::create() {
   imageList1_ = makeImageList();
   SendMessageW(treeView1_, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(imageList1_));
   SendMessageW(treeView1_, TVM_SETINDENT, 19, 0);
-  fillTree();
 
   SendMessageW(listBox1_, LB_SETITEMHEIGHT, 0, 13);
   for (const char* k : help::keywords())
@@ -357,6 +356,8 @@ void HelpViewerWindow::create() {
   showRightPage(HelpPage::Body);
   vajhel_->TabHonbunShow();
   layout();
+  // Filled once it has its size: a tree filled while it has none scrolls its items sideways.
+  fillTree();
 }
 
 void HelpViewerWindow::fillTree() {
@@ -379,6 +380,7 @@ void HelpViewerWindow::fillTree() {
   for (HTREEITEM item : withChildren) SendMessageW(treeView1_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
   const auto first = reinterpret_cast<HTREEITEM>(SendMessageW(treeView1_, TVM_GETNEXTITEM, TVGN_ROOT, 0));
   SendMessageW(treeView1_, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(first));
+  SendMessageW(treeView1_, WM_HSCROLL, SB_LEFT, 0);
 }
 
 std::optional<std::string> HelpViewerWindow::selectedNode() const {
