@@ -19,12 +19,12 @@ target_compile_definitions(kakipo_shell PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_M
 
 add_executable(kakipo WIN32 src/win32/winmain.cpp src/win32/kakipo.rc)
 target_link_libraries(kakipo PRIVATE kakipo_shell)
-target_link_options(kakipo PRIVATE ${KAKIPO_STATIC_RUNTIME})
+target_link_options(kakipo PRIVATE ${KAKIPO_STATIC_RUNTIME} -municode)
 
 file(GLOB_RECURSE KAKIPO_WINE_TESTS CONFIGURE_DEPENDS tests/win32/*.cpp)
 add_executable(kakipo_wine_tests ${KAKIPO_WINE_TESTS} ${KAKIPO_TEST_SUPPORT} src/win32/kakipo.rc)
 target_include_directories(kakipo_wine_tests PRIVATE tests)
-target_link_libraries(kakipo_wine_tests PRIVATE kakipo_shell gtest gmock)
+target_link_libraries(kakipo_wine_tests PRIVATE kakipo_shell gtest gmock gtest_main)
 target_link_options(kakipo_wine_tests PRIVATE ${KAKIPO_STATIC_RUNTIME})
 # The test programs need kakipo.exe beside them for the tests that start it as a process.
 add_dependencies(kakipo_wine_tests kakipo)

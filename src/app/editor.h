@@ -3,6 +3,7 @@
 // onto a rich-edit control; tests use an in-memory editor that keeps the same rules.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "app/colour.h"
 #include "app/font.h"
@@ -16,6 +17,13 @@ struct CaretPos {
 };
 
 enum class ScrollBars { None = 0, Horizontal = 1, Vertical = 2, Both = 3 };
+
+// One replacement of a bulk edit: `length` bytes at `start` become `text`.
+struct TextEdit {
+  int start = 0;
+  int length = 0;
+  std::string text;
+};
 
 class Editor {
  public:
@@ -90,6 +98,18 @@ class Editor {
   virtual ScrollBars scrollBars() const = 0;
   virtual void setScrollBars(ScrollBars bars) = 0;
   virtual void setFocus() = 0;
+
+  // Bulk operations for Replace All. The defaults are built from the single-step operations above;
+  // an adapter whose offset conversions are costly overrides them so that the whole operation
+  // costs one pass over the text instead of one per occurrence.
+  //
+  // Offsets of the successive non-overlapping matches of `what` from `start` to the end, each
+  // found as find() would find it from the end of the previous one (no whole-word option).
+  virtual std::vector<int> findAll(const std::string& what, int start, bool matchCase) const;
+  // Applies non-overlapping edits given in increasing order, their offsets taken in the text
+  // before any of them, as one update (one undoable step where the control allows it).
+  // The selection afterwards is unspecified; the caller sets it.
+  virtual void replaceRanges(const std::vector<TextEdit>& edits);
 };
 
 // Ends a bulk update however the scope is left.

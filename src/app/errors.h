@@ -16,4 +16,11 @@ class OpenError : public Error {
   using Error::Error;
 };
 
+// The editor cannot hold the whole document (its text limit). Thrown by Editor::load, which then
+// holds no part of the document that could pass for the whole.
+class DocumentTooLarge : public Error {
+ public:
+  using Error::Error;
+};
+
 }  // namespace kakipo

@@ -10,6 +10,15 @@ namespace kakipo {
 MainForm::MainForm(const MainFormPorts& ports)
     : appearance(state, ports.memo1, ports.form),
       documents(state, ports.memo1, ports.form, appearance),
+      fonts(state, ports.memo1, ports.ui, ports.fontDialogs),
+      commands(state, documents, appearance,
+               {ports.memo1, ports.ui, ports.files, ports.fileDialogs, ports.progress, ports.historyMenu,
+                ports.front, ports.loss}),
+      settings(state, ports.form, ports.phraseBox, appearance, ports.profile, ports.settingsPath),
+      phrases(state, ports.memo1, ports.phraseBox),
+      clipboard(ports.memo1, ports.ui, ports.progress, ports.clipboard),
+      quotes(ports.memo1, ports.ui),
+      statusBar(ports.memo1, ports.statusBar, ports.clock),
       ports_(ports) {}
 
 void MainForm::FormShow(const std::string& commandLine) {
@@ -20,11 +29,14 @@ void MainForm::FormShow(const std::string& commandLine) {
   form.appendSystemMenuItem(sysmenu::statusBar, "ステータスバー表示ON/OFF(&U)");
   syokika();
   documents.fileSinki();
+  settings.inifileyomu();
   ports_.memo1.setBackgroundColour(state.backColour);
   comboSyokika();
   const std::string name = startupFileName(commandLine);
   if (!name.empty()) {
+    // The name stays current even when the load fails or is declined.
     documents.fnameSet(name);
+    commands.fileYomikomi(name);
   }
   form.acceptDroppedFiles();
   ports_.memo1.setFocus();
@@ -47,15 +59,14 @@ void MainForm::syokika() {
   ports_.phraseBox.setItems(std::vector<std::string>(state.defaultPhrases.begin(), state.defaultPhrases.end()));
 }
 
-void MainForm::comboSyokika() {
-  const auto items = ports_.phraseBox.items();
-  ports_.phraseBox.setText(items.empty() ? std::string() : items.front());
-  ports_.phraseBox.setItemIndex(0);
-  state.phraseIndex = 0;
-}
+void MainForm::comboSyokika() { phrases.comboSyokika(); }
 
 bool MainForm::FormCloseQuery() {
   state.backColour = ports_.memo1.backgroundColour();
+  if (!commands.ifHenkoSave()) return false;
+  // A settings file that cannot be written throws here: the close does not happen and the next
+  // close tries again.
+  settings.inifilekaku();
   return true;
 }
 

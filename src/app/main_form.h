@@ -7,11 +7,19 @@
 
 #include "app/editor.h"
 #include "app/form_window.h"
+#include "app/profile.h"
+#include "app/progress.h"
+#include "app/settings.h"
 #include "app/ui.h"
 #include "app/window_state.h"
+#include "documents/document_commands.h"
 #include "documents/documents.h"
 #include "editing/appearance.h"
+#include "editing/clipboard_commands.h"
+#include "editing/phrase_box.h"
 #include "editing/phrase_box_view.h"
+#include "editing/quote_markers.h"
+#include "editing/status_bar.h"
 
 namespace kakipo {
 
@@ -28,6 +36,18 @@ struct MainFormPorts {
   FormWindow& form;
   PhraseBoxView& phraseBox;
   MessageBoxes& ui;
+  Files& files;
+  FileDialogs& fileDialogs;
+  FontColourDialogs& fontDialogs;
+  ProgressDialog& progress;
+  HistoryMenu& historyMenu;
+  MainWindowFront& front;
+  TextLossCheck& loss;
+  Profile& profile;
+  std::string settingsPath;
+  Clipboard& clipboard;
+  StatusBarView& statusBar;
+  Clock& clock;
 };
 
 class MainForm {
@@ -59,6 +79,13 @@ class MainForm {
   WindowState state;
   Appearance appearance;
   Documents documents;
+  FontButtons fonts;
+  DocumentCommands commands;
+  Settings settings;
+  PhraseBox phrases;
+  ClipboardCommands clipboard;
+  QuoteMarkers quotes;
+  StatusBar statusBar;
 
  private:
   MainFormPorts ports_;

@@ -1,10 +1,25 @@
-// How the document looks: the word-wrap toggle and the next-open font applied to the editor.
+// How the document looks: the word-wrap toggle, the next-open font applied to the editor, the
+// font buttons and the editor's background colour.
 #pragma once
+#include "app/colour.h"
 #include "app/editor.h"
+#include "app/font.h"
 #include "app/form_window.h"
+#include "app/ui.h"
 #include "app/window_state.h"
 
 namespace kakipo {
+
+// The common Font and Colour dialogs.
+class FontColourDialogs {
+ public:
+  virtual ~FontColourDialogs() = default;
+  // Runs the font dialog (effects shown, no size limits) from font; on OK font holds the choice.
+  virtual bool chooseFont(Font& font) = 0;
+  // Runs the colour dialog from colour (a system colour shows as its current value); on OK
+  // colour holds the choice.
+  virtual bool chooseColour(Colour& colour) = 0;
+};
 
 class Appearance {
  public:
@@ -21,6 +36,33 @@ class Appearance {
   WindowState& state_;
   Editor& memo1_;
   FormWindow& form_;
+};
+
+inline const std::string noSelectionCaption = "カキポ ♪フォント変更する前に";
+inline const std::string noSelectionText = "フォント変更する箇所を範囲選択しておいてね";
+
+// The font of FontDialog1 before anything was chosen in it.
+Font initialFontDialogFont();
+
+// The font button (left: the selection's font; right: the background colour) and the next-open
+// font button. One font dialog serves both and keeps its font between uses.
+class FontButtons {
+ public:
+  FontButtons(WindowState& state, Editor& memo1, MessageBoxes& ui, FontColourDialogs& dialogs)
+      : state_(state), memo1_(memo1), ui_(ui), dialogs_(dialogs) {}
+
+  void tbtnFontClick();
+  void tbtnFontMouseDown(MouseButton button);
+  void tbtnJikFonClick();
+
+  const Font& fontDialogFont() const { return fontDialog1_; }
+
+ private:
+  WindowState& state_;
+  Editor& memo1_;
+  MessageBoxes& ui_;
+  FontColourDialogs& dialogs_;
+  Font fontDialog1_ = initialFontDialogFont();
 };
 
 }  // namespace kakipo

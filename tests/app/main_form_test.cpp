@@ -2,19 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include "support/fake_form.h"
-#include "support/memory_editor.h"
-#include "support/scripted_ui.h"
+#include "support/main_form_harness.h"
 
 namespace kakipo {
 namespace {
 
 struct MainFormTest : ::testing::Test {
-  test::MemoryEditor memo1;
-  test::FakeForm form;
-  test::FakePhraseBox phrases;
-  test::ScriptedMessageBoxes ui;
-  MainForm main{{memo1, form, phrases, ui}};
+  test::MainFormHarness h;
+  test::MemoryEditor& memo1 = h.memo1;
+  test::FakeForm& form = h.form;
+  test::FakePhraseBox& phrases = h.phrases;
+  test::ScriptedMessageBoxes& ui = h.ui;
+  test::FakeProfile& profile = h.profile;
+  MainForm& main = h.main;
 };
 
 TEST_F(MainFormTest, FirstShowSetsTheStartUpDefaults) {
@@ -49,8 +49,9 @@ TEST_F(MainFormTest, FirstShowAddsTheBarTogglesToTheSystemMenu) {
   EXPECT_EQ(form.systemMenu[3], (std::pair<int, std::string>{1003, "ステータスバー表示ON/OFF(&U)"}));
 }
 
-TEST_F(MainFormTest, CommandLineNameBecomesCurrentBeforeAnyLoad) {
+TEST_F(MainFormTest, CommandLineNameStaysCurrentWhenTheLoadFails) {
   main.FormShow("kakipo.exe C:\\My Notes\\メモ.txt");
+  ASSERT_EQ(ui.shown.size(), 1u);  // the file does not exist: the open failure is shown
   EXPECT_EQ(main.state.fileName, "C:\\My Notes\\メモ.txt");
   EXPECT_EQ(form.caption(), "カキポ C:\\My Notes\\メモ.txt");
   EXPECT_EQ(form.overwriteHint, "上書き保存 メモ.txt");
@@ -81,15 +82,37 @@ TEST_F(MainFormTest, OnlyTheRightButtonStartsAnotherInstance) {
   EXPECT_EQ(form.instancesStarted, 1);
 }
 
-TEST_F(MainFormTest, CloseTakesTheBackgroundColourFromTheEditor) {
+TEST_F(MainFormTest, CloseTakesTheBackgroundColourFromTheEditorAndStoresIt) {
   main.FormShow("kakipo.exe");
   memo1.setBackgroundColour(0x00FFEEDD);
   EXPECT_TRUE(main.FormCloseQuery());
   EXPECT_EQ(main.state.backColour, 0x00FFEEDDu);
+  EXPECT_EQ(profile.readString(test::harnessIniPath, "memoFont", "backcolor", ""), "16772829");
+}
+
+TEST_F(MainFormTest, RefusedGuardKeepsTheWindowAndWritesNoSettings) {
+  main.FormShow("kakipo.exe");
+  memo1.replaceSel("unsaved", true);
+  ui.answers = {mb::idYes};  // save? yes -- then the Save dialog is cancelled
+  h.fileDialogs.saveAnswers.push_back({false});
+  EXPECT_FALSE(main.FormCloseQuery());
+  EXPECT_EQ(profile.readString(test::harnessIniPath, "form", "width", "none"), "none");
+  EXPECT_EQ(memo1.text(), "unsaved");
+}
+
+TEST_F(MainFormTest, StartUpReadsTheSettingsFile) {
+  profile.writeString(test::harnessIniPath, "form", "width", "500");
+  profile.writeString(test::harnessIniPath, "combobox", "items0", "こんにちは");
+  profile.writeString(test::harnessIniPath, "memoFont", "backcolor", "255");
+  main.FormShow("kakipo.exe");
+  EXPECT_EQ(form.bounds().width, 500);
+  EXPECT_EQ(phrases.text(), "こんにちは");
+  EXPECT_EQ(memo1.backgroundColour(), 255u);
 }
 
 TEST_F(MainFormTest, DispatchShowsWhatAHandlerThrowsAndGoesOn) {
-  main.FormShow("kakipo.exe a.txt");
+  main.FormShow("kakipo.exe");
+  main.documents.fnameSet("a.txt");
   main.dispatch([] { throw std::runtime_error("読めません"); });
   main.dispatch([] {});
   ASSERT_EQ(ui.shown.size(), 1u);

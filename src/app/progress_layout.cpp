@@ -1,0 +1,37 @@
+#include "app/progress_layout.h"
+
+namespace kakipo {
+
+namespace {
+// The dialog as designed, in client pixels, before any row is taken away.
+constexpr int designClientWidth = 312;
+constexpr int designClientHeight = 135;
+constexpr Rect designBar{8, 81, 294, 17};
+constexpr Rect designButton{70, 105, 180, 25};
+constexpr int animationStrip = 60;
+constexpr int buttonRow = 30;
+constexpr int clips[] = {0, 150, 151, 152, 160, 161, 162, 163, 164};
+}  // namespace
+
+ProgressLayout progressLayout(bool cancelAllowed, int kind) {
+  ProgressLayout l;
+  l.clipResource = kind >= 0 && kind <= 8 ? clips[kind] : 0;
+  l.animationLeft = 0;
+  l.animationTop = 13;
+  l.bar = designBar;
+  l.button = designButton;
+  if (l.clipResource == 0) {
+    l.heightReduction += animationStrip;
+    l.bar.top -= animationStrip;
+    l.button.top -= animationStrip;
+  }
+  if (!cancelAllowed) {
+    l.heightReduction += buttonRow;
+    l.buttonEnabled = false;
+  }
+  l.clientWidth = designClientWidth;
+  l.clientHeight = designClientHeight - l.heightReduction;
+  return l;
+}
+
+}  // namespace kakipo

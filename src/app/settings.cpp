@@ -1,0 +1,211 @@
+#include "app/settings.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "app/cp932.h"
+#include "app/errors.h"
+
+namespace kakipo {
+
+namespace {
+
+// Section and key names as they stand in the file. The two style keys are read under the spelling
+// older files used; names match regardless of case, so what is written is read back.
+const std::string secForm = "form";
+const std::string secPhrases = "combobox";
+const std::string secHistory = "rireki";
+const std::string secFont = "memoFont";
+
+constexpr int defaultLeft = 0;
+constexpr int defaultTop = 0;
+constexpr int defaultWidth = 280;
+constexpr int defaultHeight = 380;
+constexpr int secondInstanceOffset = 20;
+constexpr int defaultSize = 11;
+constexpr std::size_t faceNameBytes = 31;
+
+std::string writeFailedMessage(const std::string& path) { return path + " に書き込めません"; }
+
+}  // namespace
+
+std::string settingsPathFor(const std::string& exePath) {
+  std::size_t nameStart = 0;
+  std::size_t lastDot = std::string::npos;
+  for (std::size_t i = 0; i < exePath.size(); ++i) {
+    const auto c = static_cast<unsigned char>(exePath[i]);
+    if (isLeadByte(c)) {
+      ++i;  // its trail byte may be 0x5C or 0x2E-like; it is never a separator or a dot
+      continue;
+    }
+    if (c == '\\' || c == '/' || c == ':') {
+      nameStart = i + 1;
+      lastDot = std::string::npos;
+    } else if (c == '.') {
+      lastDot = i;
+    }
+  }
+  if (lastDot != std::string::npos && lastDot >= nameStart) return exePath.substr(0, lastDot) + ".ini";
+  return exePath + ".ini";
+}
+
+std::optional<int> parseSettingsInt(const std::string& text) {
+  std::size_t i = 0;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  bool hex = false;
+  if (i < text.size() && text[i] == '$') {
+    hex = true;
+    ++i;
+  } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    hex = true;
+    i += 2;
+  }
+  if (i == text.size()) return std::nullopt;
+  std::uint64_t value = 0;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    int digit;
+    if (c >= '0' && c <= '9') {
+      digit = c - '0';
+    } else if (hex && c >= 'a' && c <= 'f') {
+      digit = c - 'a' + 10;
+    } else if (hex && c >= 'A' && c <= 'F') {
+      digit = c - 'A' + 10;
+    } else {
+      return std::nullopt;
+    }
+    value = value * (hex ? 16 : 10) + digit;
+    if (value > 0xFFFFFFFFull) return std::nullopt;
+  }
+  if (hex) {
+    // Hexadecimal spells the 32 bits themselves, so 0x80000005 is the system window colour.
+    const auto bits = static_cast<std::uint32_t>(value);
+    return static_cast<std::int32_t>(negative ? 0u - bits : bits);
+  }
+  if (negative ? value > 0x80000000ull : value > 0x7FFFFFFFull) return std::nullopt;
+  return static_cast<int>(negative ? -static_cast<long long>(value) : static_cast<long long>(value));
+}
+
+std::string cutAtCharBoundary(const std::string& s, std::size_t maxBytes) {
+  // A value already cut by the platform may end on a lone lead byte, so this looks at the end
+  // even when nothing more needs to go.
+  const std::size_t limit = std::min(s.size(), maxBytes);
+  std::size_t end = 0;
+  while (end < limit) {
+    const std::size_t step = isLeadByte(static_cast<unsigned char>(s[end])) ? 2 : 1;
+    if (end + step > limit) break;
+    end += step;
+  }
+  return s.substr(0, end);
+}
+
+int Settings::readInt(const std::string& section, const std::string& key, int defaultValue) {
+  const auto value = parseSettingsInt(profile_.readString(path_, section, key, std::to_string(defaultValue)));
+  return value.value_or(defaultValue);
+}
+
+bool Settings::readBool(const std::string& section, const std::string& key, bool defaultValue) {
+  return readInt(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+std::string Settings::readString(const std::string& section, const std::string& key,
+                                 const std::string& defaultValue) {
+  // The platform cuts a long value at the buffer's size, possibly between the two bytes of a
+  // character; a lone lead byte would swallow whatever follows it on screen and in the file.
+  return cutAtCharBoundary(profile_.readString(path_, section, key, defaultValue), Profile::maxValueBytes);
+}
+
+void Settings::write(const std::string& section, const std::string& key, const std::string& value) {
+  if (!profile_.writeString(path_, section, key, value)) throw Error(writeFailedMessage(path_));
+}
+
+void Settings::writeInt(const std::string& section, const std::string& key, long long value) {
+  write(section, key, std::to_string(value));
+}
+
+void Settings::inifileyomu() {
+  Rect r;
+  r.left = readInt(secForm, "left", defaultLeft);
+  r.top = readInt(secForm, "top", defaultTop);
+  if (state_.secondInstance) {
+    r.left += secondInstanceOffset;
+    r.top += secondInstanceOffset;
+  }
+  r.width = readInt(secForm, "width", defaultWidth);
+  r.height = readInt(secForm, "height", defaultHeight);
+  form_.setBounds(r);
+
+  std::vector<std::string> phrases;
+  for (int i = 0; i < phraseCount; ++i) {
+    phrases.push_back(readString(secPhrases, state_.phraseKeys[i], state_.defaultPhrases[i]));
+  }
+  phraseBox_.setItems(phrases);
+
+  for (int i = 0; i < historyCount; ++i) {
+    state_.history[i] = readString(secHistory, "filmei" + std::to_string(i), emptySlot);
+  }
+
+  fontYomu(state_.nextOpenFont, secFont);
+  appearance_.applyNextOpenFont();
+}
+
+void Settings::fontYomu(Font& font, const std::string& section) {
+  const Font defaults;
+  font.charset = readInt(section, "charset", defaults.charset);
+  font.color = static_cast<Colour>(readInt(section, "color", static_cast<std::int32_t>(clWindowText)));
+  font.setHeight(readInt(section, "height", defaults.height()));
+  const std::string name = readString(section, "name", defaults.name);
+  if (!name.empty()) font.name = cutAtCharBoundary(name, faceNameBytes);
+  switch (readInt(section, "pitch", 0)) {
+    case 0: font.pitch = Pitch::Default; break;
+    case 1: font.pitch = Pitch::Fixed; break;
+    case 2: font.pitch = Pitch::Variable; break;
+    default: break;  // an unknown pitch leaves the font's own
+  }
+  // The size always wins over the height, also when only its default applies.
+  font.setSize(readInt(section, "size", defaultSize));
+  font.style = FontStyle{};
+  font.style.bold = readBool(section, "bold", false);
+  font.style.italic = readBool(section, "italic", false);
+  font.style.underline = readBool(section, "underLine", false);
+  font.style.strikeOut = readBool(section, "strikeOut", false);
+  state_.backColour = static_cast<Colour>(readInt(section, "backcolor", static_cast<std::int32_t>(clWindow)));
+}
+
+void Settings::inifilekaku() {
+  const Rect r = form_.bounds();
+  writeInt(secForm, "left", r.left);
+  writeInt(secForm, "top", r.top);
+  writeInt(secForm, "width", r.width);
+  writeInt(secForm, "height", r.height);
+
+  const auto phrases = phraseBox_.items();
+  for (int i = 0; i < phraseCount; ++i) {
+    write(secPhrases, state_.phraseKeys[i], i < static_cast<int>(phrases.size()) ? phrases[i] : emptySlot);
+  }
+  for (int i = 0; i < historyCount; ++i) {
+    write(secHistory, "filmei" + std::to_string(i), state_.history[i]);
+  }
+  fontKaku(state_.nextOpenFont, secFont);
+}
+
+void Settings::fontKaku(const Font& font, const std::string& section) {
+  writeInt(section, "charset", font.charset);
+  writeInt(section, "color", static_cast<std::int32_t>(font.color));
+  writeInt(section, "height", font.height());
+  write(section, "name", font.name);
+  writeInt(section, "pitch", static_cast<int>(font.pitch));
+  writeInt(section, "size", font.size());
+  writeInt(section, "bold", font.style.bold ? 1 : 0);
+  writeInt(section, "italic", font.style.italic ? 1 : 0);
+  writeInt(section, "underline", font.style.underline ? 1 : 0);
+  writeInt(section, "strikeout", font.style.strikeOut ? 1 : 0);
+  writeInt(section, "backcolor", static_cast<std::int32_t>(state_.backColour));
+}
+
+}  // namespace kakipo

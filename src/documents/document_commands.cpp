@@ -1,0 +1,273 @@
+#include "documents/document_commands.h"
+
+#include <cstdio>
+
+#include "app/errors.h"
+#include "documents/document_texts.h"
+
+namespace kakipo {
+
+void recordRecentFile(std::array<std::string, historyCount>& history, const std::string& name) {
+  for (const auto& slot : history)
+    if (slot == name) return;  // a known file keeps its place
+  for (int i = historyCount - 1; i > 0; --i) history[i] = history[i - 1];
+  history[0] = name;
+}
+
+DocumentCommands::DocumentCommands(WindowState& state, Documents& documents, Appearance& appearance,
+                                   const DocumentPorts& ports)
+    : state_(state), documents_(documents), appearance_(appearance), ports_(ports) {
+  menuCaptions_.fill(emptySlot);
+}
+
+// ---- Opening ----
+
+std::int64_t DocumentCommands::fileYoryo(const std::string& name) const {
+  return ports_.files.size(ports_.files.fullPath(name));
+}
+
+void DocumentCommands::fileYomikomi(const std::string& name) {
+  if (name == emptySlot) return;
+  auto& memo1 = ports_.memo1;
+  auto& ui = ports_.ui;
+
+  const std::int64_t size = fileYoryo(name);
+  if (size > largeFileBytes &&
+      ui.messageBox(name + texts::nameBreak + texts::largeFileQuestion, texts::largeFileCaption,
+                    mb::okCancel | mb::iconInformation | mb::defButton1) != mb::idOk)
+    return;
+
+  const std::string ext = upperAscii(extensionOf(name));
+  const bool rich = ext == ".KPO";
+  memo1.setPlainText(!rich);
+  openFilter_ = saveFilter_ = rich ? 2 : ext == ".TXT" ? 1 : 3;
+  appearance_.applyNextOpenFont();
+
+  if (size > maxDocumentBytes) {
+    tellCannotHold(name);
+    return;
+  }
+  editorTouched_ = false;
+  try {
+    ProgressScope progress(ports_.progress, true, filePart(name) + texts::openingSuffix);
+    loadFile(name);
+  } catch (const OpenError&) {
+    ui.messageBox(name + texts::nameBreak + texts::openErrorText, texts::openErrorCaption,
+                  mb::ok | mb::iconError);
+    return;
+  } catch (const DocumentTooLarge&) {
+    // Whatever part the editor took in must not pass for the file, nor for the old document.
+    if (editorTouched_) documents_.fileSinki();
+    tellCannotHold(name);
+    return;
+  }
+  documents_.fnameSet(name);
+  rirekKosin(name);
+  memo1.setModified(false);
+}
+
+void DocumentCommands::loadFile(const std::string& name) {
+  auto& memo1 = ports_.memo1;
+  const std::string bytes = ports_.files.readAll(name);
+  documents_.original.forget();
+  editorTouched_ = true;
+  if (memo1.plainText()) {
+    memo1.load(bytes);
+    documents_.original.remember(bytes, memo1.save());
+    return;
+  }
+  try {
+    memo1.load(bytes);
+  } catch (const DocumentTooLarge&) {
+    throw;
+  } catch (const Error&) {
+    // Not RTF after all: show it as the text it is, and keep the document rich so that saving
+    // it writes RTF into its .kpo file.
+    memo1.setPlainText(true);
+    try {
+      memo1.load(bytes);
+    } catch (const DocumentTooLarge&) {
+      memo1.setPlainText(false);
+      throw;
+    } catch (const Error&) {
+      memo1.setPlainText(false);
+      throw Error(texts::streamReadFailed);
+    }
+    memo1.setPlainText(false);
+  }
+}
+
+void DocumentCommands::tellCannotHold(const std::string& name) {
+  ports_.ui.messageBox(name + texts::nameBreak + texts::tooLargeText, texts::openErrorCaption,
+                       mb::ok | mb::iconError);
+}
+
+void DocumentCommands::dlgOpenFile() {
+  std::string name = openName_;
+  int filter = openFilter_;
+  if (!ports_.dialogs.runOpenDialog(name, filter)) return;
+  openName_ = name;
+  openFilter_ = filter;
+  fileYomikomi(name);
+}
+
+void DocumentCommands::dropYomikomi(const std::vector<std::string>& names) {
+  if (names.empty()) return;
+  const std::string name = names.front();
+  // A cancelled save keeps the unsaved text rather than dropping it for the new file.
+  if (!ifHenkoSave()) return;
+  documents_.fileSinki();
+  fileYomikomi(name);
+  ports_.front.bringToForeground();
+  ports_.memo1.setModified(false);
+}
+
+// ---- Saving and the guard ----
+
+bool DocumentCommands::dlgSaveFile(const std::string& name) {
+  auto& ui = ports_.ui;
+  std::string chosen = name;
+  int filter = saveFilter_;
+  if (!ports_.dialogs.runSaveDialog(chosen, filter)) return false;
+  saveFilter_ = filter;
+
+  const std::string ext = upperAscii(extensionOf(chosen));
+  std::string finalName = chosen;
+  const unsigned question = mb::okCancel | mb::iconInformation | mb::defButton1;
+  if (filter == 1 && ext.empty()) {
+    if (ui.messageBox(chosen + texts::nameBreak + texts::addTxtQuestion, texts::saveQuestionCaption,
+                      question) != mb::idOk)
+      return false;
+    finalName = chosen + ".txt";
+  } else if (filter == 2 && ext != ".KPO") {
+    if (ui.messageBox(chosen + texts::nameBreak + texts::makeKpoQuestion,
+                      texts::saveQuestionCaption, question) != mb::idOk)
+      return false;
+    finalName = chosen.substr(0, chosen.size() - ext.size()) + ".kpo";
+  }
+  if (ports_.files.fileExists(finalName) &&
+      ui.messageBox(finalName + texts::nameBreak + texts::overwriteQuestion, texts::overwriteCaption,
+                    mb::yesNo | mb::iconWarning | mb::defButton1) != mb::idYes)
+    return false;
+
+  if (!isRichTextName(finalName) && !acceptLoss(finalName)) return false;
+
+  // The plain-text mode changes only now, so an abandoned Save As leaves the document's kind alone.
+  documents_.fnameSet(finalName);
+  ports_.memo1.setPlainText(!isRichTextName(finalName));
+  writeFile(finalName);
+  ports_.memo1.setModified(false);
+  return true;
+}
+
+void DocumentCommands::writeFile(const std::string& name) {
+  auto& memo1 = ports_.memo1;
+  std::string rendition;
+  try {
+    rendition = memo1.save();
+  } catch (const Error&) {
+    throw Error(texts::streamWriteFailed);
+  }
+  if (!memo1.plainText()) {
+    ports_.files.writeAll(name, rendition);
+    return;
+  }
+  std::string bytes = documents_.original.bytesFor(rendition);
+  ports_.files.writeAll(name, bytes);
+  documents_.original.remember(std::move(bytes), rendition);
+}
+
+std::string lossReportText(const std::string& name, const std::vector<LostCharacter>& lost) {
+  std::string text = name + texts::nameBreak + texts::lossHead + "\r\n";
+  char buf[96];
+  const std::size_t shown = std::min<std::size_t>(lost.size(), 10);
+  for (std::size_t i = 0; i < shown; ++i) {
+    std::snprintf(buf, sizeof buf, texts::lossLine.c_str(), lost[i].line + 1, lost[i].column + 1,
+                  static_cast<unsigned>(lost[i].codePoint));
+    text += std::string("\r\n") + buf;
+  }
+  if (lost.size() > shown) {
+    std::snprintf(buf, sizeof buf, texts::lossMore.c_str(), static_cast<int>(lost.size() - shown));
+    text += std::string("\r\n") + buf;
+  }
+  return text + "\r\n\r\n" + texts::lossQuestion;
+}
+
+bool DocumentCommands::acceptLoss(const std::string& name) {
+  const auto lost = ports_.loss.charactersLostAsCp932();
+  if (lost.empty()) return true;
+  return ports_.ui.messageBox(lossReportText(name, lost), texts::lossCaption,
+                              mb::okCancel | mb::iconWarning | mb::defButton2) == mb::idOk;
+}
+
+bool DocumentCommands::ifHenkoSave() {
+  auto& memo1 = ports_.memo1;
+  if (!memo1.modified()) return true;
+  ports_.front.bringToForeground();
+  const std::string& name = state_.fileName.empty() ? texts::untitled : state_.fileName;
+  const int answer = ports_.ui.messageBox(name + texts::nameBreak + texts::guardQuestion,
+                                          texts::overwriteCaption,
+                                          mb::yesNo | mb::iconWarning | mb::defButton1);
+  if (answer == mb::idYes) return dlgSaveFile(state_.fileName);
+  if (answer == mb::idNo) {
+    memo1.setModified(false);
+    return true;
+  }
+  return false;  // no answer at all: keep the work
+}
+
+void DocumentCommands::tbtnNewClick() {
+  if (ifHenkoSave()) documents_.fileSinki();
+  ports_.memo1.setFocus();
+}
+
+void DocumentCommands::tbtnOpenClick() {
+  if (ifHenkoSave()) dlgOpenFile();
+  ports_.memo1.setFocus();
+}
+
+void DocumentCommands::tbtnSaveClick() {
+  dlgSaveFile(state_.fileName);
+  ports_.memo1.setFocus();
+}
+
+void DocumentCommands::tbtnUwagakiClick() {
+  auto& memo1 = ports_.memo1;
+  if (memo1.modified()) {
+    if (state_.fileName.empty()) {
+      dlgSaveFile("");
+    } else {
+      if (memo1.plainText() && !acceptLoss(state_.fileName)) {
+        memo1.setFocus();
+        return;
+      }
+      writeFile(state_.fileName);
+      memo1.setModified(false);
+      ports_.ui.messageBox(state_.fileName + texts::nameBreak + texts::savedNotice,
+                           texts::savedCaption, mb::ok | mb::iconInformation);
+    }
+  }
+  memo1.setFocus();
+}
+
+// ---- Recent files ----
+
+void DocumentCommands::rirekKosin(const std::string& name) { recordRecentFile(state_.history, name); }
+
+void DocumentCommands::PopupMenu2Popup() {
+  for (int i = 0; i < historyCount; ++i) {
+    menuCaptions_[i] = state_.history[i];
+    ports_.historyMenu.setHistoryCaption(i, menuCaptions_[i]);
+  }
+}
+
+void DocumentCommands::popRirekClick(int index) {
+  if (index < 0 || index >= historyCount) return;
+  const std::string name = menuCaptions_[index];
+  if (name == emptySlot) return;
+  // Opening from the history replaces the document just like Open does, so it asks first too.
+  if (!ifHenkoSave()) return;
+  fileYomikomi(name);
+}
+
+}  // namespace kakipo

@@ -1,0 +1,97 @@
+// Opening, saving, the unsaved-changes guard and the recent-files history: the commands of the
+// New, Open, Save As and overwrite-save buttons, file drops and the history menu.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/editor.h"
+#include "app/progress.h"
+#include "app/ui.h"
+#include "app/window_state.h"
+#include "documents/document_ports.h"
+#include "documents/documents.h"
+#include "documents/files.h"
+#include "editing/appearance.h"
+
+namespace kakipo {
+
+// Files above this many bytes are loaded only after the user agrees.
+inline constexpr std::int64_t largeFileBytes = 1000000;
+// Byte offsets into the document are ints; anything larger can never be held whole.
+inline constexpr std::int64_t maxDocumentBytes = 0x7FFFFFFF;
+
+// Records name in slot 0 unless a slot holds it already; the oldest entry drops out of slot 4.
+void recordRecentFile(std::array<std::string, historyCount>& history, const std::string& name);
+
+struct DocumentPorts {
+  Editor& memo1;
+  MessageBoxes& ui;
+  Files& files;
+  FileDialogs& dialogs;
+  ProgressDialog& progress;
+  HistoryMenu& historyMenu;
+  MainWindowFront& front;
+  TextLossCheck& loss;
+};
+
+// The loss question's text: the name, then the first ten characters with line and column counted
+// from 1, then how many more.
+std::string lossReportText(const std::string& name, const std::vector<LostCharacter>& lost);
+
+class DocumentCommands {
+ public:
+  DocumentCommands(WindowState& state, Documents& documents, Appearance& appearance,
+                   const DocumentPorts& ports);
+
+  // Opening.
+  void fileYomikomi(const std::string& name);
+  std::int64_t fileYoryo(const std::string& name) const;
+  void dlgOpenFile();
+  // The names of the dropped files, in full; only the first is opened.
+  void dropYomikomi(const std::vector<std::string>& names);
+
+  // Saving and the guard. True when the document was written.
+  bool dlgSaveFile(const std::string& name);
+  // True when the caller may go on: nothing to save, the user declined saving, or it was saved.
+  bool ifHenkoSave();
+  void tbtnNewClick();
+  void tbtnOpenClick();
+  void tbtnSaveClick();
+  void tbtnUwagakiClick();
+
+  // Recent files.
+  void rirekKosin(const std::string& name);
+  void PopupMenu2Popup();
+  void popRirekClick(int index);
+  void popRirek0Click() { popRirekClick(0); }
+  void popRirek1Click() { popRirekClick(1); }
+  void popRirek2Click() { popRirekClick(2); }
+  void popRirek3Click() { popRirekClick(3); }
+  void popRirek4Click() { popRirekClick(4); }
+
+  // What OpenDialog1 and SaveDialog1 start from next time.
+  int openFilterIndex() const { return openFilter_; }
+  int saveFilterIndex() const { return saveFilter_; }
+  const std::string& openDialogName() const { return openName_; }
+
+ private:
+  void loadFile(const std::string& name);
+  void writeFile(const std::string& name);
+  void tellCannotHold(const std::string& name);
+  // True when a plain-text save may go on: nothing would be lost, or the user accepts the loss.
+  bool acceptLoss(const std::string& name);
+
+  WindowState& state_;
+  Documents& documents_;
+  Appearance& appearance_;
+  DocumentPorts ports_;
+  int openFilter_ = 1;
+  int saveFilter_ = 1;
+  std::string openName_;  // OpenDialog1 starts with the name it last returned
+  std::array<std::string, historyCount> menuCaptions_;
+  bool editorTouched_ = false;  // the load under way has begun replacing the editor's content
+};
+
+}  // namespace kakipo

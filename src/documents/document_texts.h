@@ -1,0 +1,38 @@
+// Every text the document commands show: captions, questions, notices and error messages.
+#pragma once
+#include <string>
+
+namespace kakipo::texts {
+
+// A name, a blank line, then a sentence that continues it.
+inline const std::string nameBreak = "\r\n\r\n";
+
+inline const std::string untitled = "無題";
+inline const std::string overwriteHintPrefix = "上書き保存 ";
+
+inline const std::string saveQuestionCaption = "カキポ ♪ファイルセーブでの確認";
+inline const std::string addTxtQuestion = "の拡張子を.txt（標準テキスト）にして保存します";
+inline const std::string makeKpoQuestion = "のタイプを.kpo（カキポ形式）にして保存します";
+inline const std::string overwriteCaption = "カキポ ♪ファイル保存の確認";
+inline const std::string overwriteQuestion = "という名前のファイルはすでに有りますが、上書き保存しますか？";
+inline const std::string guardQuestion = "のファイル内容が変更されていますが、保存に行きますか？";
+inline const std::string savedCaption = "カキポ ♪お知らせ";
+inline const std::string savedNotice = "にファイル内容を上書き保存したよ";
+
+inline const std::string lossCaption = "カキポ ♪ファイル保存の確認";
+inline const std::string lossHead = "には次の文字をテキストとして保存できません（「?」になります）";
+inline const std::string lossMore = "ほか %d 文字";
+inline const std::string lossQuestion = "このまま保存しますか？";
+inline const std::string lossLine = "%d 行 %d 文字目 U+%04X";
+
+inline const std::string largeFileCaption = "カキポ ♪ファイル読み込みの確認";
+inline const std::string largeFileQuestion = "は大きな容量なので時間がかかりますが、読み込みますか？";
+inline const std::string openErrorCaption = "カキポ ♪ファイルを開くエラー";
+inline const std::string openErrorText = "という名前のファイルは無いかもしれません";
+inline const std::string tooLargeText = "は大きすぎてカキポでは開けません";
+inline const std::string openingSuffix = "を開いています しばらく待っててね";
+
+inline const std::string streamReadFailed = "ストリームからの読み込みに失敗しました";
+inline const std::string streamWriteFailed = "ストリームへの書き込みに失敗しました";
+
+}  // namespace kakipo::texts

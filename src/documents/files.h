@@ -1,0 +1,33 @@
+// The file system as the documents need it: sizes from the directory entry, whole-file reads with
+// writers shut out, and saves that never destroy the file they replace.
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace kakipo {
+
+class Files {
+ public:
+  virtual ~Files() = default;
+  // The name expanded against the current directory.
+  virtual std::string fullPath(const std::string& name) const = 0;
+  // The size in the directory entry, all 64 bits (a directory is found like a file); -1 when
+  // there is no such entry.
+  virtual std::int64_t size(const std::string& name) const = 0;
+  // True for an existing file; a directory is not one.
+  virtual bool fileExists(const std::string& name) const = 0;
+  // The whole file, opened so that others may read but nobody may write while it is read.
+  // Throws OpenError when it cannot be opened so, Error when the read fails part-way.
+  virtual std::string readAll(const std::string& name) = 0;
+  // Writes bytes to a new file beside the target, flushes it, then puts it in the target's place
+  // keeping the target's attributes. On any failure the old file stays as it was and an Error with
+  // cannotCreateMessage(name) is thrown.
+  virtual void writeAll(const std::string& name, const std::string& bytes) = 0;
+};
+
+// The text of a failed save, shared by every implementation of Files.
+inline std::string cannotCreateMessage(const std::string& name) {
+  return "ファイル " + name + " を作成できません";
+}
+
+}  // namespace kakipo

@@ -1,0 +1,59 @@
+// The editor's context menu (clipboard commands) and the paste procedure shared by the menu and
+// the paste keys, which inserts a large clipboard text as whole lines in one step.
+#pragma once
+#include <cstddef>
+
+#include "app/editor.h"
+#include "app/progress.h"
+#include "app/ui.h"
+#include "editing/clipboard.h"
+
+namespace kakipo {
+
+// Virtual-key codes the editor's key handler looks at.
+namespace vk {
+constexpr int insert = 0x2D;
+constexpr int keyV = 0x56;
+}  // namespace vk
+
+// The modifier keys held with a key, as a set of bits.
+using ShiftState = unsigned;
+namespace modifier {
+constexpr ShiftState shift = 0x1;
+constexpr ShiftState alt = 0x2;
+constexpr ShiftState ctrl = 0x4;
+}  // namespace modifier
+
+// A clipboard text this long or longer (CP932 bytes) goes in as lines, after a question.
+inline constexpr std::size_t largePasteBytes = 100000;
+
+class ClipboardCommands {
+ public:
+  ClipboardCommands(Editor& memo1, MessageBoxes& ui, ProgressDialog& progress, Clipboard& clipboard)
+      : memo1_(memo1), ui_(ui), progress_(progress), clipboard_(clipboard) {}
+
+  void popUndoClick() { memo1_.undo(); }
+  void popCopyClick() { memo1_.copy(); }
+  void popPasteClick() { harituke(false); }
+  void popCutClick() { memo1_.cut(); }
+  void popDelClick() { memo1_.deleteSelection(); }
+  void popAllSelClick() { memo1_.selectAll(); }
+
+  // The paste. fromKeyboard leaves a small text to the editor's own key handling. Returns true
+  // when the clipboard text was large, whatever the user answered: the paste key must then go no
+  // further.
+  bool harituke(bool fromKeyboard);
+
+  // The editor's key-down. Returns true when the key was consumed and must not reach the editor.
+  bool memo1KeyDown(int key, ShiftState shift);
+
+ private:
+  void pasteAsLines(const std::string& text);
+
+  Editor& memo1_;
+  MessageBoxes& ui_;
+  ProgressDialog& progress_;
+  Clipboard& clipboard_;
+};
+
+}  // namespace kakipo

@@ -1,0 +1,76 @@
+#include "editing/quote_markers.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "app/cp932.h"
+#include "editing/editing_texts.h"
+
+namespace kakipo {
+
+namespace {
+constexpr char marker = '>';
+}
+
+int characterStartAtOrBefore(const Editor& editor, int offset) {
+  offset = std::clamp(offset, 0, editor.textLength());
+  const int line = editor.lineFromOffset(offset);
+  const int start = editor.lineStart(line);
+  const std::string text = editor.line(line);
+  const int column = offset - start;
+  if (column >= static_cast<int>(text.size())) return start + std::min<int>(column, text.size());
+  int at = 0;
+  while (true) {
+    const int width = isLeadByte(static_cast<unsigned char>(text[at])) ? 2 : 1;
+    if (at + width > column) return start + at;
+    at += width;
+  }
+}
+
+void QuoteMarkers::inyofIn() { run(Direction::In); }
+void QuoteMarkers::inyofOut() { run(Direction::Out); }
+
+void QuoteMarkers::run(Direction direction) {
+  const bool in = direction == Direction::In;
+  const std::string& caption = in ? texts::quoteInCaption : texts::quoteOutCaption;
+  // The marker belongs at the start of a hard line; with wrap on the user cannot see where those
+  // start, so the command refuses rather than surprise.
+  if (memo1_.wordWrap()) {
+    ui_.messageBox(texts::quoteWrapOn, caption, mb::ok | mb::iconWarning);
+    return;
+  }
+  if (memo1_.selLength() == 0) {
+    if (in)
+      ui_.messageBox(texts::quoteInNoSelection, caption, mb::ok | mb::iconInformation);
+    else
+      ui_.messageBox(texts::quoteOutNoSelection, caption, mb::ok | mb::iconWarning);
+    return;
+  }
+
+  const int first = memo1_.lineFromOffset(memo1_.selStart());
+  const int end = memo1_.selStart() + memo1_.selLength();
+  memo1_.setSelStart(end);
+  const int last = memo1_.lineFromOffset(end);
+  {
+    UpdateScope update(memo1_);
+    // Only the markers themselves are edited, never the rest of a line: the text keeps its
+    // formats, and the control pays per character changed rather than per line.
+    std::vector<TextEdit> edits;
+    int lineAt = memo1_.lineStart(first);
+    for (int i = first; i <= last; ++i) {
+      const std::string text = memo1_.line(i);
+      if (in)
+        edits.push_back({lineAt, 0, std::string(1, marker)});
+      else if (!text.empty() && text.front() == marker)
+        edits.push_back({lineAt, 1, {}});
+      lineAt += static_cast<int>(text.size()) + 2;
+    }
+    memo1_.replaceRanges(edits);
+    // The caret keeps its number, not its place in the text; it must still not split a
+    // character once the markers have shifted the text under it.
+    memo1_.setSelStart(characterStartAtOrBefore(memo1_, end));
+  }
+  memo1_.setFocus();
+}
+
+}  // namespace kakipo

@@ -1,0 +1,30 @@
+// Quote markers: a leading ">" put on or taken off every hard line the selection touches, as in
+// a mail reply.
+#pragma once
+#include "app/editor.h"
+#include "app/ui.h"
+
+namespace kakipo {
+
+class QuoteMarkers {
+ public:
+  QuoteMarkers(Editor& memo1, MessageBoxes& ui) : memo1_(memo1), ui_(ui) {}
+
+  void inyofIn();
+  void inyofOut();
+  void popInyofInClick() { inyofIn(); }
+  void popInyofOutClick() { inyofOut(); }
+
+ private:
+  enum class Direction { In, Out };
+  void run(Direction direction);
+
+  Editor& memo1_;
+  MessageBoxes& ui_;
+};
+
+// The nearest character boundary at or before offset: an offset inside a double-byte character
+// or between the CR and LF of a line break moves back to that character's start. Costs one line.
+int characterStartAtOrBefore(const Editor& editor, int offset);
+
+}  // namespace kakipo

@@ -1,0 +1,30 @@
+#include "editing/status_bar.h"
+
+namespace kakipo {
+
+std::string caretText(const CaretPos& caret) {
+  return std::to_string(caret.line + 1) + " : " + std::to_string(caret.column + 1);
+}
+
+std::string dateTimeText(const Clock& clock, const LocalTime& t) {
+  std::string text = clock.shortDate(t);
+  if (t.hour != 0 || t.minute != 0 || t.second != 0) {
+    text += ' ';
+    text += clock.longTime(t);
+  }
+  return text;
+}
+
+// Runs five times a second on documents of any size: the caret comes from its own line only.
+void StatusBar::timerGyoRetTimer() {
+  view_.setPanelText(caretPanel, caretText(memo1_.caret()));
+  view_.setPanelText(dateTimePanel, dateTimeText(clock_, clock_.now()));
+}
+
+void StatusBar::StatusBar1DblClick() {
+  memo1_.setSelLength(0);
+  // Undoable like typing, so a stamp put in the wrong place is one Ctrl+Z away.
+  memo1_.replaceSel(dateTimeText(clock_, clock_.now()), true);
+}
+
+}  // namespace kakipo

@@ -1,0 +1,126 @@
+#include "search/find_replace.h"
+
+#include <vector>
+
+#include "app/cp932.h"
+#include "search/search.h"
+#include "search/search_texts.h"
+
+namespace kakipo {
+
+std::string limitDialogText(std::string_view text) {
+  std::size_t end = 0;
+  while (end < text.size()) {
+    const std::size_t width = isLeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1;
+    if (end + width > dialogTextLimit) break;
+    end += width;
+  }
+  return std::string(text.substr(0, std::min(end, text.size())));
+}
+
+void FindReplace::tbtnFindClick() {
+  anchor_ = 0;
+  dialogs_.show(SearchDialog::Find);
+}
+
+void FindReplace::tbtnTikanClick() {
+  anchor_ = 0;
+  dialogs_.show(SearchDialog::Replace);
+}
+
+void FindReplace::FindDialog1Find() {
+  const std::string what = dialogs_.findText(SearchDialog::Find);
+  if (memoKensak(memo1_, what, dialogs_.options(SearchDialog::Find))) return;
+  ui_.messageBox(what + "\r\n\r\n" + searchtext::findNotFound, searchtext::findCaption,
+                 mb::ok | mb::iconInformation);
+}
+
+void FindReplace::ReplaceDialog1Find() {
+  const std::string what = dialogs_.findText(SearchDialog::Replace);
+  const bool matchCase = (dialogs_.options(SearchDialog::Replace) & fr::matchCase) != 0;
+  // An empty search text would "match" everywhere without moving on; it finds nothing.
+  lastMatch_ = what.empty() ? -1 : memo1_.find(what, anchor_, memo1_.textLength(), false, matchCase);
+  if (lastMatch_ == -1) {
+    ui_.messageBox(searchtext::replaceNotFound, searchtext::replaceCaption,
+                   mb::ok | mb::iconInformation);
+    return;
+  }
+  const int size = static_cast<int>(what.size());
+  window_.bringToFront();
+  window_.activateEditor();
+  memo1_.setSelStart(lastMatch_);
+  memo1_.setSelLength(size);
+  anchor_ = lastMatch_ + size;
+}
+
+void FindReplace::ReplaceDialog1Replace() {
+  const unsigned options = dialogs_.options(SearchDialog::Replace);
+  if (options & fr::replace)
+    tikanSuru();
+  else if (options & fr::replaceAll)
+    subeteTikan();
+}
+
+void FindReplace::replaceSelection(const std::string& replacement) {
+  const int start = memo1_.selStart();
+  const int length = memo1_.selLength();
+  if (length == 0) return;
+  memo1_.replaceSel(replacement);
+  // The control may store line breaks differently from how they were given; the caret behind the
+  // inserted text says how long it really is.
+  const int inserted = memo1_.selStart() - start;
+  if (start + length <= anchor_) {
+    // Before the anchor (the last match ends exactly there): the anchor stays on the same text,
+    // so the next find resumes right behind the replacement and never searches inside it.
+    anchor_ += inserted - length;
+  } else if (start < anchor_) {
+    anchor_ = start + inserted;
+  }
+}
+
+void FindReplace::tikanSuru() {
+  replaceSelection(dialogs_.replaceText());
+  ReplaceDialog1Find();
+}
+
+void FindReplace::replaceRemaining(const std::string& replacement) {
+  const std::string what = dialogs_.findText(SearchDialog::Replace);
+  if (what.empty() || anchor_ > memo1_.textLength()) return;
+  const bool matchCase = (dialogs_.options(SearchDialog::Replace) & fr::matchCase) != 0;
+  // Every find of the loop starts behind the previous replacement, so on the text as it is now
+  // they are the successive matches from the anchor.
+  const std::vector<int> found = memo1_.findAll(what, anchor_, matchCase);
+  if (found.empty()) return;
+  window_.bringToFront();
+  window_.activateEditor();
+  const int size = static_cast<int>(what.size());
+  std::vector<TextEdit> edits;
+  edits.reserve(found.size());
+  for (const int at : found) edits.push_back({at, size, replacement});
+  const int before = memo1_.textLength();
+  memo1_.replaceRanges(edits);
+  const int count = static_cast<int>(found.size());
+  const int inserted = size + (memo1_.textLength() - before) / count;
+  const int end = found.back() + (count - 1) * (inserted - size) + inserted;
+  memo1_.setSelStart(end);
+  memo1_.setSelLength(0);
+  anchor_ = end;
+}
+
+void FindReplace::subeteTikan() {
+  if (ui_.messageBox(searchtext::replaceAllQuestion, searchtext::replaceAllCaption,
+                     mb::yesNo | mb::iconWarning | mb::defButton2) != mb::idYes)
+    return;
+  const std::string replacement = dialogs_.replaceText();
+  replaceSelection(replacement);
+  // One bulk edit does what the loop of replace-then-find does; the find after it is the one that
+  // fails and tells the user so. Should it find something after all, the loop carries on.
+  for (;;) {
+    replaceRemaining(replacement);
+    ReplaceDialog1Find();
+    if (lastMatch_ == -1) return;
+    replaceSelection(replacement);
+  }
+}
+
+}  // namespace kakipo

@@ -1,0 +1,48 @@
+// The Find and Replace commands: the Find dialog searches from the selection with the program's own
+// engine; the Replace dialog finds with the editor's find from the search anchor, replaces one
+// match or, after a confirmation, all of them.
+#pragma once
+#include <string>
+
+#include "app/editor.h"
+#include "app/ui.h"
+#include "search/search_dialogs.h"
+
+namespace kakipo {
+
+class FindReplace {
+ public:
+  FindReplace(Editor& memo1, MessageBoxes& ui, SearchDialogs& dialogs, SearchWindow& window)
+      : memo1_(memo1), ui_(ui), dialogs_(dialogs), window_(window) {}
+
+  void tbtnFindClick();
+  void tbtnTikanClick();
+  // Find Next in the Find dialog.
+  void FindDialog1Find();
+  // Find Next in the Replace dialog.
+  void ReplaceDialog1Find();
+  // Replace or Replace All in the Replace dialog, told apart by the option word.
+  void ReplaceDialog1Replace();
+  void tikanSuru();
+  void subeteTikan();
+
+  // Where the Replace dialog's next find begins, independent of the caret.
+  int searchAnchor() const { return anchor_; }
+  // Offset of the latest Replace-dialog match, -1 after a find that failed.
+  int lastMatch() const { return lastMatch_; }
+
+ private:
+  // Replaces a non-empty selection and keeps the anchor on the same text.
+  void replaceSelection(const std::string& replacement);
+  // Replace All's matches from the anchor on, as one bulk edit.
+  void replaceRemaining(const std::string& replacement);
+
+  Editor& memo1_;
+  MessageBoxes& ui_;
+  SearchDialogs& dialogs_;
+  SearchWindow& window_;
+  int anchor_ = 0;
+  int lastMatch_ = -1;
+};
+
+}  // namespace kakipo

@@ -1,0 +1,174 @@
+#include "search/search.h"
+
+#include <algorithm>
+
+#include "search/match_finder.h"
+
+namespace kakipo {
+
+void ansiUpper(unsigned char* bytes, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i)
+    if (bytes[i] >= 'a' && bytes[i] <= 'z') bytes[i] -= 0x20;
+}
+
+FoldTable makeFoldTable(bool fold) {
+  FoldTable table;
+  for (int i = 0; i < 256; ++i) table[i] = static_cast<unsigned char>(i);
+  if (fold) ansiUpper(table.data(), table.size());
+  return table;
+}
+
+void tangoTobas(ScanState& scan) {
+  auto move = [&scan] {
+    scan.cursor += scan.direction;
+    --scan.count;
+  };
+  auto onDelimiter = [&scan] { return isDelimiter(scan.at(scan.cursor)); };
+  if (scan.direction > 0) {
+    while (scan.count > 0 && !onDelimiter()) move();
+    while (scan.count > 0 && onDelimiter()) move();
+  } else {
+    while (scan.count > 0 && onDelimiter()) move();
+    while (scan.count > 0 && !onDelimiter()) move();
+    // Phase two stopped on the delimiter before the word (or ran out at the text's start there).
+    if (onDelimiter()) {
+      ++scan.cursor;
+      ++scan.count;
+    }
+  }
+}
+
+namespace {
+
+// Whole-word scan. Each pass runs tangoTobas and compares where it lands; a pass is begun only
+// while the count is above 0, which is what makes the scan end. Before a pass the cursor jumps
+// ahead to just short of the next position where the bytes match at all: tangoTobas lands on the
+// same word starts from there as it would byte by byte, and the ones skipped could not match.
+std::optional<int> wholeWordScan(ScanState scan, const MatchFinder& finder) {
+  const int size = finder.size();
+  auto accepted = [&] {
+    return finder.matchesAt(scan.cursor) &&
+           (scan.count == 0 || isDelimiter(scan.at(scan.cursor + size)));
+  };
+  while (scan.count > 0) {
+    if (scan.direction > 0) {
+      // tangoTobas moves down at least one byte, so the candidate lies in (cursor, cursor + count].
+      const int match = finder.next(scan.cursor + 1, scan.cursor + scan.count);
+      if (match < 0) return std::nullopt;
+      // Two short of it, so that a word start just before the match is still compared (and fails)
+      // as it would be, and the count runs out in the same place.
+      const int target = match - 2;
+      if (target > scan.cursor) {
+        scan.count -= target - scan.cursor;
+        scan.cursor = target;
+      }
+    } else {
+      // Up, tangoTobas never lands above the cursor.
+      const int match = finder.previous(scan.cursor, 0);
+      if (match < 0) return std::nullopt;
+      // From the match itself tangoTobas lands on the start of the word holding it, as it would
+      // coming down byte by byte.
+      if (match < scan.cursor) {
+        scan.count -= scan.cursor - match;
+        scan.cursor = match;
+      }
+    }
+    tangoTobas(scan);
+    if (accepted()) return scan.cursor;
+    scan.cursor += scan.direction;
+    --scan.count;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<int> bufKensak(const char* buffer, int length, int selStart, int selLength,
+                             std::string_view searchText, unsigned options) {
+  if (length <= 0 || searchText.empty()) return std::nullopt;
+  const int size = static_cast<int>(searchText.size());
+  const bool down = (options & fr::down) != 0;
+  int start;
+  int count;
+  if (down) {
+    start = selStart + selLength;
+    count = length - start - size;
+    if (count < 0) return std::nullopt;
+  } else {
+    start = selStart - size;
+    count = start;
+  }
+  if (start < 0 || start > length) return std::nullopt;
+
+  // A search text with any byte 0x80 or above (any double-byte character) is never folded, not
+  // even its ASCII letters: folding bytes of a double-byte character would match other characters.
+  const bool fold = (options & fr::matchCase) == 0 &&
+                    std::none_of(searchText.begin(), searchText.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+  std::string pattern(searchText);
+  if (fold) ansiUpper(reinterpret_cast<unsigned char*>(pattern.data()), pattern.size());
+
+  const auto* bytes = reinterpret_cast<const unsigned char*>(buffer);
+  const FoldTable table = makeFoldTable(fold);
+  const MatchFinder finder(bytes, length, pattern, table);
+  if ((options & fr::wholeWord) != 0)
+    return wholeWordScan(ScanState{bytes, length, start, count, down ? 1 : -1}, finder);
+
+  // Plain scan: every position from the start through the last one at which the text fits,
+  // that one included.
+  const int at = down ? finder.next(start, start + count) : finder.previous(start, 0);
+  if (at < 0) return std::nullopt;
+  return at;
+}
+
+bool memoKensak(Editor& editor, const std::string& searchText, unsigned options) {
+  if (searchText.empty()) return false;
+  const std::string text = editor.text();
+  if (text.empty()) return false;
+  const int length = static_cast<int>(text.size());
+  const int size = static_cast<int>(searchText.size());
+  const bool down = (options & fr::down) != 0;
+
+  // A one-byte search text that lands on a byte above 0x80 has hit half of a double-byte
+  // character (or a half-width katakana); the match is dropped and the search goes on from just
+  // past it. The selection each later pass starts from is the collapsed one the drop leaves, so it
+  // is followed here on the copy, and only the first and the last drop are shown to the editor:
+  // they leave the view and caret where selecting every dropped match in turn would.
+  int selStart = editor.selStart();
+  int selLength = editor.selLength();
+  std::optional<int> firstDropped;
+  std::optional<int> lastDropped;
+  auto resumeAfter = [&](int at) { return std::clamp(down ? at + 2 : at - 1, 0, length); };
+  auto showDrop = [&](int at) {
+    editor.setSelStart(at);
+    editor.setSelLength(size);
+    editor.setSelStart(resumeAfter(at));
+  };
+  auto showDrops = [&] {
+    if (firstDropped) showDrop(*firstDropped);
+    if (lastDropped && lastDropped != firstDropped) showDrop(*lastDropped);
+  };
+
+  for (;;) {
+    const auto at = bufKensak(text.data(), length, selStart, selLength, searchText, options);
+    if (!at) {
+      showDrops();
+      return false;
+    }
+    if (size == 1 && static_cast<unsigned char>(text[*at]) > 0x80) {
+      if (!firstDropped) firstDropped = at;
+      lastDropped = at;
+      selStart = resumeAfter(*at);
+      selLength = 0;
+      continue;
+    }
+    showDrops();
+    editor.setSelStart(*at);
+    editor.setSelLength(size);
+    // One line further than bringing the caret into view, so the match is not on the edge.
+    editor.scrollOneLine(down);
+    return true;
+  }
+}
+
+}  // namespace kakipo

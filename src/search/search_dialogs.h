@@ -1,0 +1,48 @@
+// Ports for Find and Replace: the two modeless common dialogs, and what a found match asks of the
+// main window. The Win32 shell implements both; tests use fakes.
+#pragma once
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "search/search_options.h"
+
+namespace kakipo {
+
+enum class SearchDialog { Find, Replace };
+
+// Each dialog holds at most this many bytes of search text, the Replace dialog as many of
+// replacement text.
+inline constexpr std::size_t dialogTextLimit = 255;
+
+// The option word a dialog starts with; the other bits of its settings (whole word hidden, and
+// for Replace up/down hidden) are the shell's to apply when it creates the dialog.
+inline constexpr unsigned dialogInitialOptions = fr::down;
+
+// A dialog text cut to the limit without splitting a double-byte character.
+std::string limitDialogText(std::string_view text);
+
+class SearchDialogs {
+ public:
+  virtual ~SearchDialogs() = default;
+  // Opens the modeless dialog, or brings it to the top if it is open already.
+  virtual void show(SearchDialog dialog) = 0;
+  // The text in the dialog's search box (CP932, at most dialogTextLimit bytes).
+  virtual std::string findText(SearchDialog dialog) const = 0;
+  // The Replace dialog's replacement text (CP932, at most dialogTextLimit bytes).
+  virtual std::string replaceText() const = 0;
+  // The option word as of the latest notification: fr::down, fr::findNext, fr::matchCase,
+  // fr::replace, fr::replaceAll (fr::wholeWord never, as both dialogs hide it).
+  virtual unsigned options(SearchDialog dialog) const = 0;
+};
+
+class SearchWindow {
+ public:
+  virtual ~SearchWindow() = default;
+  // Brings the main window to the front (the Replace dialog may keep the focus).
+  virtual void bringToFront() = 0;
+  // Makes the editor memo1 the main window's active control.
+  virtual void activateEditor() = 0;
+};
+
+}  // namespace kakipo

@@ -1,0 +1,137 @@
+#include "win32/encoding.h"
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+namespace kakipo::win32 {
+
+namespace {
+
+constexpr UINT cp932 = 932;
+
+// For every UTF-16 unit: its CP932 bytes (one or two) packed, and their count.
+struct Cp932Table {
+  std::array<std::uint16_t, 65536> code{};
+  std::array<std::uint8_t, 65536> length{};
+  Cp932Table() {
+    for (unsigned u = 0; u < 65536; ++u) {
+      wchar_t wc = static_cast<wchar_t>(u);
+      char buf[4] = {};
+      BOOL usedDefault = FALSE;
+      int n = WideCharToMultiByte(cp932, WC_NO_BEST_FIT_CHARS, &wc, 1, buf, sizeof buf, "?", &usedDefault);
+      if (n <= 0 || n > 2) {
+        buf[0] = '?';
+        n = 1;
+      }
+      length[u] = static_cast<std::uint8_t>(n);
+      code[u] = n == 2 ? static_cast<std::uint16_t>((static_cast<unsigned char>(buf[0]) << 8) | static_cast<unsigned char>(buf[1]))
+                       : static_cast<unsigned char>(buf[0]);
+    }
+  }
+};
+
+const Cp932Table& table() {
+  static const auto t = std::make_unique<Cp932Table>();
+  return *t;
+}
+
+}  // namespace
+
+bool representableInCp932(wchar_t c) {
+  const auto u = static_cast<std::uint16_t>(c);
+  return u == L'?' || !(table().length[u] == 1 && table().code[u] == '?');
+}
+
+std::wstring widen(std::string_view s) {
+  if (s.empty()) return {};
+  const int n = MultiByteToWideChar(cp932, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+  std::wstring out(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(cp932, 0, s.data(), static_cast<int>(s.size()), out.data(), n);
+  return out;
+}
+
+std::string narrow(std::wstring_view w) {
+  const auto& t = table();
+  std::string out;
+  out.reserve(w.size() * 2);
+  for (wchar_t wc : w) {
+    const auto u = static_cast<std::uint16_t>(wc);
+    if (t.length[u] == 2) out += static_cast<char>(t.code[u] >> 8);
+    out += static_cast<char>(t.code[u] & 0xFF);
+  }
+  return out;
+}
+
+std::string narrowControlText(std::wstring_view w) {
+  const auto& t = table();
+  std::string out;
+  out.reserve(w.size() * 2);
+  for (std::size_t i = 0; i < w.size(); ++i) {
+    const auto u = static_cast<std::uint16_t>(w[i]);
+    if (u == L'\r') {
+      out += "\r\n";
+      if (i + 1 < w.size() && w[i + 1] == L'\n') ++i;
+      continue;
+    }
+    if (t.length[u] == 2) out += static_cast<char>(t.code[u] >> 8);
+    out += static_cast<char>(t.code[u] & 0xFF);
+  }
+  return out;
+}
+
+int controlTextBytes(std::wstring_view w) {
+  const auto& t = table();
+  int n = 0;
+  for (std::size_t i = 0; i < w.size(); ++i) {
+    const auto u = static_cast<std::uint16_t>(w[i]);
+    if (u == L'\r') {
+      n += 2;
+      if (i + 1 < w.size() && w[i + 1] == L'\n') ++i;
+    } else {
+      n += t.length[u];
+    }
+  }
+  return n;
+}
+
+int controlUnitsForBytes(std::wstring_view w, int bytes) {
+  const auto& t = table();
+  int n = 0;
+  std::size_t i = 0;
+  while (i < w.size() && n < bytes) {
+    const auto u = static_cast<std::uint16_t>(w[i]);
+    if (u == L'\r') {
+      n += 2;
+      if (i + 1 < w.size() && w[i + 1] == L'\n') ++i;
+    } else {
+      n += t.length[u];
+    }
+    ++i;
+  }
+  return static_cast<int>(i);
+}
+
+void OffsetCursor::step() {
+  const auto u = static_cast<std::uint16_t>(text_[unit_]);
+  if (u == L'\r') {
+    bytes_ += 2;
+    if (unit_ + 1 < text_.size() && text_[unit_ + 1] == L'\n') ++unit_;
+  } else {
+    bytes_ += table().length[u];
+  }
+  ++unit_;
+}
+
+int OffsetCursor::unitsForBytes(int bytes) {
+  while (unit_ < text_.size() && bytes_ < bytes) step();
+  return static_cast<int>(unit_);
+}
+
+int OffsetCursor::bytesForUnits(int units) {
+  while (unit_ < text_.size() && static_cast<int>(unit_) < units) step();
+  return bytes_;
+}
+
+}  // namespace kakipo::win32

@@ -1,0 +1,39 @@
+// CP932 <-> UTF-16 with code page 932 named explicitly, so the program behaves the same whatever
+// the system's ANSI code page is. Counting and converting use one table, so byte offsets computed
+// from a piece of text always agree with the bytes of the whole text.
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace kakipo::win32 {
+
+std::wstring widen(std::string_view cp932);
+// False for a UTF-16 unit that CP932 has no character for (it would be written as "?").
+bool representableInCp932(wchar_t c);
+// Characters CP932 cannot hold become "?"; nothing is best-fitted to a look-alike.
+std::string narrow(std::wstring_view utf16);
+
+// The control keeps a paragraph break as a lone CR; the logic sees CR LF. These convert control
+// text (CR, or CR LF) to logic bytes and count those bytes.
+std::string narrowControlText(std::wstring_view text);
+int controlTextBytes(std::wstring_view text);
+// The number of UTF-16 units from the start of `text` that make up `bytes` logic bytes; an offset
+// inside a character or a line break moves to its end.
+int controlUnitsForBytes(std::wstring_view text, int bytes);
+
+// Walks control text forward once, converting increasing byte offsets to control positions and
+// increasing control positions to byte offsets, so that many conversions cost one pass.
+class OffsetCursor {
+ public:
+  explicit OffsetCursor(std::wstring_view text) : text_(text) {}
+  int unitsForBytes(int bytes);
+  int bytesForUnits(int units);
+
+ private:
+  void step();
+  std::wstring_view text_;
+  std::size_t unit_ = 0;
+  int bytes_ = 0;
+};
+
+}  // namespace kakipo::win32

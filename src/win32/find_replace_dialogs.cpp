@@ -1,0 +1,110 @@
+#include "win32/find_replace_dialogs.h"
+
+#include <dlgs.h>
+
+#include "win32/encoding.h"
+
+namespace kakipo::win32 {
+
+unsigned optionWord(DWORD flags) {
+  unsigned word = 0;
+  if (flags & FR_DOWN) word |= fr::down;
+  if (flags & FR_FINDNEXT) word |= fr::findNext;
+  if (flags & FR_MATCHCASE) word |= fr::matchCase;
+  if (flags & FR_REPLACE) word |= fr::replace;
+  if (flags & FR_REPLACEALL) word |= fr::replaceAll;
+  if (flags & FR_WHOLEWORD) word |= fr::wholeWord;
+  return word;
+}
+
+UINT FindReplaceDialogs::findMessage() {
+  static const UINT message = RegisterWindowMessageW(FINDMSGSTRINGW);
+  return message;
+}
+
+FindReplaceDialogs::FindReplaceDialogs(HWND owner) : owner_(owner) {
+  for (Dialog* d : {&find_, &replace_}) {
+    d->fr.lStructSize = sizeof(FINDREPLACEW);
+    d->fr.hwndOwner = owner;
+    d->fr.lpstrFindWhat = d->findWhat.data();
+    // Both lengths are in bytes, of the UTF-16 buffers.
+    d->fr.wFindWhatLen = static_cast<WORD>(sizeof(wchar_t) * d->findWhat.size());
+  }
+  find_.fr.Flags = FR_DOWN | FR_HIDEWHOLEWORD;
+  replace_.fr.Flags = FR_DOWN | FR_HIDEWHOLEWORD | FR_HIDEUPDOWN;
+  replace_.fr.lpstrReplaceWith = replace_.replaceWith.data();
+  replace_.fr.wReplaceWithLen = static_cast<WORD>(sizeof(wchar_t) * replace_.replaceWith.size());
+  findMessage();
+}
+
+FindReplaceDialogs::~FindReplaceDialogs() {
+  // The dialogs point into this object; they must not outlive it.
+  for (Dialog* d : {&find_, &replace_})
+    if (d->hwnd && IsWindow(d->hwnd)) DestroyWindow(d->hwnd);
+}
+
+void FindReplaceDialogs::show(SearchDialog dialog) {
+  Dialog& d = state(dialog);
+  if (d.hwnd && IsWindow(d.hwnd)) {
+    ShowWindow(d.hwnd, SW_SHOW);
+    BringWindowToTop(d.hwnd);
+    return;
+  }
+  d.fr.Flags &= ~(FR_FINDNEXT | FR_REPLACE | FR_REPLACEALL | FR_DIALOGTERM);
+  d.hwnd = dialog == SearchDialog::Find ? FindTextW(&d.fr) : ReplaceTextW(&d.fr);
+  if (!d.hwnd) return;
+  // The boxes take no more characters than the texts may have bytes; the texts are cut to whole
+  // characters within the byte limit when they are read.
+  SendDlgItemMessageW(d.hwnd, edt1, EM_LIMITTEXT, dialogTextLimit, 0);
+  SendDlgItemMessageW(d.hwnd, edt2, EM_LIMITTEXT, dialogTextLimit, 0);
+  if (d.havePlace)
+    SetWindowPos(d.hwnd, nullptr, d.place.x, d.place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  ShowWindow(d.hwnd, SW_SHOW);
+}
+
+std::string FindReplaceDialogs::findText(SearchDialog dialog) const {
+  return limitDialogText(narrow(state(dialog).findWhat.data()));
+}
+
+std::string FindReplaceDialogs::replaceText() const {
+  return limitDialogText(narrow(replace_.replaceWith.data()));
+}
+
+unsigned FindReplaceDialogs::options(SearchDialog dialog) const { return state(dialog).options; }
+
+SearchNotification FindReplaceDialogs::onFindMessage(LPARAM lParam) {
+  const auto* fr = reinterpret_cast<const FINDREPLACEW*>(lParam);
+  SearchNotification n;
+  if (fr == &find_.fr)
+    n.dialog = SearchDialog::Find;
+  else if (fr == &replace_.fr)
+    n.dialog = SearchDialog::Replace;
+  else
+    return n;
+  Dialog& d = state(n.dialog);
+  d.options = optionWord(fr->Flags);
+  if (fr->Flags & FR_DIALOGTERM) {
+    RECT r;
+    if (d.hwnd && GetWindowRect(d.hwnd, &r)) {
+      d.place = {r.left, r.top};
+      d.havePlace = true;
+    }
+    d.hwnd = nullptr;
+    n.request = SearchRequest::Closing;
+  } else if (fr->Flags & FR_REPLACEALL) {
+    n.request = SearchRequest::ReplaceAll;
+  } else if (fr->Flags & FR_REPLACE) {
+    n.request = SearchRequest::Replace;
+  } else if (fr->Flags & FR_FINDNEXT) {
+    n.request = SearchRequest::FindNext;
+  }
+  return n;
+}
+
+bool FindReplaceDialogs::isDialogMessage(MSG& msg) {
+  for (const Dialog* d : {&find_, &replace_})
+    if (d->hwnd && IsDialogMessageW(d->hwnd, &msg)) return true;
+  return false;
+}
+
+}  // namespace kakipo::win32

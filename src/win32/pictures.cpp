@@ -1,0 +1,240 @@
+#include "win32/pictures.h"
+
+#include <functional>
+
+namespace kakipo::win32 {
+
+namespace {
+
+constexpr COLORREF maskColour = RGB(255, 0, 255);
+
+struct Pen {
+  HDC dc;
+  HPEN pen;
+  HGDIOBJ old;
+  Pen(HDC d, COLORREF c, int w = 1) : dc(d), pen(CreatePen(PS_SOLID, w, c)), old(SelectObject(d, pen)) {}
+  ~Pen() {
+    SelectObject(dc, old);
+    DeleteObject(pen);
+  }
+};
+
+void fill(HDC dc, int l, int t, int r, int b, COLORREF c) {
+  RECT rc{l, t, r, b};
+  HBRUSH br = CreateSolidBrush(c);
+  FillRect(dc, &rc, br);
+  DeleteObject(br);
+}
+
+void box(HDC dc, int l, int t, int r, int b, COLORREF edge, COLORREF inside) {
+  fill(dc, l, t, r, b, edge);
+  fill(dc, l + 1, t + 1, r - 1, b - 1, inside);
+}
+
+void line(HDC dc, int x1, int y1, int x2, int y2, COLORREF c, int w = 1) {
+  Pen p(dc, c, w);
+  MoveToEx(dc, x1, y1, nullptr);
+  LineTo(dc, x2, y2);
+}
+
+void letter(HDC dc, int x, int y, const wchar_t* s, COLORREF c, int height, bool bold = true) {
+  HFONT f = CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
+                        NONANTIALIASED_QUALITY, 0, L"Arial");
+  HGDIOBJ old = SelectObject(dc, f);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, c);
+  TextOutW(dc, x, y, s, lstrlenW(s));
+  SelectObject(dc, old);
+  DeleteObject(f);
+}
+
+const COLORREF ink = RGB(40, 40, 40);
+const COLORREF paper = RGB(255, 255, 255);
+const COLORREF blue = RGB(30, 80, 190);
+const COLORREF yellow = RGB(240, 200, 70);
+const COLORREF red = RGB(200, 40, 40);
+const COLORREF green = RGB(40, 150, 60);
+
+void page(HDC dc) {
+  box(dc, 3, 1, 13, 15, ink, paper);
+  for (int y = 5; y <= 11; y += 3) line(dc, 5, y, 11, y, RGB(150, 150, 150));
+}
+void disk(HDC dc) {
+  box(dc, 1, 1, 15, 15, ink, blue);
+  fill(dc, 4, 2, 12, 7, paper);
+  fill(dc, 5, 10, 11, 15, RGB(200, 200, 200));
+}
+
+void drawToolbar(HDC dc, int i) {
+  switch (i) {
+    case 0:  // new
+      page(dc);
+      fill(dc, 10, 1, 16, 7, maskColour);
+      line(dc, 12, 1, 12, 7, yellow, 2);
+      line(dc, 9, 4, 16, 4, yellow, 2);
+      break;
+    case 1:  // open
+      box(dc, 1, 5, 15, 14, ink, yellow);
+      box(dc, 1, 3, 7, 6, ink, yellow);
+      break;
+    case 2:  // save as
+      disk(dc);
+      line(dc, 9, 14, 15, 8, red, 2);
+      break;
+    case 3:  // overwrite save
+      disk(dc);
+      break;
+    case 4:  // font of the selection
+      letter(dc, 1, 0, L"A", blue, 15);
+      fill(dc, 2, 14, 14, 16, red);
+      break;
+    case 5:  // next-open font
+      letter(dc, 0, 0, L"A", green, 13);
+      line(dc, 9, 12, 15, 12, ink, 2);
+      line(dc, 12, 9, 15, 12, ink);
+      line(dc, 12, 15, 15, 12, ink);
+      break;
+    case 6:  // word wrap
+      line(dc, 1, 3, 13, 3, ink, 2);
+      line(dc, 13, 3, 13, 10, ink, 2);
+      line(dc, 13, 10, 4, 10, ink, 2);
+      line(dc, 4, 10, 7, 7, ink, 2);
+      line(dc, 4, 10, 7, 13, ink, 2);
+      break;
+    case 7:  // find
+      {
+        Pen p(dc, blue, 2);
+        HGDIOBJ old = SelectObject(dc, GetStockObject(NULL_BRUSH));
+        Ellipse(dc, 1, 1, 11, 11);
+        SelectObject(dc, old);
+      }
+      line(dc, 10, 10, 15, 15, ink, 3);
+      break;
+    case 8:  // replace
+      letter(dc, 0, -1, L"a", blue, 10);
+      letter(dc, 8, 6, L"b", red, 10);
+      line(dc, 3, 12, 7, 12, ink);
+      line(dc, 12, 2, 12, 5, ink);
+      break;
+    case 9:  // version and help
+      {
+        HBRUSH br = CreateSolidBrush(blue);
+        HGDIOBJ old = SelectObject(dc, br);
+        Pen p(dc, blue);
+        Ellipse(dc, 0, 0, 16, 16);
+        SelectObject(dc, old);
+        DeleteObject(br);
+      }
+      letter(dc, 4, 1, L"?", paper, 14);
+      break;
+  }
+}
+
+void drawMenu(HDC dc, int i) {
+  switch (i) {
+    case 0:  // undo
+      line(dc, 4, 6, 12, 6, blue, 2);
+      line(dc, 12, 6, 12, 12, blue, 2);
+      line(dc, 4, 6, 7, 3, blue, 2);
+      line(dc, 4, 6, 7, 9, blue, 2);
+      break;
+    case 1:  // copy
+      box(dc, 1, 1, 10, 11, ink, paper);
+      box(dc, 6, 5, 15, 15, ink, paper);
+      break;
+    case 2:  // paste
+      box(dc, 2, 2, 13, 15, ink, RGB(190, 150, 90));
+      box(dc, 6, 6, 15, 15, ink, paper);
+      break;
+    case 3:  // cut
+      line(dc, 4, 1, 11, 11, ink, 2);
+      line(dc, 11, 1, 4, 11, ink, 2);
+      box(dc, 1, 10, 7, 15, red, paper);
+      box(dc, 9, 10, 15, 15, red, paper);
+      break;
+    case 4:  // delete
+      line(dc, 3, 3, 13, 13, red, 3);
+      line(dc, 13, 3, 3, 13, red, 3);
+      break;
+    case 5:  // select all
+      box(dc, 1, 1, 15, 15, blue, RGB(200, 220, 255));
+      break;
+    case 6:  // quote in
+      letter(dc, 1, 0, L">", green, 14);
+      line(dc, 9, 4, 15, 4, ink);
+      line(dc, 9, 8, 15, 8, ink);
+      line(dc, 9, 12, 15, 12, ink);
+      break;
+    case 7:  // quote out
+      letter(dc, 1, 0, L">", red, 14);
+      line(dc, 1, 14, 8, 2, red, 2);
+      break;
+    default:  // spare pictures
+      page(dc);
+      break;
+  }
+}
+
+HIMAGELIST makeImages(int count, const std::function<void(HDC, int)>& draw) {
+  HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, count, 0);
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  for (int i = 0; i < count; ++i) {
+    HBITMAP bmp = CreateCompatibleBitmap(screen, 16, 16);
+    HGDIOBJ old = SelectObject(dc, bmp);
+    fill(dc, 0, 0, 16, 16, maskColour);
+    draw(dc, i);
+    SelectObject(dc, old);
+    ImageList_AddMasked(list, bmp, maskColour);
+    DeleteObject(bmp);
+  }
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return list;
+}
+
+}  // namespace
+
+HIMAGELIST makeToolbarImages() { return makeImages(10, drawToolbar); }
+HIMAGELIST makeMenuImages() { return makeImages(11, drawMenu); }
+
+HBITMAP makeMenuBitmap(int index) {
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bmp = CreateCompatibleBitmap(screen, 16, 16);
+  HGDIOBJ old = SelectObject(dc, bmp);
+  fill(dc, 0, 0, 16, 16, GetSysColor(COLOR_MENU));
+  HIMAGELIST list = makeMenuImages();
+  ImageList_Draw(list, index, dc, 0, 0, ILD_TRANSPARENT);
+  ImageList_Destroy(list);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return bmp;
+}
+
+HICON makeProgramIcon(int size) {
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP colour = CreateCompatibleBitmap(screen, size, size);
+  HBITMAP mask = CreateBitmap(size, size, 1, 1, nullptr);
+  HGDIOBJ old = SelectObject(dc, colour);
+  fill(dc, 0, 0, size, size, RGB(0, 0, 0));
+  const int m = size / 8;
+  box(dc, m, m / 2, size - m, size - m / 2, ink, RGB(255, 250, 220));
+  for (int y = size / 3; y < size - m; y += size / 6) line(dc, 2 * m, y, size - 2 * m, y, RGB(120, 150, 210));
+  line(dc, size - 2 * m, 2 * m, size / 2, size - 2 * m, red, std::max(2, size / 10));
+  SelectObject(dc, mask);
+  fill(dc, 0, 0, size, size, RGB(255, 255, 255));
+  fill(dc, m, m / 2, size - m, size - m / 2, RGB(0, 0, 0));
+  SelectObject(dc, old);
+  ICONINFO ii{TRUE, 0, 0, mask, colour};
+  HICON icon = CreateIconIndirect(&ii);
+  DeleteObject(colour);
+  DeleteObject(mask);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return icon;
+}
+
+}  // namespace kakipo::win32

@@ -1,0 +1,467 @@
+#include "win32/rich_editor.h"
+
+#include <commdlg.h>
+#include <richedit.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "app/errors.h"
+#include "win32/encoding.h"
+
+namespace kakipo::win32 {
+
+namespace {
+
+HMODULE loadRichEdit() {
+  static HMODULE lib = LoadLibraryW(L"msftedit.dll");
+  return lib;
+}
+
+struct StreamInState {
+  const char* data;
+  std::size_t size;
+  std::size_t pos;
+};
+
+DWORD CALLBACK readStream(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* got) {
+  auto* s = reinterpret_cast<StreamInState*>(cookie);
+  const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(wanted), s->size - s->pos);
+  std::copy_n(s->data + s->pos, n, reinterpret_cast<char*>(buffer));
+  s->pos += n;
+  *got = static_cast<LONG>(n);
+  return 0;
+}
+
+DWORD CALLBACK writeStream(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* written) {
+  auto* out = reinterpret_cast<std::string*>(cookie);
+  out->append(reinterpret_cast<const char*>(buffer), static_cast<std::size_t>(count));
+  *written = count;
+  return 0;
+}
+
+CHARFORMAT2W toCharFormat(const Font& font) {
+  CHARFORMAT2W cf{};
+  cf.cbSize = sizeof cf;
+  cf.dwMask = CFM_COLOR | CFM_FACE | CFM_CHARSET | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE |
+              CFM_STRIKEOUT | CFM_SIZE;
+  if (font.color == clWindowText)
+    cf.dwEffects |= CFE_AUTOCOLOR;
+  else
+    cf.crTextColor = toColorRef(font.color);
+  const std::wstring face = widen(cutFaceName(font.name));
+  lstrcpynW(cf.szFaceName, face.c_str(), LF_FACESIZE);
+  cf.bCharSet = static_cast<BYTE>(font.charset);
+  cf.bPitchAndFamily = font.pitch == Pitch::Fixed ? FIXED_PITCH : font.pitch == Pitch::Variable ? VARIABLE_PITCH : DEFAULT_PITCH;
+  if (font.style.bold) cf.dwEffects |= CFE_BOLD;
+  if (font.style.italic) cf.dwEffects |= CFE_ITALIC;
+  if (font.style.underline) cf.dwEffects |= CFE_UNDERLINE;
+  if (font.style.strikeOut) cf.dwEffects |= CFE_STRIKEOUT;
+  cf.yHeight = font.size() * 20;
+  return cf;
+}
+
+Font fromCharFormat(const CHARFORMAT2W& cf) {
+  Font f;
+  f.color = (cf.dwEffects & CFE_AUTOCOLOR) ? clWindowText : static_cast<Colour>(cf.crTextColor);
+  f.name = narrow(cf.szFaceName);
+  f.charset = cf.bCharSet;
+  const int pitch = cf.bPitchAndFamily & 0x3;
+  f.pitch = pitch == FIXED_PITCH ? Pitch::Fixed : pitch == VARIABLE_PITCH ? Pitch::Variable : Pitch::Default;
+  f.style.bold = cf.dwEffects & CFE_BOLD;
+  f.style.italic = cf.dwEffects & CFE_ITALIC;
+  f.style.underline = cf.dwEffects & CFE_UNDERLINE;
+  f.style.strikeOut = cf.dwEffects & CFE_STRIKEOUT;
+  f.setSize((cf.yHeight + 10) / 20);
+  return f;
+}
+
+}  // namespace
+
+COLORREF toColorRef(Colour c) {
+  if (isSystemColour(c)) return GetSysColor(static_cast<int>(c & 0xFF));
+  return static_cast<COLORREF>(c & 0x00FFFFFF);
+}
+
+RichEditor::RichEditor(HWND parent, int id, int textLimit, bool visible)
+    : parent_(parent), id_(id), textLimit_(textLimit) {
+  loadRichEdit();
+  RECT r{0, 0, 100, 100};
+  create(r, visible);
+}
+
+RichEditor::~RichEditor() {
+  if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+}
+
+void RichEditor::create(const RECT& r, bool visible) {
+  DWORD style = WS_CHILD | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL |
+                ES_AUTOHSCROLL | ES_NOHIDESEL | ES_WANTRETURN;
+  if (visible) style |= WS_VISIBLE;
+  hwnd_ = CreateWindowExW(WS_EX_CLIENTEDGE, MSFTEDIT_CLASS, L"", style, r.left, r.top, r.right - r.left,
+                          r.bottom - r.top, parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),
+                          GetModuleHandleW(nullptr), nullptr);
+  if (!hwnd_) throw std::runtime_error("rich-edit control could not be created");
+  applySettings();
+}
+
+void RichEditor::applySettings() {
+  send(EM_EXLIMITTEXT, 0, textLimit_);
+  send(EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS);
+  send(EM_SETTEXTMODE, TM_RICHTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE);
+  send(EM_SETREADONLY, readOnly_);
+  if (haveDefaultFormat_) send(EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&defaultFormat_));
+  setBackgroundColour(background_);
+  setWordWrap(wordWrap_);
+  setScrollBars(scrollBars_);
+}
+
+void RichEditor::recreate() {
+  RECT r;
+  GetWindowRect(hwnd_, &r);
+  MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&r), 2);
+  const bool visible = IsWindowVisible(hwnd_);
+  const bool focused = GetFocus() == hwnd_;
+  HWND old = hwnd_;
+  HWND after = GetWindow(old, GW_HWNDPREV);
+  // Build the new control first so the parent never lays out a missing editor.
+  create(r, false);
+  SetWindowPos(hwnd_, after ? after : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ShowWindow(old, SW_HIDE);
+  DestroyWindow(old);
+  if (visible) ShowWindow(hwnd_, SW_SHOWNA);
+  if (focused) SetFocus(hwnd_);
+  if (updateDepth_ > 0) send(WM_SETREDRAW, FALSE);
+}
+
+void RichEditor::setReadOnly(bool on) {
+  readOnly_ = on;
+  send(EM_SETREADONLY, on);
+}
+
+std::wstring RichEditor::allText() const {
+  GETTEXTLENGTHEX gl{GTL_NUMCHARS | GTL_PRECISE, 1200};
+  const auto n = static_cast<int>(send(EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl)));
+  if (n <= 0) return {};
+  std::wstring buf(static_cast<std::size_t>(n) + 1, L'\0');
+  GETTEXTEX gt{};
+  gt.cb = static_cast<DWORD>(buf.size() * sizeof(wchar_t));
+  gt.flags = GT_DEFAULT;
+  gt.codepage = 1200;
+  const auto got = static_cast<int>(send(EM_GETTEXTEX, reinterpret_cast<WPARAM>(&gt), reinterpret_cast<LPARAM>(buf.data())));
+  buf.resize(static_cast<std::size_t>(std::max(got, 0)));
+  return buf;
+}
+
+std::wstring RichEditor::wideRange(int cpFrom, int cpTo) const {
+  if (cpTo <= cpFrom) return {};
+  std::wstring buf(static_cast<std::size_t>(cpTo - cpFrom) + 1, L'\0');
+  TEXTRANGEW tr{{cpFrom, cpTo}, buf.data()};
+  const auto got = static_cast<int>(send(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&tr)));
+  buf.resize(static_cast<std::size_t>(std::max(got, 0)));
+  return buf;
+}
+
+int RichEditor::byteFromCp(int cp) const { return controlTextBytes(wideRange(0, cp)); }
+
+int RichEditor::cpFromByte(int offset) const {
+  if (offset <= 0) return 0;
+  return controlUnitsForBytes(allText(), offset);
+}
+
+std::string RichEditor::text() const { return narrowControlText(allText()); }
+
+int RichEditor::textLength() const { return controlTextBytes(allText()); }
+
+void RichEditor::clear() {
+  if (GetWindowTextLengthW(hwnd_) > 0) recreate();
+  send(EM_SETMODIFY, FALSE);
+  send(EM_EMPTYUNDOBUFFER);
+}
+
+int RichEditor::lineCount() const { return static_cast<int>(send(EM_GETLINECOUNT)); }
+
+std::string RichEditor::line(int index) const {
+  const auto cp = static_cast<int>(send(EM_LINEINDEX, index));
+  if (cp < 0) return {};
+  const auto len = static_cast<int>(send(EM_LINELENGTH, cp));
+  return narrowControlText(wideRange(cp, cp + len));
+}
+
+int RichEditor::lineLength(int index) const { return static_cast<int>(line(index).size()); }
+
+void RichEditor::replaceLine(int index, const std::string& s) {
+  const auto cp = static_cast<int>(send(EM_LINEINDEX, index));
+  if (cp < 0) throw std::out_of_range("line index");
+  const auto len = static_cast<int>(send(EM_LINELENGTH, cp));
+  CHARRANGE cr{cp, cp + len};
+  send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+  const std::wstring w = widen(s);
+  send(EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(w.c_str()));
+}
+
+void RichEditor::insertLine(int index, const std::string& s) {
+  const int count = lineCount();
+  if (index < 0 || index > count) throw std::out_of_range("line index");
+  std::wstring w = widen(s);
+  int cp;
+  if (index == count) {
+    cp = static_cast<int>(GetWindowTextLengthW(hwnd_));
+    GETTEXTLENGTHEX gl{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    cp = static_cast<int>(send(EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl)));
+    if (cp > 0) w = L"\r" + w;
+  } else {
+    cp = static_cast<int>(send(EM_LINEINDEX, index));
+    w += L"\r";
+  }
+  CHARRANGE cr{cp, cp};
+  send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+  send(EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(w.c_str()));
+}
+
+void RichEditor::beginUpdate() {
+  if (updateDepth_++ == 0) {
+    send(WM_SETREDRAW, FALSE);
+    savedEventMask_ = static_cast<DWORD>(send(EM_SETEVENTMASK, 0, 0));
+  }
+}
+
+void RichEditor::endUpdate() {
+  if (updateDepth_ == 0) return;
+  if (--updateDepth_ == 0) {
+    send(EM_SETEVENTMASK, 0, savedEventMask_);
+    send(WM_SETREDRAW, TRUE);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+  }
+}
+
+int RichEditor::lineFromOffset(int offset) const {
+  return static_cast<int>(send(EM_EXLINEFROMCHAR, 0, cpFromByte(offset)));
+}
+
+int RichEditor::lineStart(int line) const {
+  const auto cp = static_cast<int>(send(EM_LINEINDEX, line));
+  if (cp < 0) return -1;
+  return byteFromCp(cp);
+}
+
+CaretPos RichEditor::caret() const {
+  // Only the caret's own line is read: this runs on every tick of the status bar.
+  CHARRANGE cr{};
+  send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+  const auto line = static_cast<int>(send(EM_EXLINEFROMCHAR, 0, cr.cpMax));
+  const auto start = static_cast<int>(send(EM_LINEINDEX, line));
+  return {line, controlTextBytes(wideRange(start, cr.cpMax))};
+}
+
+int RichEditor::selStart() const {
+  CHARRANGE cr{};
+  send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+  return byteFromCp(cr.cpMin);
+}
+
+void RichEditor::setSelStart(int offset) {
+  const int cp = cpFromByte(offset);
+  CHARRANGE cr{cp, cp};
+  send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+}
+
+int RichEditor::selLength() const {
+  CHARRANGE cr{};
+  send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+  return controlTextBytes(wideRange(cr.cpMin, cr.cpMax));
+}
+
+void RichEditor::setSelLength(int length) {
+  CHARRANGE cr{};
+  send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+  GETTEXTLENGTHEX gl{GTL_NUMCHARS | GTL_PRECISE, 1200};
+  const auto total = static_cast<int>(send(EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl)));
+  // Walk only as far as the new selection reaches; at most two units per byte.
+  const long long reach = std::min<long long>(total, static_cast<long long>(cr.cpMin) + std::max(length, 0) + 1);
+  const std::wstring ahead = wideRange(cr.cpMin, static_cast<int>(reach));
+  cr.cpMax = cr.cpMin + controlUnitsForBytes(ahead, std::max(length, 0));
+  send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+  send(EM_SCROLLCARET);
+}
+
+std::string RichEditor::selText() const {
+  CHARRANGE cr{};
+  send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+  return narrowControlText(wideRange(cr.cpMin, cr.cpMax));
+}
+
+void RichEditor::replaceSel(const std::string& s, bool canUndo) {
+  const std::wstring w = widen(s);
+  send(EM_REPLACESEL, canUndo, reinterpret_cast<LPARAM>(w.c_str()));
+}
+
+void RichEditor::selectAll() {
+  CHARRANGE cr{0, -1};
+  send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+}
+
+void RichEditor::deleteSelection() { send(WM_CLEAR); }
+void RichEditor::undo() { send(EM_UNDO); }
+void RichEditor::cut() { send(WM_CUT); }
+void RichEditor::copy() { send(WM_COPY); }
+void RichEditor::paste() { send(EM_PASTESPECIAL, CF_UNICODETEXT, 0); }
+
+void RichEditor::scrollLines(int count) { send(EM_LINESCROLL, 0, count); }
+void RichEditor::scrollCaret() { send(EM_SCROLLCARET); }
+void RichEditor::scrollOneLine(bool down) { send(WM_VSCROLL, down ? SB_LINEDOWN : SB_LINEUP); }
+int RichEditor::firstVisibleLine() const { return static_cast<int>(send(EM_GETFIRSTVISIBLELINE)); }
+
+int RichEditor::find(const std::string& what, int start, int length, bool wholeWord, bool matchCase) const {
+  if (what.empty()) return -1;
+  const std::wstring all = allText();
+  const int total = controlTextBytes(all);
+  if (start < 0 || start > total) return -1;
+  const int end = static_cast<int>(std::min<long long>(static_cast<long long>(start) + std::max(length, 0), total));
+  const std::wstring w = widen(what);
+  FINDTEXTEXW ft{};
+  ft.chrg.cpMin = controlUnitsForBytes(all, start);
+  ft.chrg.cpMax = controlUnitsForBytes(all, end);
+  ft.lpstrText = w.c_str();
+  WPARAM flags = FR_DOWN;
+  if (wholeWord) flags |= FR_WHOLEWORD;
+  if (matchCase) flags |= FR_MATCHCASE;
+  const auto cp = static_cast<int>(send(EM_FINDTEXTEXW, flags, reinterpret_cast<LPARAM>(&ft)));
+  if (cp < 0 || ft.chrgText.cpMax > ft.chrg.cpMax) return -1;
+  return controlTextBytes(std::wstring_view(all).substr(0, static_cast<std::size_t>(cp)));
+}
+
+void RichEditor::streamIn(const std::string& data, UINT format) {
+  StreamInState state{data.data(), data.size(), 0};
+  EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&state), 0, readStream};
+  send(EM_STREAMIN, format, reinterpret_cast<LPARAM>(&es));
+  if (es.dwError != 0) throw Error("読み込みに失敗しました");
+}
+
+void RichEditor::load(const std::string& stream) {
+  recreate();
+  if (plainText_) {
+    const std::wstring w = widen(stream);
+    streamIn(std::string(reinterpret_cast<const char*>(w.data()), w.size() * sizeof(wchar_t)), SF_TEXT | SF_UNICODE);
+  } else {
+    streamIn(stream, SF_RTF);
+    // The control answers malformed RTF by leaving itself empty.
+    if (!stream.empty() && GetWindowTextLengthW(hwnd_) == 0 && stream.find("\\rtf") == std::string::npos)
+      throw Error("RTF として読み込めません");
+  }
+  send(EM_SETMODIFY, FALSE);
+  send(EM_EMPTYUNDOBUFFER);
+}
+
+std::string RichEditor::streamOut(UINT format) const {
+  std::string out;
+  EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&out), 0, writeStream};
+  send(EM_STREAMOUT, format, reinterpret_cast<LPARAM>(&es));
+  if (es.dwError != 0) throw Error("書き出しに失敗しました");
+  return out;
+}
+
+std::string RichEditor::save() const {
+  if (!plainText_) return streamOut(SF_RTF);
+  const std::string raw = streamOut(SF_TEXT | SF_UNICODE);
+  return narrowControlText(std::wstring_view(reinterpret_cast<const wchar_t*>(raw.data()), raw.size() / sizeof(wchar_t)));
+}
+
+bool RichEditor::modified() const { return send(EM_GETMODIFY) != 0; }
+void RichEditor::setModified(bool on) { send(EM_SETMODIFY, on); }
+
+Font RichEditor::defaultFormat() const {
+  CHARFORMAT2W cf{};
+  cf.cbSize = sizeof cf;
+  send(EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+  return fromCharFormat(cf);
+}
+
+void RichEditor::setDefaultFormat(const Font& font) {
+  defaultFormat_ = toCharFormat(font);
+  haveDefaultFormat_ = true;
+  send(EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&defaultFormat_));
+}
+
+Font RichEditor::selectionFormat() const {
+  CHARFORMAT2W cf{};
+  cf.cbSize = sizeof cf;
+  send(EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+  return fromCharFormat(cf);
+}
+
+void RichEditor::setSelectionFormat(const Font& font) {
+  CHARFORMAT2W cf = toCharFormat(font);
+  send(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+}
+
+void RichEditor::setBackgroundColour(Colour c) {
+  background_ = c;
+  if (c == clWindow)
+    send(EM_SETBKGNDCOLOR, TRUE, 0);
+  else
+    send(EM_SETBKGNDCOLOR, FALSE, toColorRef(c));
+}
+
+void RichEditor::setWordWrap(bool on) {
+  wordWrap_ = on;
+  send(EM_SETTARGETDEVICE, 0, on ? 0 : 1);
+}
+
+void RichEditor::setScrollBars(ScrollBars bars) {
+  scrollBars_ = bars;
+  const bool h = bars == ScrollBars::Horizontal || bars == ScrollBars::Both;
+  const bool v = bars == ScrollBars::Vertical || bars == ScrollBars::Both;
+  LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
+  style = h ? (style | WS_HSCROLL) : (style & ~WS_HSCROLL);
+  style = v ? (style | WS_VSCROLL) : (style & ~WS_VSCROLL);
+  SetWindowLongPtrW(hwnd_, GWL_STYLE, style);
+  ShowScrollBar(hwnd_, SB_HORZ, h);
+  ShowScrollBar(hwnd_, SB_VERT, v);
+  SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOACTIVATE);
+}
+
+void RichEditor::setFocus() { SetFocus(hwnd_); }
+
+std::vector<int> RichEditor::findAll(const std::string& what, int start, bool matchCase) const {
+  std::vector<int> found;
+  if (what.empty()) return found;
+  const std::wstring all = allText();
+  const std::wstring w = widen(what);
+  OffsetCursor cursor(all);
+  FINDTEXTEXW ft{};
+  ft.chrg.cpMin = cursor.unitsForBytes(start);
+  ft.chrg.cpMax = -1;
+  ft.lpstrText = w.c_str();
+  const WPARAM flags = FR_DOWN | (matchCase ? FR_MATCHCASE : 0);
+  while (true) {
+    const auto cp = static_cast<int>(send(EM_FINDTEXTEXW, flags, reinterpret_cast<LPARAM>(&ft)));
+    if (cp < 0) break;
+    found.push_back(cursor.bytesForUnits(cp));
+    ft.chrg.cpMin = std::max<LONG>(ft.chrgText.cpMax, cp + 1);
+  }
+  return found;
+}
+
+void RichEditor::replaceRanges(const std::vector<TextEdit>& edits) {
+  if (edits.empty()) return;
+  // Offsets are converted in one forward pass over the text as it was, then applied from the
+  // back so that no edit moves the positions of the ones still to come.
+  const std::wstring all = allText();
+  OffsetCursor cursor(all);
+  std::vector<CHARRANGE> ranges;
+  ranges.reserve(edits.size());
+  for (const auto& e : edits) {
+    const int from = cursor.unitsForBytes(e.start);
+    ranges.push_back({from, 0});
+    ranges.back().cpMax = cursor.unitsForBytes(e.start + e.length);
+  }
+  UpdateScope update(*this);
+  for (std::size_t k = edits.size(); k-- > 0;) {
+    send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&ranges[k]));
+    const std::wstring text = widen(edits[k].text);
+    send(EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+}
+
+}  // namespace kakipo::win32

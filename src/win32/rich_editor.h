@@ -1,0 +1,114 @@
+// The Editor port over a rich-edit control (RICHEDIT50W). Converts between the control's positions
+// (UTF-16 units, one per paragraph break) and the logic's CP932 byte offsets, and replaces a whole
+// document by building a fresh control, since deleting a large text in place takes minutes.
+#pragma once
+#include <windows.h>
+#include <richedit.h>
+
+#include <string>
+
+#include "app/editor.h"
+
+namespace kakipo::win32 {
+
+class RichEditor : public Editor {
+ public:
+  // Creates the control as a child of parent with the given id; it is destroyed with this object.
+  RichEditor(HWND parent, int id, int textLimit, bool visible = true);
+  ~RichEditor() override;
+  RichEditor(const RichEditor&) = delete;
+  RichEditor& operator=(const RichEditor&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+  void setReadOnly(bool on);
+
+  std::string text() const override;
+  int textLength() const override;
+  void clear() override;
+  int lineCount() const override;
+  std::string line(int index) const override;
+  void replaceLine(int index, const std::string& s) override;
+  void insertLine(int index, const std::string& s) override;
+  void beginUpdate() override;
+  void endUpdate() override;
+  int lineFromOffset(int offset) const override;
+  int lineStart(int line) const override;
+  int lineLength(int line) const override;
+  CaretPos caret() const override;
+
+  int selStart() const override;
+  void setSelStart(int offset) override;
+  int selLength() const override;
+  void setSelLength(int length) override;
+  std::string selText() const override;
+  void replaceSel(const std::string& s, bool canUndo = false) override;
+  void selectAll() override;
+  void deleteSelection() override;
+  void undo() override;
+  void cut() override;
+  void copy() override;
+  void paste() override;
+
+  void scrollLines(int count) override;
+  void scrollCaret() override;
+  void scrollOneLine(bool down) override;
+  int firstVisibleLine() const override;
+
+  int find(const std::string& what, int start, int length, bool wholeWord, bool matchCase) const override;
+
+  bool plainText() const override { return plainText_; }
+  void setPlainText(bool on) override { plainText_ = on; }
+  void load(const std::string& stream) override;
+  std::string save() const override;
+
+  bool modified() const override;
+  void setModified(bool on) override;
+
+  Font defaultFormat() const override;
+  void setDefaultFormat(const Font& font) override;
+  Font selectionFormat() const override;
+  void setSelectionFormat(const Font& font) override;
+
+  Colour backgroundColour() const override { return background_; }
+  void setBackgroundColour(Colour c) override;
+  bool wordWrap() const override { return wordWrap_; }
+  void setWordWrap(bool on) override;
+  ScrollBars scrollBars() const override { return scrollBars_; }
+  void setScrollBars(ScrollBars bars) override;
+  void setFocus() override;
+  std::vector<int> findAll(const std::string& what, int start, bool matchCase) const override;
+  void replaceRanges(const std::vector<TextEdit>& edits) override;
+
+  // Control positions, for the shell's own use.
+  std::wstring wideRange(int cpFrom, int cpTo) const;
+  int cpFromByte(int offset) const;
+  int byteFromCp(int cp) const;
+
+ private:
+  void create(const RECT& rect, bool visible);
+  void recreate();
+  void applySettings();
+  std::wstring allText() const;
+  LRESULT send(UINT msg, WPARAM w = 0, LPARAM l = 0) const { return SendMessageW(hwnd_, msg, w, l); }
+  void streamIn(const std::string& data, UINT format);
+  std::string streamOut(UINT format) const;
+
+  HWND parent_;
+  int id_;
+  int textLimit_;
+  HWND hwnd_ = nullptr;
+  bool plainText_ = true;
+  bool wordWrap_ = false;
+  bool readOnly_ = false;
+  ScrollBars scrollBars_ = ScrollBars::Both;
+  Colour background_ = clWindow;
+  CHARFORMAT2W defaultFormat_{};
+  bool haveDefaultFormat_ = false;
+  int updateDepth_ = 0;
+  DWORD savedEventMask_ = 0;
+};
+
+// The platform's colour for a colour value: system colours resolved, RGB passed through.
+COLORREF toColorRef(Colour c);
+
+}  // namespace kakipo::win32

@@ -1,0 +1,56 @@
+// Everything the document commands talk to, faked, with the state a fresh window starts in.
+#pragma once
+#include <gtest/gtest.h>
+
+#include "app/errors.h"
+#include "documents/document_commands.h"
+#include "support/fake_document_ports.h"
+#include "support/fake_files.h"
+#include "support/fake_form.h"
+#include "support/memory_editor.h"
+#include "support/scripted_ui.h"
+
+namespace kakipo::test {
+
+// An editor with a text limit, like the control's.
+class LimitedEditor : public MemoryEditor {
+ public:
+  void load(const std::string& stream) override {
+    if (stream.size() > capacity) {
+      clear();
+      throw DocumentTooLarge("too large");
+    }
+    MemoryEditor::load(stream);
+  }
+  std::size_t capacity = static_cast<std::size_t>(-1);
+};
+
+struct DocumentsTest : ::testing::Test {
+  DocumentsTest() {
+    state.history.fill(emptySlot);
+    documents.fileSinki();
+  }
+
+  // A file that exists on the fake disk.
+  void put(const std::string& path, const std::string& bytes) { files.files[path] = bytes; }
+  void typeText(const std::string& s) { memo1.replaceSel(s, true); }
+
+  WindowState state;
+  LimitedEditor memo1;
+  FakeForm form;
+  ScriptedMessageBoxes ui;
+  FakeFiles files;
+  FakeFileDialogs dialogs;
+  FakeProgressDialog progress;
+  FakeHistoryMenu historyMenu;
+  FakeFront front;
+  FakeTextLoss loss;
+  Appearance appearance{state, memo1, form};
+  Documents documents{state, memo1, form, appearance};
+  DocumentCommands commands{state, documents, appearance,
+                            {memo1, ui, files, dialogs, progress, historyMenu, front, loss}};
+};
+
+inline const std::string rtfOf(const std::string& text) { return "{\\rtf1 " + text + "}"; }
+
+}  // namespace kakipo::test

@@ -1,0 +1,100 @@
+// Fakes of the ports the editing aids declare (clipboard, clock and formats, status bar) and a
+// progress dialog that records its calls, for native tests.
+#pragma once
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/progress.h"
+#include "editing/clipboard.h"
+#include "editing/clock.h"
+#include "editing/status_bar_view.h"
+
+namespace kakipo::test {
+
+class FakeClipboard : public Clipboard {
+ public:
+  bool hasText() const override { return holdsText; }
+  std::string text() const override { return holdsText ? contents : std::string(); }
+  void setText(const std::string& s) {
+    holdsText = true;
+    contents = s;
+  }
+
+  bool holdsText = false;
+  std::string contents;
+};
+
+struct ProgressCall {
+  bool cancelAllowed = false;
+  std::string caption;
+  int minimum = 0;
+  int maximum = 0;
+  int kind = 0;
+};
+
+class RecordingProgressDialog : public ProgressDialog {
+ public:
+  bool sinkouHyoj(bool cancelAllowed, const std::string& caption, int minimum, int maximum,
+                  int kind) override {
+    shows.push_back({cancelAllowed, caption, minimum, maximum, kind});
+    if (onShow) onShow();
+    return canShow;
+  }
+  void sinkouSyuryo() override {
+    ++closes;
+    if (onClose) onClose();
+  }
+  bool cancelRequested() const override { return false; }
+
+  bool canShow = true;
+  std::vector<ProgressCall> shows;
+  int closes = 0;
+  std::function<void()> onShow;
+  std::function<void()> onClose;
+};
+
+// Formats like a Japanese desktop ("2024/03/09", "7:05:02"); a second pair of formats waits in
+// pendingStyle until the test announces a change of regional settings.
+class FakeClock : public Clock {
+ public:
+  enum class Style { Japanese, Iso };
+
+  LocalTime now() const override { return time; }
+  std::string shortDate(const LocalTime& t) const override {
+    return format(style == Style::Japanese ? "%04d/%02d/%02d" : "%04d-%02d-%02d", t.year, t.month, t.day);
+  }
+  std::string longTime(const LocalTime& t) const override {
+    return format(style == Style::Japanese ? "%d:%02d:%02d" : "%02d.%02d.%02d", t.hour, t.minute, t.second);
+  }
+  void reloadFormats() override {
+    style = pendingStyle;
+    ++reloads;
+  }
+
+  LocalTime time;
+  Style style = Style::Japanese;
+  Style pendingStyle = Style::Japanese;
+  int reloads = 0;
+
+ private:
+  static std::string format(const char* pattern, int a, int b, int c) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, pattern, a, b, c);
+    return buffer;
+  }
+};
+
+class FakeStatusBar : public StatusBarView {
+ public:
+  void setPanelText(int panel, const std::string& text) override {
+    panels[panel] = text;
+    ++writes;
+  }
+  std::map<int, std::string> panels;
+  int writes = 0;
+};
+
+}  // namespace kakipo::test

@@ -1,0 +1,96 @@
+// Fakes of the Open and Save dialogs (answers from a queue, seeds recorded), the history menu,
+// the window's foreground call and the progress dialog, for native tests of the documents.
+#pragma once
+#include <array>
+#include <deque>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/progress.h"
+#include "documents/document_ports.h"
+
+namespace kakipo::test {
+
+struct DialogAnswer {
+  bool ok = true;
+  std::string name;  // the full path the user chose
+  int filterIndex = 0;  // 0: the user left the filter as it was seeded
+};
+
+struct DialogSeed {
+  std::string name;
+  int filterIndex = 0;
+};
+
+class FakeFileDialogs : public FileDialogs {
+ public:
+  bool runOpenDialog(std::string& name, int& filterIndex) override {
+    openSeeds.push_back({name, filterIndex});
+    return answer(openAnswers, "Open", name, filterIndex);
+  }
+  bool runSaveDialog(std::string& name, int& filterIndex) override {
+    saveSeeds.push_back({name, filterIndex});
+    return answer(saveAnswers, "Save", name, filterIndex);
+  }
+
+  std::deque<DialogAnswer> openAnswers;
+  std::deque<DialogAnswer> saveAnswers;
+  std::vector<DialogSeed> openSeeds;
+  std::vector<DialogSeed> saveSeeds;
+
+ private:
+  static bool answer(std::deque<DialogAnswer>& q, const char* which, std::string& name, int& filter) {
+    if (q.empty()) throw std::logic_error(std::string("unexpected dialog: ") + which);
+    const auto a = q.front();
+    q.pop_front();
+    if (!a.ok) return false;
+    name = a.name;
+    if (a.filterIndex) filter = a.filterIndex;
+    return true;
+  }
+};
+
+class FakeHistoryMenu : public HistoryMenu {
+ public:
+  void setHistoryCaption(int index, const std::string& text) override { captions.at(index) = text; }
+  std::array<std::string, 5> captions{"nothing", "nothing", "nothing", "nothing", "nothing"};
+};
+
+class FakeFront : public MainWindowFront {
+ public:
+  void bringToForeground() override { ++count; }
+  int count = 0;
+};
+
+class FakeTextLoss : public TextLossCheck {
+ public:
+  std::vector<LostCharacter> charactersLostAsCp932() const override { return lost; }
+  std::vector<LostCharacter> lost;
+};
+
+class FakeProgressDialog : public ProgressDialog {
+ public:
+  bool sinkouHyoj(bool cancelAllowed, const std::string& caption, int minimum, int maximum,
+                  int kind) override {
+    shown.push_back({cancelAllowed, caption, minimum, maximum, kind});
+    open = true;
+    return true;
+  }
+  void sinkouSyuryo() override {
+    open = false;
+    ++closed;
+  }
+  bool cancelRequested() const override { return false; }
+
+  struct Showing {
+    bool cancelAllowed;
+    std::string caption;
+    int minimum, maximum, kind;
+  };
+  std::vector<Showing> shown;
+  bool open = false;
+  int closed = 0;
+};
+
+}  // namespace kakipo::test

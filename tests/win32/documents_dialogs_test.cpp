@@ -1,0 +1,138 @@
+// The common dialogs under Wine: each test confirms the dialog from a timer, as a user pressing
+// OK would, and checks what comes back through the port.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "win32/common_dialogs.h"
+#include "win32/files.h"
+
+namespace kakipo {
+namespace {
+
+HWND findDialog() {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND w, LPARAM out) -> BOOL {
+        wchar_t cls[16];
+        GetClassNameW(w, cls, 16);
+        if (wcscmp(cls, L"#32770") == 0 && IsWindowVisible(w)) {
+          *reinterpret_cast<HWND*>(out) = w;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+int ticks = 0;
+bool pressCancel = false;
+
+// Presses OK (or Cancel) on the first dialog of this thread that shows; gives up after 20 s.
+void CALLBACK confirm(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND dlg = findDialog();
+  if (dlg) {
+    PostMessageW(dlg, WM_COMMAND, pressCancel ? IDCANCEL : IDOK, 0);
+    KillTimer(nullptr, id);
+  } else if (++ticks > 100) {
+    KillTimer(nullptr, id);
+  }
+}
+
+void confirmNextDialog(bool cancel = false) {
+  ticks = 0;
+  pressCancel = cancel;
+  SetTimer(nullptr, 0, 200, confirm);
+}
+
+TEST(CommonDialogs, FilterBecomesNulSeparatedPairs) {
+  const std::wstring f = dialogFilter("a *.txt|*.txt|b|*.*");
+  EXPECT_EQ(f, std::wstring(L"a *.txt\0*.txt\0b\0*.*\0\0", 21));
+}
+
+TEST(CommonDialogs, SaveDialogReturnsTheSeededFullPathAndFilter) {
+  wchar_t tmp[MAX_PATH];
+  GetTempPathW(MAX_PATH, tmp);
+  const std::string seed = narrowPath(std::wstring(tmp)) + "メモ帳";
+  Win32FileDialogs dialogs(nullptr);
+  std::string name = seed;
+  int filter = 2;
+  confirmNextDialog();
+  ASSERT_TRUE(dialogs.runSaveDialog(name, filter));
+  EXPECT_EQ(name, seed);  // no extension added: the program asks about extensions itself
+  EXPECT_EQ(filter, 2);
+
+  confirmNextDialog(true);
+  std::string kept = "unchanged";
+  int keptFilter = 3;
+  EXPECT_FALSE(dialogs.runOpenDialog(kept, keptFilter));
+  EXPECT_EQ(kept, "unchanged");
+  EXPECT_EQ(keptFilter, 3);
+}
+
+// A scalable Japanese face that this machine has, so the dialog can select what it is given.
+std::wstring installedJapaneseFace() {
+  std::wstring face;
+  LOGFONTW lf{};
+  lf.lfCharSet = SHIFTJIS_CHARSET;
+  HDC dc = GetDC(nullptr);
+  EnumFontFamiliesExW(
+      dc, &lf,
+      [](const LOGFONTW* f, const TEXTMETRICW*, DWORD type, LPARAM out) -> int {
+        if (f->lfFaceName[0] == L'@' || !(type & TRUETYPE_FONTTYPE)) return 1;
+        *reinterpret_cast<std::wstring*>(out) = f->lfFaceName;
+        return 0;
+      },
+      reinterpret_cast<LPARAM>(&face), 0);
+  ReleaseDC(nullptr, dc);
+  return face;
+}
+
+TEST(CommonDialogs, FontComesBackAsSeeded) {
+  Win32FontColourDialogs dialogs(nullptr);
+  Font font;
+  const std::wstring face = installedJapaneseFace();
+  ASSERT_FALSE(face.empty());
+  font.name = narrowPath(face);
+  font.charset = 128;
+  font.setHeight(-16);
+  font.style.bold = true;
+  font.style.underline = true;
+  font.color = 0x000000FFu;
+  confirmNextDialog();
+  ASSERT_TRUE(dialogs.chooseFont(font));
+  EXPECT_EQ(font.height(), -16) << font.name << " " << font.charset;
+  EXPECT_TRUE(font.style.bold);
+  EXPECT_FALSE(font.style.italic);
+  EXPECT_TRUE(font.style.underline);
+  EXPECT_EQ(font.color, 0x000000FFu);
+  EXPECT_EQ(font.name, narrowPath(face));
+}
+
+TEST(CommonDialogs, ColourDialogStartsFromTheCurrentColour) {
+  Win32FontColourDialogs dialogs(nullptr);
+  Colour c = 0x00336699u;
+  confirmNextDialog();
+  ASSERT_TRUE(dialogs.chooseColour(c));
+  EXPECT_EQ(c, 0x00336699u);
+  Colour system = clWindow;
+  confirmNextDialog();
+  ASSERT_TRUE(dialogs.chooseColour(system));
+  EXPECT_EQ(system, static_cast<Colour>(GetSysColor(COLOR_WINDOW)));
+}
+
+TEST(CommonDialogs, LogFontConversionKeepsEveryField) {
+  Font f(120);
+  f.name = "ＭＳ Ｐゴシック";
+  f.charset = 128;
+  f.pitch = Pitch::Fixed;
+  f.setHeight(-16);
+  f.style = {false, true, false, true};
+  const Font back = fromLogFont(toLogFont(f), f.color, 120);
+  EXPECT_EQ(back, f);
+}
+
+}  // namespace
+}  // namespace kakipo

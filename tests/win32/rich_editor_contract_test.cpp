@@ -1,0 +1,81 @@
+#include <windows.h>
+
+#include "support/editor_contract.h"
+#include "win32/rich_editor.h"
+
+namespace kakipo::test {
+namespace {
+
+// A plain top-level window to hold the control, as the main window would.
+HWND makeHost() {
+  static ATOM atom = [] {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"KakipoTestHost";
+    return RegisterClassW(&wc);
+  }();
+  (void)atom;
+  return CreateWindowExW(0, L"KakipoTestHost", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
+                         GetModuleHandleW(nullptr), nullptr);
+}
+
+struct RichEditorFixture {
+  HWND host = makeHost();
+  win32::RichEditor memo{host, 100, 10000000};
+  ~RichEditorFixture() { DestroyWindow(host); }
+  Editor& editor() { return memo; }
+  void setText(const std::string& s) {
+    memo.setPlainText(true);
+    memo.load(s);
+  }
+};
+
+using Implementations = ::testing::Types<RichEditorFixture>;
+INSTANTIATE_TYPED_TEST_SUITE_P(RichEdit, EditorContract, Implementations);
+
+TEST(RichEditor, PlainLoadKeepsBytesThatRoundTrip) {
+  RichEditorFixture f;
+  std::string bytes;
+  for (int c = 0x20; c < 0x7F; ++c) bytes += static_cast<char>(c);
+  for (int c = 0xA1; c <= 0xDF; ++c) bytes += static_cast<char>(c);
+  bytes += "\r\n漢字かなカナ①Ⅰ㈱\r\n";
+  f.memo.load(bytes);
+  EXPECT_EQ(f.memo.save(), bytes);
+  EXPECT_EQ(f.memo.text(), bytes);
+}
+
+TEST(RichEditor, RtfSaveThenLoadKeepsTextAndFormatting) {
+  RichEditorFixture f;
+  f.setText("太字の行\r\nふつう");
+  f.memo.setSelStart(0);
+  f.memo.setSelLength(8);
+  Font bold;
+  bold.style.bold = true;
+  bold.color = 0x0000FF;
+  f.memo.setSelectionFormat(bold);
+  f.memo.setPlainText(false);
+  const std::string rtf = f.memo.save();
+  ASSERT_EQ(rtf.rfind("{\\rtf", 0), 0u);
+  RichEditorFixture g;
+  g.memo.setPlainText(false);
+  g.memo.load(rtf);
+  EXPECT_EQ(g.memo.text().substr(0, 16), "太字の行\r\nふつう");
+  g.memo.setSelStart(2);
+  g.memo.setSelLength(2);
+  EXPECT_TRUE(g.memo.selectionFormat().style.bold);
+  EXPECT_EQ(g.memo.selectionFormat().color, 0x0000FFu);
+  g.memo.setSelStart(12);
+  g.memo.setSelLength(2);
+  EXPECT_FALSE(g.memo.selectionFormat().style.bold);
+}
+
+TEST(RichEditor, HoldsMoreThanTheDefaultLimit) {
+  RichEditorFixture f;
+  const std::string big(100000, 'x');
+  f.memo.load(big);
+  EXPECT_EQ(f.memo.textLength(), 100000);
+}
+
+}  // namespace
+}  // namespace kakipo::test

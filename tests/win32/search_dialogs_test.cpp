@@ -1,0 +1,202 @@
+// Find and Replace through the real common dialogs under Wine: the test types into the dialog and
+// presses its buttons with window messages; the dialog's notifications reach the commands through
+// an owner window, as in the main window, and work on a real rich-edit control.
+#include <windows.h>
+#include <commdlg.h>
+#include <dlgs.h>
+
+#include <gtest/gtest.h>
+
+#include "search/find_replace.h"
+#include "support/scripted_ui.h"
+#include "win32/find_replace_dialogs.h"
+#include "win32/rich_editor.h"
+
+namespace kakipo {
+namespace {
+
+struct OwnerWindow : SearchWindow {
+  void bringToFront() override { ++broughtToFront; }
+  void activateEditor() override { ++editorActivated; }
+  int broughtToFront = 0;
+  int editorActivated = 0;
+};
+
+struct SearchDialogsTest;
+SearchDialogsTest* current = nullptr;
+
+LRESULT CALLBACK ownerProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l);
+
+HWND makeOwner() {
+  static ATOM atom = [] {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = ownerProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"KakipoSearchTestOwner";
+    return RegisterClassW(&wc);
+  }();
+  (void)atom;
+  return CreateWindowExW(0, L"KakipoSearchTestOwner", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 500,
+                         400, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+struct SearchDialogsTest : ::testing::Test {
+  HWND owner = makeOwner();
+  win32::RichEditor memo{owner, 100, 10000000};
+  test::ScriptedMessageBoxes ui;
+  win32::FindReplaceDialogs dialogs{owner};
+  OwnerWindow window;
+  FindReplace commands{memo, ui, dialogs, window};
+  std::vector<win32::SearchNotification> received;
+
+  SearchDialogsTest() {
+    current = this;
+    memo.setPlainText(true);
+  }
+  ~SearchDialogsTest() override {
+    current = nullptr;
+    DestroyWindow(owner);
+  }
+
+  // What the main window does with each notification.
+  void notified(LPARAM l) {
+    const auto n = dialogs.onFindMessage(l);
+    received.push_back(n);
+    switch (n.request) {
+      case win32::SearchRequest::FindNext:
+        if (n.dialog == SearchDialog::Find)
+          commands.FindDialog1Find();
+        else
+          commands.ReplaceDialog1Find();
+        break;
+      case win32::SearchRequest::Replace:
+      case win32::SearchRequest::ReplaceAll:
+        commands.ReplaceDialog1Replace();
+        break;
+      default:
+        break;
+    }
+  }
+
+  HWND open(SearchDialog d) {
+    d == SearchDialog::Find ? commands.tbtnFindClick() : commands.tbtnTikanClick();
+    HWND h = dialogs.window(d);
+    EXPECT_NE(h, nullptr);
+    return h;
+  }
+  static void press(HWND dialog, int id) {
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+  }
+};
+
+LRESULT CALLBACK ownerProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
+  if (msg == win32::FindReplaceDialogs::findMessage() && current) {
+    current->notified(l);
+    return 0;
+  }
+  return DefWindowProcW(hwnd, msg, w, l);
+}
+
+TEST_F(SearchDialogsTest, FindNextSelectsMatchesBehindDoubleByteTextThenReportsTheEnd) {
+  memo.load("日本語のテキスト abc\r\n表示 ABC");
+  memo.setSelStart(0);
+  HWND dlg = open(SearchDialog::Find);
+  SetDlgItemTextW(dlg, edt1, L"abc");
+  press(dlg, IDOK);
+  ASSERT_EQ(received.size(), 1u);
+  EXPECT_EQ(received[0].request, win32::SearchRequest::FindNext);
+  EXPECT_EQ(dialogs.options(SearchDialog::Find), fr::down | fr::findNext);
+  EXPECT_EQ(memo.selStart(), 17);
+  EXPECT_EQ(memo.selText(), "abc");
+  press(dlg, IDOK);
+  EXPECT_EQ(memo.selStart(), 27);
+  EXPECT_EQ(memo.selText(), "ABC");
+  press(dlg, IDOK);
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, "abc\r\n\r\nは見つかりませんでした");
+  EXPECT_EQ(memo.selStart(), 27);
+}
+
+TEST_F(SearchDialogsTest, FindDialogPassesUpAndMatchCase) {
+  memo.load("表 abc ABC abc");
+  memo.setSelStart(14);
+  HWND dlg = open(SearchDialog::Find);
+  SetDlgItemTextW(dlg, edt1, L"ABC");
+  CheckRadioButton(dlg, rad1, rad2, rad1);
+  CheckDlgButton(dlg, chx2, BST_CHECKED);
+  press(dlg, IDOK);
+  EXPECT_EQ(dialogs.options(SearchDialog::Find) & (fr::down | fr::matchCase), fr::matchCase);
+  EXPECT_EQ(memo.selStart(), 7);
+  EXPECT_EQ(memo.selLength(), 3);
+  EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(SearchDialogsTest, ReplaceFindNextReplaceAndReplaceAllOnTheControl) {
+  memo.load("メモ abc、abc。\r\nabc");
+  memo.setSelStart(20);
+  HWND dlg = open(SearchDialog::Replace);
+  SetDlgItemTextW(dlg, edt1, L"abc");
+  SetDlgItemTextW(dlg, edt2, L"漢字");
+  press(dlg, IDOK);  // Find Next: from the start of the text, not from the caret
+  EXPECT_EQ(memo.selStart(), 5);
+  EXPECT_EQ(memo.selText(), "abc");
+  press(dlg, psh1);  // Replace
+  EXPECT_EQ(memo.text(), "メモ 漢字、abc。\r\nabc");
+  EXPECT_EQ(memo.selStart(), 11);
+  EXPECT_EQ(memo.selText(), "abc");
+  ui.answers = {mb::idYes};
+  press(dlg, psh2);  // Replace All
+  EXPECT_EQ(memo.text(), "メモ 漢字、漢字。\r\n漢字");
+  ASSERT_EQ(ui.shown.size(), 2u);
+  EXPECT_EQ(ui.shown[0].flags, 308u);
+  EXPECT_EQ(ui.shown[1].text, "置換文字列が見つかりませんでした");
+  EXPECT_GT(window.broughtToFront, 0);
+}
+
+TEST_F(SearchDialogsTest, ClosingReportsAndTheDialogReopensWhereItWasLeft) {
+  HWND dlg = open(SearchDialog::Find);
+  SetWindowPos(dlg, nullptr, 123, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  press(dlg, IDCANCEL);
+  ASSERT_FALSE(received.empty());
+  EXPECT_EQ(received.back().request, win32::SearchRequest::Closing);
+  EXPECT_EQ(dialogs.window(SearchDialog::Find), nullptr);
+  dlg = open(SearchDialog::Find);
+  RECT r;
+  GetWindowRect(dlg, &r);
+  EXPECT_EQ(r.left, 123);
+  EXPECT_EQ(r.top, 77);
+}
+
+TEST_F(SearchDialogsTest, OpeningAnOpenDialogKeepsTheSameWindow) {
+  HWND first = open(SearchDialog::Replace);
+  HWND second = open(SearchDialog::Replace);
+  EXPECT_EQ(first, second);
+  EXPECT_NE(open(SearchDialog::Find), first);  // both may be open at once
+}
+
+TEST_F(SearchDialogsTest, LongTextsAreCutTo255BytesOfWholeCharacters) {
+  HWND dlg = open(SearchDialog::Replace);
+  std::wstring longText(200, L'x');
+  longText += std::wstring(100, L'表');
+  SetDlgItemTextW(dlg, edt1, longText.c_str());
+  SetDlgItemTextW(dlg, edt2, longText.c_str());
+  memo.load("x");
+  press(dlg, IDOK);
+  const std::string what = dialogs.findText(SearchDialog::Replace);
+  EXPECT_LE(what.size(), 255u);
+  EXPECT_EQ(what.substr(0, 200), std::string(200, 'x'));
+  EXPECT_EQ((what.size() - 200) % 2, 0u);  // no half character at the end
+  EXPECT_LE(dialogs.replaceText().size(), 255u);
+}
+
+TEST(SearchOptionWord, TranslatesTheDialogFlags) {
+  EXPECT_EQ(win32::optionWord(FR_DOWN), fr::down);
+  EXPECT_EQ(win32::optionWord(FR_FINDNEXT | FR_MATCHCASE), fr::findNext | fr::matchCase);
+  EXPECT_EQ(win32::optionWord(FR_REPLACE), fr::replace);
+  EXPECT_EQ(win32::optionWord(FR_REPLACEALL | FR_DOWN), fr::replaceAll | fr::down);
+  EXPECT_EQ(win32::optionWord(FR_WHOLEWORD), fr::wholeWord);
+  EXPECT_EQ(win32::optionWord(FR_HIDEWHOLEWORD | FR_HIDEUPDOWN | FR_DIALOGTERM), 0u);
+}
+
+}  // namespace
+}  // namespace kakipo
