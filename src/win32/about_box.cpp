@@ -1,27 +1,11 @@
 #include "win32/about_box.h"
 
 #include "help/about_box.h"
+#include "win32/encoding.h"
 
 namespace kakipo {
 
 namespace helpwin {
-
-std::wstring widen(const std::string& cp932) {
-  if (cp932.empty()) return {};
-  const int n = MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), nullptr, 0);
-  std::wstring out(n, L'\0');
-  MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), out.data(), n);
-  return out;
-}
-
-std::string narrow(const std::wstring& wide) {
-  if (wide.empty()) return {};
-  const int n = WideCharToMultiByte(932, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                    nullptr, nullptr);
-  std::string out(n, '\0');
-  WideCharToMultiByte(932, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr, nullptr);
-  return out;
-}
 
 HFONT makeFont(int pixelHeight) {
   return CreateFontW(-pixelHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
@@ -61,7 +45,7 @@ AboutBoxWindow* current = nullptr;
 
 HWND child(HWND parent, const wchar_t* cls, const std::string& text, DWORD style, int x, int y, int w,
            int h, int id, HFONT font) {
-  HWND hwnd = CreateWindowExW(0, cls, helpwin::widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, x, y,
+  HWND hwnd = CreateWindowExW(0, cls, win32::widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, x, y,
                               w, h, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                               GetModuleHandleW(nullptr), nullptr);
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -102,7 +86,7 @@ int AboutBoxWindow::show(HWND owner, HICON icon) {
   const int h = r.bottom - r.top;
   const int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
-  HWND hwnd = CreateWindowExW(exStyle, className, helpwin::widen(abouttext::caption).c_str(), style, x, y,
+  HWND hwnd = CreateWindowExW(exStyle, className, win32::widen(abouttext::caption).c_str(), style, x, y,
                               w, h, owner, nullptr, GetModuleHandleW(nullptr), box);
   if (!hwnd) {
     // A window that got as far as WM_NCCREATE has released the object at WM_NCDESTROY already.

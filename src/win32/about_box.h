@@ -42,9 +42,6 @@ class AboutBoxWindow {
 
 // Helpers shared by the help windows.
 namespace helpwin {
-// CP932 bytes to UTF-16 and back, with code page 932 whatever the system's ANSI code page is.
-std::wstring widen(const std::string& cp932);
-std::string narrow(const std::wstring& wide);
 // "ＭＳ Ｐゴシック" at the given pixel height, Shift_JIS character set.
 HFONT makeFont(int pixelHeight);
 // The executable's first icon resource at the given size, or the system's application icon.

@@ -7,6 +7,7 @@
 
 #include "help/help_texts.h"
 #include "win32/about_box.h"
+#include "win32/encoding.h"
 
 namespace kakipo {
 
@@ -78,7 +79,7 @@ HWND makeChild(HWND parent, DWORD exStyle, const wchar_t* cls, DWORD style, int 
 }
 
 void addTab(HWND tab, int index, const std::string& caption) {
-  std::wstring text = helpwin::widen(caption);
+  std::wstring text = win32::widen(caption);
   TCITEMW item{};
   item.mask = TCIF_TEXT;
   item.pszText = text.data();
@@ -90,7 +91,7 @@ void addTab(HWND tab, int index, const std::string& caption) {
 // ---- RichEditPane ----
 
 void RichEditPane::setText(const std::string& cp932) {
-  const std::wstring wide = helpwin::widen(cp932);
+  const std::wstring wide = win32::widen(cp932);
   SETTEXTEX st{ST_DEFAULT, 1200};
   SendMessageW(hwnd_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&st), reinterpret_cast<LPARAM>(wide.c_str()));
   text_ = cp932;
@@ -180,7 +181,7 @@ std::string RichEditPane::selText() const {
 
 int RichEditPane::find(const std::string& what, int start, int length, bool wholeWord, bool matchCase) const {
   if (what.empty() || start < 0 || start > textLength()) return -1;
-  const std::wstring wide = helpwin::widen(what);
+  const std::wstring wide = win32::widen(what);
   FINDTEXTEXW ft{};
   ft.chrg.cpMin = charOf(start);
   ft.chrg.cpMax = charOf(static_cast<int>(std::min<long long>(static_cast<long long>(start) + length, textLength())));
@@ -222,7 +223,7 @@ void HelpViewerWindow::dispatch(F&& handler) noexcept {
     if (errorReport) {
       errorReport(e.what());
     } else {
-      MessageBoxW(hwnd_, helpwin::widen(e.what()).c_str(), helpwin::widen(helptext::caption).c_str(),
+      MessageBoxW(hwnd_, win32::widen(e.what()).c_str(), win32::widen(helptext::caption).c_str(),
                   MB_OK | MB_ICONERROR);
     }
   } catch (...) {
@@ -265,7 +266,7 @@ void HelpViewerWindow::show() {
     const int x = (GetSystemMetrics(SM_CXSCREEN) - helplayout::initialWidth) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - helplayout::initialHeight) / 2;
     // Owned by nobody: the viewer is a window of its own that the user may put behind the editor.
-    HWND hwnd = CreateWindowExW(0, className, helpwin::widen(helptext::caption).c_str(),
+    HWND hwnd = CreateWindowExW(0, className, win32::widen(helptext::caption).c_str(),
                                 WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, x, y, helplayout::initialWidth,
                                 helplayout::initialHeight, nullptr, nullptr, GetModuleHandleW(nullptr), viewer);
     if (!hwnd) {
@@ -333,7 +334,7 @@ void HelpViewerWindow::create() {
 
   SendMessageW(listBox1_, LB_SETITEMHEIGHT, 0, 13);
   for (const char* k : help::keywords())
-    SendMessageW(listBox1_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(helpwin::widen(k).c_str()));
+    SendMessageW(listBox1_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::widen(k).c_str()));
 
   for (HWND e : {edit1, edit2}) {
     SendMessageW(e, EM_EXLIMITTEXT, 0, 1000000);
@@ -364,7 +365,7 @@ void HelpViewerWindow::fillTree() {
   HTREEITEM parents[3] = {TVI_ROOT, TVI_ROOT, TVI_ROOT};
   std::vector<HTREEITEM> withChildren;
   for (const auto& e : help::contentsTree()) {
-    std::wstring text = helpwin::widen(e.text);
+    std::wstring text = win32::widen(e.text);
     TVINSERTSTRUCTW ins{};
     ins.hParent = e.level == 0 ? TVI_ROOT : parents[e.level - 1];
     ins.hInsertAfter = TVI_LAST;
@@ -393,7 +394,7 @@ std::optional<std::string> HelpViewerWindow::selectedNode() const {
   tv.pszText = buffer;
   tv.cchTextMax = 256;
   if (!SendMessageW(treeView1_, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv))) return std::nullopt;
-  return helpwin::narrow(buffer);
+  return win32::narrow(buffer);
 }
 
 std::optional<std::string> HelpViewerWindow::selectedKeyword() const {
@@ -403,7 +404,7 @@ std::optional<std::string> HelpViewerWindow::selectedKeyword() const {
   std::wstring text(len + 1, L'\0');
   SendMessageW(listBox1_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
   text.resize(len);
-  return helpwin::narrow(text);
+  return win32::narrow(text);
 }
 
 HelpPage HelpViewerWindow::activePage() const {
@@ -414,7 +415,7 @@ void HelpViewerWindow::setActivePage(HelpPage page) { showRightPage(page); }
 
 void HelpViewerWindow::setStatusText(const std::string& text) {
   status_ = text;
-  SendMessageW(statusBar1_, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(helpwin::widen(text).c_str()));
+  SendMessageW(statusBar1_, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(win32::widen(text).c_str()));
 }
 
 void HelpViewerWindow::showLeftPage(int index) {

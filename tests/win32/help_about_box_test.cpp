@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "help/about_box.h"
+#include "win32/encoding.h"
 #include "win32/help_viewer.h"
 
 namespace kakipo {
@@ -57,7 +58,7 @@ struct AboutBoxTest : ::testing::Test {
     return AboutBoxWindow::show(owner);
   }
   bool shown(const std::string& text) {
-    const std::wstring w = helpwin::widen(text);
+    const std::wstring w = win32::widen(text);
     return std::find(texts.begin(), texts.end(), w) != texts.end();
   }
   HWND owner = nullptr;

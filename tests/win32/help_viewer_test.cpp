@@ -10,6 +10,7 @@
 
 #include "help/help_texts.h"
 #include "win32/about_box.h"
+#include "win32/encoding.h"
 
 namespace kakipo {
 namespace {
@@ -202,7 +203,7 @@ TEST_F(HelpViewerTest, SwitchingTabsByHandSetsTheStatusTexts) {
   EXPECT_EQ(viewer->statusText(), helptext::honbunStatus);
   wchar_t shown[200] = {};
   SendMessageW(viewer->statusBar(), SB_GETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(shown));
-  if (shown[0]) EXPECT_EQ(helpwin::narrow(shown), helptext::honbunStatus);
+  if (shown[0]) EXPECT_EQ(win32::narrow(shown), helptext::honbunStatus);
 }
 
 TEST_F(HelpViewerTest, LayoutKeepsTheLeftPaneWithinTheWindowAndAboveTheMinimum) {
