@@ -125,6 +125,7 @@ class Win32HelpWindows : public HelpWindows {
   explicit Win32HelpWindows(HWND owner) : owner_(owner) {}
   int showAboutBox() override;
   void showHelpViewer() override { HelpViewerWindow::show(); }
+  void releaseHelpViewer() override { HelpViewerWindow::release(); }
 
  private:
   HWND owner_;

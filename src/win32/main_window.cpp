@@ -300,10 +300,12 @@ LRESULT MainWindow::handle(UINT msg, WPARAM w, LPARAM l) {
         clipboard_ = std::make_unique<Win32Clipboard>(hwnd_);
         clock_ = std::make_unique<SystemClock>();
         searchDialogs_ = std::make_unique<FindReplaceDialogs>(hwnd_);
+        helpWindows_ = std::make_unique<Win32HelpWindows>(hwnd_);
         logic_ = std::make_unique<MainForm>(MainFormPorts{*memo1_, *this, *this, *this, *files_, *fileDialogs_,
                                                           *fontDialogs_, *progress_, *this, *this, *this,
                                                           *profile_, settingsPath(), *clipboard_, *this, *clock_,
-                                                          *searchDialogs_, *this});
+                                                          *searchDialogs_, *this, *helpWindows_});
+        HelpViewerWindow::setErrorReport([this](const std::string& m) { logic_->showError(m); });
         logic_->state.secondInstance = secondInstance_;
         // Points and pixels of the next-open font convert at the screen's resolution.
         HDC screen = GetDC(nullptr);
@@ -380,7 +382,7 @@ void MainWindow::onCommand(int id, int code, HWND from) {
       case tbtnWrap: f.dispatch([&] { f.appearance.tbtnWrapClick(); }); break;
       case tbtnFind: f.dispatch([&] { f.findReplace.tbtnFindClick(); }); break;
       case tbtnTikan: f.dispatch([&] { f.findReplace.tbtnTikanClick(); }); break;
-      default: break;  // Help is not wired in this build: it does nothing
+      case tbtnVajHel: f.dispatch([&] { f.help.tbtnVajHelClick(); }); break;
     }
     return;
   }

@@ -17,6 +17,7 @@
 #include "win32/clipboard.h"
 #include "win32/common_dialogs.h"
 #include "win32/files.h"
+#include "win32/help_viewer.h"
 #include "win32/find_replace_dialogs.h"
 #include "win32/private_profile.h"
 #include "win32/progress_dialog.h"
@@ -148,6 +149,7 @@ class MainWindow : public FormWindow,
   std::unique_ptr<Win32Clipboard> clipboard_;
   std::unique_ptr<SystemClock> clock_;
   std::unique_ptr<FindReplaceDialogs> searchDialogs_;
+  std::unique_ptr<Win32HelpWindows> helpWindows_;
   std::unique_ptr<MainForm> logic_;
   std::wstring overwriteHint_ = L"上書き保存";
   bool barShown_[3] = {true, true, true};
