@@ -109,13 +109,12 @@ class MainWindow : public FormWindow,
   static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l);
   static LRESULT CALLBACK floatProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l);
   static LRESULT CALLBACK comboEditProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR self);
-  static LRESULT CALLBACK statusProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR self);
   LRESULT handle(UINT msg, WPARAM w, LPARAM l);
   void createControls();
   void createCoolBar();
   void createMenus();
   void layout();
-  void onCommand(int id, int code, HWND from);
+  void onCommand(int id, int code);
   LRESULT onNotify(NMHDR* nm);
   void onButtonRightClick(int button);
   void showContextMenu(LPARAM at);

@@ -206,7 +206,6 @@ void RichEditor::insertLine(int index, const std::string& s) {
   std::wstring w = widen(s);
   int cp;
   if (index == count) {
-    cp = static_cast<int>(GetWindowTextLengthW(hwnd_));
     GETTEXTLENGTHEX gl{GTL_NUMCHARS | GTL_PRECISE, 1200};
     cp = static_cast<int>(send(EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl)));
     if (cp > 0) w = L"\r" + w;
