@@ -11,17 +11,12 @@
 #include "help/help_texts.h"
 #include "win32/about_box.h"
 #include "win32/encoding.h"
+#include "win32/window_probe.h"
 
 namespace kakipo {
 namespace {
+using test::pump;
 
-void pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
 
 std::wstring windowClass(HWND hwnd) {
   wchar_t name[64] = {};

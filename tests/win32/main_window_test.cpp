@@ -6,29 +6,16 @@
 
 #include "app/errors.h"
 #include "win32/encoding.h"
+#include "win32/window_probe.h"
 
 namespace kakipo::win32 {
 namespace {
+using test::pump;
+using test::windowText;
+using test::windowRect;
 
-std::wstring windowText(HWND h) {
-  wchar_t buf[512] = {};
-  GetWindowTextW(h, buf, 512);
-  return buf;
-}
 
-RECT windowRect(HWND h) {
-  RECT r;
-  GetWindowRect(h, &r);
-  return r;
-}
 
-void pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
 
 struct MainWindowTest : ::testing::Test {
   MainWindow form{false};

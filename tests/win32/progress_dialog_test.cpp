@@ -6,37 +6,20 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
+#include "win32/window_probe.h"
 
 namespace kakipo::win32 {
 namespace {
+using test::pump;
+using test::windowText;
+using test::windowRect;
+using test::clientRect;
 
 constexpr const char* helperVariable = "KAKIPO_PROGRESS_HELPER";
 
-void pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
 
-std::wstring windowText(HWND h) {
-  wchar_t buf[256] = {};
-  GetWindowTextW(h, buf, 256);
-  return buf;
-}
 
-RECT clientRect(HWND h) {
-  RECT r;
-  GetClientRect(h, &r);
-  return r;
-}
 
-RECT windowRect(HWND h) {
-  RECT r;
-  GetWindowRect(h, &r);
-  return r;
-}
 
 // A child's rectangle in its parent's client coordinates.
 RECT childRect(HWND child) {
