@@ -35,3 +35,35 @@ inline RECT clientRect(HWND h) {
 }
 
 }  // namespace kakipo::test
+
+namespace kakipo::test {
+
+// Answers the next message box this thread shows, as a user would, and remembers what it said.
+// The box is modal, so the answer comes from a timer that its own message loop runs.
+struct BoxAnswerer {
+  static inline int button = IDOK;
+  static inline std::wstring caption;
+  static inline std::wstring text;
+  static inline int answered = 0;
+
+  static void arm(int answer) {
+    button = answer;
+    SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
+      HWND box = nullptr;
+      for (HWND h = FindWindowW(L"#32770", nullptr); h; h = FindWindowExW(nullptr, h, L"#32770", nullptr)) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(h, &pid);
+        if (pid == GetCurrentProcessId() && IsWindowVisible(h)) box = h;
+      }
+      if (!box) return;
+      KillTimer(nullptr, id);
+      caption = windowText(box);
+      HWND label = GetDlgItem(box, 0xFFFF);
+      text = label ? windowText(label) : L"";
+      ++answered;
+      PostMessageW(box, WM_COMMAND, button, 0);
+    });
+  }
+};
+
+}  // namespace kakipo::test
