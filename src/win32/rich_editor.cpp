@@ -120,7 +120,9 @@ void RichEditor::recreate() {
   RECT r;
   GetWindowRect(hwnd_, &r);
   MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&r), 2);
-  const bool visible = IsWindowVisible(hwnd_);
+  // The control's own flag: while the main window is still hidden at start-up, IsWindowVisible
+  // would say no for a control that is meant to show.
+  const bool visible = (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
   const bool focused = GetFocus() == hwnd_;
   HWND old = hwnd_;
   HWND after = GetWindow(old, GW_HWNDPREV);

@@ -207,3 +207,27 @@ TEST_F(MainWindowTest, ButtonBarFloatsWhenDraggedOutAndDocksBack) {
 
 }  // namespace
 }  // namespace kakipo::win32
+
+namespace kakipo::win32 {
+namespace {
+
+TEST(MainWindowStartUp, FileFromTheCommandLineIsShownInAVisibleEditor) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring file = std::wstring(temp) + L"kakipo-cmdline.txt";
+  HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(h, "shown\r\ntext", 11, &written, nullptr);
+  CloseHandle(h);
+  MainWindow form{false};
+  form.show("kakipo.exe " + narrow(file), SW_SHOWNOACTIVATE);
+  pump();
+  EXPECT_EQ(form.memo1().text(), "shown\r\ntext");
+  EXPECT_TRUE(IsWindowVisible(form.memo1().hwnd()));
+  EXPECT_GT(windowRect(form.memo1().hwnd()).bottom - windowRect(form.memo1().hwnd()).top, 100);
+  EXPECT_EQ(windowText(form.hwnd()), L"カキポ " + file);
+  DeleteFileW(file.c_str());
+}
+
+}  // namespace
+}  // namespace kakipo::win32
