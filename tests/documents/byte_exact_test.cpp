@@ -141,3 +141,24 @@ TEST_F(ByteExactTest, TenThousandSeededRandomFilesComeBackAsReadAndSurviveALineE
 
 }  // namespace
 }  // namespace kakipo::test
+
+namespace kakipo::test {
+namespace {
+
+TEST_F(DocumentsTest, RtfCutShortIsRefusedWithAMessageAndNothingBecomesCurrent) {
+  put("C:\\old.txt", "old");
+  commands.fileYomikomi("C:\\old.txt");
+  put("C:\\cut.kpo", "{\\rtf1 half a docu");
+  commands.fileYomikomi("C:\\cut.kpo");
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, "C:\\cut.kpo\r\n\r\nはカキポ形式（RTF）の途中までしかないため開けません");
+  EXPECT_EQ(ui.shown[0].caption, "カキポ ♪ファイルを開くエラー");
+  // Neither the old name nor the broken file's may be written over by the next overwrite-save.
+  EXPECT_EQ(state.fileName, "");
+  EXPECT_EQ(memo1.text(), "");
+  EXPECT_EQ(files.files["C:\\cut.kpo"], "{\\rtf1 half a docu");
+  EXPECT_EQ(state.history[0], "C:\\old.txt");
+}
+
+}  // namespace
+}  // namespace kakipo::test
