@@ -410,6 +410,9 @@ void Kakipo::cancelFileDialog() const {
 }
 
 void Kakipo::dropFiles(const std::vector<std::wstring>& paths) const {
+  // The shell drops files only onto a window that has said it takes them.
+  if (!(GetWindowLongW(window_, GWL_EXSTYLE) & WS_EX_ACCEPTFILES))
+    throw std::runtime_error("the window does not accept dropped files");
   std::wstring list;
   for (const auto& p : paths) list += p + L'\0';
   list += L'\0';
