@@ -399,7 +399,11 @@ void Kakipo::answerFileDialog(const std::wstring& name, int filterIndex) const {
   }
   HWND edit = findEditIn(GetDlgItem(d, fileNameBox));
   if (!edit) throw std::runtime_error("the file dialog has no name box");
-  SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+  // A bare name is typed as the full path into the scenario's folder, as a user who first went
+  // there would: the dialog itself opens wherever the prefix last saved something.
+  const bool relative = name.find(L':') == std::wstring::npos && name.rfind(L"\\", 0) != 0;
+  const std::wstring typed = relative ? folder_ + L"\\" + name : name;
+  SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
   press(d, IDOK);
 }
 
