@@ -10,6 +10,7 @@ import os
 import statistics
 import subprocess
 import sys
+import tempfile
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -30,19 +31,36 @@ def data(name):
     return win(os.path.join(DATA, name))
 
 
+def peak_resident(pid):
+    """The kernel's peak resident set of the process (VmHWM), in bytes."""
+    with open(f"/proc/{pid}/status") as f:
+        for line in f:
+            if line.startswith("VmHWM:"):
+                return float(line.split()[1]) * 1024
+    raise SystemExit(f"bench: no VmHWM for process {pid}")
+
+
 def harness(*args):
+    """Runs one harness case and returns its "name value" lines as a dict. Wine runs the program
+    in the process it was started as, so the child's Linux id is the one to read memory from."""
     started = time.time()
-    done = subprocess.run([os.path.join(ROOT, "scripts", "wine-exec"), HARNESS, *args],
-                          stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True,
-                          stdin=subprocess.DEVNULL, timeout=1800)
     values = {}
-    for line in done.stdout.splitlines():
-        parts = line.split()
-        if len(parts) == 2:
-            values[parts[0]] = float(parts[1])
-    if done.returncode != 0:
-        sys.stderr.write(done.stderr)
-        raise SystemExit(f"bench: kakipo_bench {' '.join(args)} failed ({done.returncode})")
+    with tempfile.TemporaryFile(mode="w+") as err:
+        proc = subprocess.Popen([os.path.join(ROOT, "scripts", "wine-exec"), HARNESS, *args],
+                                stdout=subprocess.PIPE, stdin=subprocess.PIPE, stderr=err, text=True)
+        for line in proc.stdout:
+            parts = line.split()
+            if parts == ["memory_probe"]:
+                values["memory_kernel"] = peak_resident(proc.pid)
+                proc.stdin.write("done\n")
+                proc.stdin.flush()
+            elif len(parts) == 2:
+                values[parts[0]] = float(parts[1])
+        proc.wait(timeout=1800)
+        if proc.returncode != 0:
+            err.seek(0)
+            sys.stderr.write(err.read())
+            raise SystemExit(f"bench: kakipo_bench {' '.join(args)} failed ({proc.returncode})")
     print(f"  {args[0]:10} {' '.join(args[3:]):5} {time.time() - started:6.1f} s  "
           + "  ".join(f"{k}={v:.4g}" for k, v in values.items()), file=sys.stderr, flush=True)
     return values

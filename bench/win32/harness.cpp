@@ -81,18 +81,18 @@ void settle(HWND window) {
   pump();
 }
 
-// Wine's own figure for the peak working set counts reserved address space (it reads gigabytes
-// for any program), so the peak resident set the Linux kernel keeps for this process is read
-// through Wine's Z: drive instead; Wine's figure is printed beside it for the record.
-double peakWorkingSet() {
+// The peak working set as Wine reports it (it is the kernel's peak resident set of the process).
+// As a cross-check the driver, which knows the process's Linux id, reads that figure ("VmHWM")
+// itself while the harness waits: a file read through Z:\\proc\\self would be the wineserver's.
+void reportPeakMemory() {
   PROCESS_MEMORY_COUNTERS pmc{};
   pmc.cb = sizeof pmc;
   if (GetProcessMemoryInfo(GetCurrentProcess(), &pmc, sizeof pmc))
-    report("memory_wine", static_cast<double>(pmc.PeakWorkingSetSize));
-  std::ifstream status("Z:\\proc\\self\\status");
-  for (std::string line; std::getline(status, line);)
-    if (line.rfind("VmHWM:", 0) == 0) return std::atof(line.c_str() + 6) * 1024.0;
-  return static_cast<double>(pmc.PeakWorkingSetSize);
+    report("memory", static_cast<double>(pmc.PeakWorkingSetSize));
+  std::printf("memory_probe\n");
+  std::fflush(stdout);
+  char answer[64];
+  if (!std::fgets(answer, sizeof answer, stdin)) fail("no driver answered the memory probe");
 }
 
 // ---- Message boxes answered as a user would, the moment they appear.
@@ -251,7 +251,7 @@ int oursText(const std::wstring& file, const std::wstring& work) {
   const std::wstring path = workCopy(file, work);
   Form form;
   report("open", form.open(path, true));
-  report("memory", peakWorkingSet());
+  reportPeakMemory();
   caretTicks(form);
 
   // Overwrite save of the modified document, to the "saved" notice.
@@ -283,7 +283,7 @@ int oursRich(const std::wstring& file, const std::wstring& work) {
   const std::wstring path = workCopy(file, work);
   Form form;
   report("open", form.open(path, true));
-  report("memory", peakWorkingSet());
+  reportPeakMemory();
   SendMessageW(form.memo(), EM_SETMODIFY, TRUE, 0);
   answerBoxes({IDOK});
   const double start = now();
@@ -382,7 +382,7 @@ struct Bare {
 int bare(const std::wstring& file, const std::wstring& work, bool rich) {
   Bare b;
   report("open", b.streamIn(file, rich));
-  report("memory", peakWorkingSet());
+  reportPeakMemory();
   if (!rich) {
     const double start = now();
     const std::wstring all = b.wholeText();
