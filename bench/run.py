@@ -116,6 +116,10 @@ def main():
         add("tick_moved", ours["tick_moved"], small["tick_moved"])
         extra.setdefault("line_lookup", []).append(bare["line_lookup"])
         add("typing", ours["typing"], small["typing"])
+        bare_small = harness("bare", data("small.txt"), work, "text")
+        extra.setdefault("raw_typing", []).append(bare["typing200"] / bare_small["typing200"])
+        extra.setdefault("raw_typing_big", []).append(bare["typing200"])
+        extra.setdefault("raw_typing_small", []).append(bare_small["typing200"])
         paste = harness("paste", data("big.txt"))
         add("paste", paste["paste"], ours["open"])
         quotes = harness("quotes", data("lines.txt"), work, "ours")
@@ -185,6 +189,9 @@ def main():
     print(f"The bare control alone, one EM_EXLINEFROMCHAR at the end of 10 MB: "
           f"{median(extra['line_lookup']) * 1000:.2f} ms, against a whole caret tick on 1 KB of "
           f"{median(baseline['tick_moved']) * 1000:.2f} ms.")
+    print(f"The bare control alone, 200 characters typed at the end: 10 MB "
+          f"{median(extra['raw_typing_big']):.3g} s, 1 KB {median(extra['raw_typing_small']):.3g} s, "
+          f"ratio {median(extra['raw_typing']):.2f}.")
     print("Search engine rows (bufKensak throughput / memmem's): "
           + ", ".join(f"{k} {v:.2f}" for k, v in search.items()))
     return 0

@@ -216,6 +216,11 @@ std::wstring RichEditor::readAllText(int n) const {
 
 std::wstring RichEditor::wideRange(int cpFrom, int cpTo) const {
   if (cpTo <= cpFrom) return {};
+  if (cpFrom == 0) {
+    // The whole text (the save's check for characters CP932 cannot hold): the save reads it next.
+    GETTEXTLENGTHEX gl{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    if (cpTo >= static_cast<int>(send(EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl)))) return *allText();
+  }
   std::wstring buf(static_cast<std::size_t>(cpTo - cpFrom) + 1, L'\0');
   TEXTRANGEW tr{{cpFrom, cpTo}, buf.data()};
   const auto got = static_cast<int>(send(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&tr)));
@@ -432,8 +437,8 @@ std::string RichEditor::streamOut(UINT format) const {
 
 std::string RichEditor::save() const {
   if (!plainText_) return streamOut(SF_RTF);
-  const std::string raw = streamOut(SF_TEXT | SF_UNICODE);
-  return narrowControlText(std::wstring_view(reinterpret_cast<const wchar_t*>(raw.data()), raw.size() / sizeof(wchar_t)));
+  // The plain text is the control's text as it is; usually read already by the check before a save.
+  return narrowControlText(*allText());
 }
 
 bool RichEditor::modified() const { return send(EM_GETMODIFY) != 0; }
