@@ -55,15 +55,18 @@ void QuoteMarkers::run(Direction direction) {
     UpdateScope update(memo1_);
     // Only the markers themselves are edited, never the rest of a line: the text keeps its
     // formats, and the control pays per character changed rather than per line.
+    // The lines come from one read of the whole text: asking the editor for each line in turn
+    // costs the control a walk over the document per line.
+    const std::string all = memo1_.text();
     std::vector<TextEdit> edits;
-    int lineAt = memo1_.lineStart(first);
-    for (int i = first; i <= last; ++i) {
-      const std::string text = memo1_.line(i);
+    std::size_t lineAt = static_cast<std::size_t>(memo1_.lineStart(first));
+    for (int i = first; i <= last && lineAt <= all.size(); ++i) {
+      const std::size_t lineEnd = std::min(all.find("\r\n", lineAt), all.size());
       if (in)
-        edits.push_back({lineAt, 0, std::string(1, marker)});
-      else if (!text.empty() && text.front() == marker)
-        edits.push_back({lineAt, 1, {}});
-      lineAt += static_cast<int>(text.size()) + 2;
+        edits.push_back({static_cast<int>(lineAt), 0, std::string(1, marker)});
+      else if (lineEnd > lineAt && all[lineAt] == marker)
+        edits.push_back({static_cast<int>(lineAt), 1, {}});
+      lineAt = lineEnd + 2;
     }
     memo1_.replaceRanges(edits);
     // The caret keeps its number, not its place in the text; it must still not split a

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include <memory>
 #include <string>
 
 #include "app/editor.h"
@@ -88,9 +89,12 @@ class RichEditor : public Editor {
   void create(const RECT& rect, bool visible);
   void recreate();
   void applySettings();
-  std::wstring allText() const;
+  // The whole text, read from the control only when it may have changed since the last read.
+  std::shared_ptr<const std::wstring> allText() const;
+  std::wstring readAllText(int length) const;
+  static LRESULT CALLBACK watchProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR self);
   LRESULT send(UINT msg, WPARAM w = 0, LPARAM l = 0) const { return SendMessageW(hwnd_, msg, w, l); }
-  void streamIn(const std::string& data, UINT format);
+  void streamIn(const void* data, std::size_t size, UINT format);
   std::string streamOut(UINT format) const;
 
   HWND parent_;
@@ -106,6 +110,15 @@ class RichEditor : public Editor {
   bool haveDefaultFormat_ = false;
   int updateDepth_ = 0;
   DWORD savedEventMask_ = 0;
+  // What the control told us last, kept while it handles only messages that leave its text (and,
+  // for the caret, its line layout) alone: one command that converts offsets several times reads
+  // the text once, and the status bar's tick on a standing caret costs nothing. Under Wine every
+  // offset the control converts walks the document from its start.
+  mutable std::shared_ptr<const std::wstring> text_;
+  mutable int textLengthAt_ = 0;
+  mutable bool caretKnown_ = false;
+  mutable LONG caretAt_ = 0;
+  mutable CaretPos caret_;
 };
 
 // The platform's colour for a colour value: system colours resolved, RGB passed through.

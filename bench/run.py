@@ -1,0 +1,201 @@
+#!/usr/bin/env python3
+"""Runs every benchmark case and prints one table of ratios against baselines measured in the same
+run. scripts/bench builds everything and calls this inside a Wine session; bench/README.md says how
+each row is measured.
+
+Environment: BENCH_REPEAT (default 3) runs of each Wine case, BENCH_STARTUP_REPEAT (default 7) runs
+of each start-up. Every ratio is the median of the per-run ratios."""
+import json
+import os
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+HARNESS = os.path.join(ROOT, "build", "windows-bench", "kakipo_bench.exe")
+KAKIPO = os.path.join(ROOT, "build", "windows-bench", "kakipo.exe")
+SEARCH_BENCH = os.path.join(ROOT, "build", "bench", "search_bench")
+DATA = os.path.join(ROOT, "build", "bench-data")
+WORDPAD = r"C:\Program Files\Windows NT\Accessories\wordpad.exe"
+REPEAT = int(os.environ.get("BENCH_REPEAT", "3"))
+STARTUP_REPEAT = int(os.environ.get("BENCH_STARTUP_REPEAT", "7"))
+
+
+def win(path):
+    return "Z:" + path.replace("/", "\\")
+
+
+def data(name):
+    return win(os.path.join(DATA, name))
+
+
+def peak_resident(pid):
+    """The kernel's peak resident set of the process (VmHWM), in bytes."""
+    with open(f"/proc/{pid}/status") as f:
+        for line in f:
+            if line.startswith("VmHWM:"):
+                return float(line.split()[1]) * 1024
+    raise SystemExit(f"bench: no VmHWM for process {pid}")
+
+
+def harness(*args):
+    """Runs one harness case and returns its "name value" lines as a dict. Wine runs the program
+    in the process it was started as, so the child's Linux id is the one to read memory from."""
+    started = time.time()
+    values = {}
+    with tempfile.TemporaryFile(mode="w+") as err:
+        proc = subprocess.Popen([os.path.join(ROOT, "scripts", "wine-exec"), HARNESS, *args],
+                                stdout=subprocess.PIPE, stdin=subprocess.PIPE, stderr=err, text=True)
+        for line in proc.stdout:
+            parts = line.split()
+            if parts == ["memory_probe"]:
+                values["memory_kernel"] = peak_resident(proc.pid)
+                proc.stdin.write("done\n")
+                proc.stdin.flush()
+            elif len(parts) == 2:
+                values[parts[0]] = float(parts[1])
+        proc.wait(timeout=1800)
+        if proc.returncode != 0:
+            err.seek(0)
+            sys.stderr.write(err.read())
+            raise SystemExit(f"bench: kakipo_bench {' '.join(args)} failed ({proc.returncode})")
+    print(f"  {args[0]:10} {' '.join(args[3:]):5} {time.time() - started:6.1f} s  "
+          + "  ".join(f"{k}={v:.4g}" for k, v in values.items()), file=sys.stderr, flush=True)
+    return values
+
+
+def native_search():
+    done = subprocess.run([SEARCH_BENCH, "--benchmark_format=json", "--benchmark_min_time=0.5"],
+                          stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True, check=True)
+    rows = {}
+    for b in json.loads(done.stdout)["benchmarks"]:
+        rows[b["name"].split("/")[1]] = b["vs_memmem"]
+    return rows
+
+
+def median(xs):
+    return statistics.median(xs) if xs else float("nan")
+
+
+def main():
+    work = data("")[:-1]
+    if harness("gen", work) is None:
+        return 1
+    ratios = {}
+    measured = {}
+    baseline = {}
+    extra = {}
+
+    def add(case, ours, base):
+        measured.setdefault(case, []).append(ours)
+        baseline.setdefault(case, []).append(base)
+        ratios.setdefault(case, []).append(ours / base)
+
+    print("bench: start-up", file=sys.stderr)
+    for _ in range(STARTUP_REPEAT):
+        ours = harness("startup", win(KAKIPO))["startup"]
+        theirs = harness("startup", WORDPAD)["startup"]
+        add("startup", ours, theirs)
+
+    for i in range(REPEAT):
+        print(f"bench: run {i + 1} of {REPEAT}", file=sys.stderr)
+        bare = harness("bare", data("big.txt"), work, "text")
+        ours = harness("ours-text", data("big.txt"), work)
+        add("open_txt", ours["open"], bare["open"])
+        add("save_txt", ours["save"], bare["save"])
+        add("find", ours["find"], bare["find"])
+        add("memory", ours["memory"], bare["memory"])
+        bare_rich = harness("bare", data("big.kpo"), work, "rich")
+        ours_rich = harness("ours-rich", data("big.kpo"), work)
+        add("open_kpo", ours_rich["open"], bare_rich["open"])
+        add("save_kpo", ours_rich["save"], bare_rich["save"])
+        small = harness("small", data("small.txt"), work)
+        add("tick", ours["tick"], small["tick"])
+        add("tick_moved", ours["tick_moved"], small["tick_moved"])
+        extra.setdefault("line_lookup", []).append(bare["line_lookup"])
+        add("typing", ours["typing"], small["typing"])
+        bare_small = harness("bare", data("small.txt"), work, "text")
+        extra.setdefault("raw_typing", []).append(bare["typing200"] / bare_small["typing200"])
+        extra.setdefault("raw_typing_big", []).append(bare["typing200"])
+        extra.setdefault("raw_typing_small", []).append(bare_small["typing200"])
+        paste = harness("paste", data("big.txt"))
+        add("paste", paste["paste"], ours["open"])
+        quotes = harness("quotes", data("lines.txt"), work, "ours")
+        add("quotes", quotes["quotes10000"], quotes["quotes10"])
+        raw = harness("quotes", data("lines.txt"), work, "raw")
+        extra.setdefault("raw_quotes", []).append(raw["quotes10000"] / raw["quotes10"])
+        extra.setdefault("raw_quotes10000", []).append(raw["quotes10000"])
+        extra.setdefault("raw_quotes10", []).append(raw["quotes10"])
+        replace = harness("replace", data("replace.txt"), work)
+        add("replace", replace["replace100000"], replace["replace10000"])
+
+    # The copies each case opened and saved over.
+    for name in os.listdir(DATA):
+        if name.startswith("work"):
+            os.remove(os.path.join(DATA, name))
+
+    print("bench: search engine (native)", file=sys.stderr)
+    search = native_search()
+
+    def fmt(case, unit="s"):
+        m, b = median(measured[case]), median(baseline[case])
+        if unit == "MB":
+            return f"{m / 1e6:.0f} MB", f"{b / 1e6:.0f} MB"
+        return f"{m:.3g} s", f"{b:.3g} s"
+
+    rows = []
+
+    def row(name, case, budget, unit="s"):
+        r = median(ratios[case])
+        m, b = fmt(case, unit)
+        rows.append((name, m, b, f"{r:.2f}", f"<= {budget}", "yes" if r <= budget else "NO"))
+
+    row("Start-up", "startup", 1.0)
+    row("Open 10 MB .txt", "open_txt", 1.3)
+    row("Open 10 MB .kpo", "open_kpo", 1.3)
+    row("Save 10 MB .txt", "save_txt", 1.3)
+    row("Save 10 MB .kpo", "save_kpo", 1.3)
+    row("Find, match at the end of 10 MB", "find", 1.5)
+    row("Replace All, 100,000 occurrences", "replace", 12)
+    row("Large paste of 10 MB", "paste", 1.5)
+    row("Quote markers on 10,000 lines", "quotes", 50)
+    row("Caret tick, caret standing at the end", "tick", 2)
+    row("Caret tick, just after the caret moved", "tick_moved", 2)
+    row("Typing", "typing", 2)
+    row("Memory", "memory", 1.5, "MB")
+    case_rows = ["MatchCaseDown", "MatchCaseUp", "WholeWordMatchCaseDown"]
+    folded_rows = ["FoldedDown", "FoldedUp", "WholeWordFoldedDown", "WholeWordFoldedUp"]
+    worst_case = min(search[r] for r in case_rows)
+    worst_folded = min(search[r] for r in folded_rows)
+    rows.append(("Search engine, match case (slowest row)", "", "memmem", f"{worst_case:.2f}", ">= 0.5",
+                 "yes" if worst_case >= 0.5 else "NO"))
+    rows.append(("Search engine, folded (slowest row)", "", "memmem", f"{worst_folded:.2f}", ">= 0.25",
+                 "yes" if worst_folded >= 0.25 else "NO"))
+
+    print()
+    print(f"Ratios are medians of {REPEAT} runs ({STARTUP_REPEAT} for start-up); measured and baseline "
+          "columns are medians too.")
+    print()
+    print("| Case | Measured | Baseline | Ratio | Budget | Holds |")
+    print("|---|---|---|---|---|---|")
+    for r in rows:
+        print("| " + " | ".join(r) + " |")
+    print()
+    print("The bare control alone, quote markers: 10,000 insertions "
+          f"{median(extra['raw_quotes10000']):.3g} s, 10 insertions {median(extra['raw_quotes10']):.3g} s, "
+          f"ratio {median(extra['raw_quotes']):.0f}.")
+    print(f"The bare control alone, one EM_EXLINEFROMCHAR at the end of 10 MB: "
+          f"{median(extra['line_lookup']) * 1000:.2f} ms, against a whole caret tick on 1 KB of "
+          f"{median(baseline['tick_moved']) * 1000:.2f} ms.")
+    print(f"The bare control alone, 200 characters typed at the end: 10 MB "
+          f"{median(extra['raw_typing_big']):.3g} s, 1 KB {median(extra['raw_typing_small']):.3g} s, "
+          f"ratio {median(extra['raw_typing']):.2f}.")
+    print("Search engine rows (bufKensak throughput / memmem's): "
+          + ", ".join(f"{k} {v:.2f}" for k, v in search.items()))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,61 @@
+// The documents the Wine harness measures with, written once per run from fixed seeds: 10 MB of
+// text with a search marker on its last line, 10 MB of RTF, 1 KB of text, 10,000 lines, and a text
+// holding 100,000 occurrences for Replace All.
+#pragma once
+#include <windows.h>
+
+#include <fstream>
+#include <string>
+
+#include "bench/corpus.h"
+
+namespace kakipo::bench {
+
+// Found only on the last line of big.txt: generation checks that the corpus text holds it in no
+// letter case, so a case-folded Find Next scans the whole 10 MB.
+inline const char* const findMarker = "Kakipo7";
+inline const wchar_t* const findMarkerW = L"Kakipo7";
+// replace.txt: every tenth occurrence is "#2", the rest "#1"; the corpus never uses "#" or "@".
+inline constexpr int replaceOccurrences = 100000;
+inline constexpr int replacePerLine = 50;
+
+inline long long fileSize(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return -1;
+  return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+inline bool writeDocument(const std::wstring& path, const std::string& bytes) {
+  std::ofstream out(path.c_str(), std::ios::binary);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return static_cast<bool>(out);
+}
+
+inline std::string replaceDocument() {
+  Corpus corpus(4711);
+  std::string t;
+  for (int n = 0; n < replaceOccurrences;) {
+    t += corpus.line();
+    for (int k = 0; k < replacePerLine; ++k, ++n) t += n % 10 == 9 ? " #2" : " #1";
+    t += "\r\n";
+  }
+  return t;
+}
+
+inline int generateDocuments(const std::wstring& dir) {
+  CreateDirectoryW(dir.c_str(), nullptr);
+  Corpus big;  // the native search benchmark's seed: the same 10 MB
+  Corpus rich(777), small(99), lines(4242);
+  std::string text = big.text(10'000'000);
+  std::string folded = text;
+  for (char& c : folded) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+  if (folded.find("KAKIPO7") != std::string::npos) return 1;
+  const bool ok = writeDocument(dir + L"\\big.txt", text + findMarker + "\r\n") &&
+                  writeDocument(dir + L"\\big.kpo", corpusRtf(rich, 10'000'000)) &&
+                  writeDocument(dir + L"\\small.txt", small.text(1000)) &&
+                  writeDocument(dir + L"\\lines.txt", lines.lines(10000)) &&
+                  writeDocument(dir + L"\\replace.txt", replaceDocument());
+  return ok ? 0 : 1;
+}
+
+}  // namespace kakipo::bench

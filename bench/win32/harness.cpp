@@ -1,0 +1,584 @@
+// Timing harness under Wine. Each invocation measures one scenario in a fresh process and prints
+// "name value" lines (seconds, or bytes for memory) for scripts/bench. The process ends without
+// tearing its windows down: destroying a control that holds megabytes costs seconds and is no part
+// of any measurement.
+//
+//   kakipo_bench gen DIR                    writes the documents into DIR
+//   kakipo_bench startup PROGRAM            process start to its main window shown and idle
+//   kakipo_bench ours-text FILE WORK        open, caret tick, find, save, typing, memory (main window)
+//   kakipo_bench ours-rich FILE WORK        open, save, memory (main window)
+//   kakipo_bench bare FILE WORK text|rich   the same with a bare control
+//   kakipo_bench small FILE WORK            caret tick and typing on a small document
+//   kakipo_bench paste FILE                 the large paste of FILE's text
+//   kakipo_bench quotes FILE WORK ours|raw  quote markers on 10 and on 10,000 lines
+//   kakipo_bench replace FILE WORK          Replace All of 10,000 and of 100,000 occurrences
+#include <windows.h>
+#include <commdlg.h>
+#include <dlgs.h>
+#include <psapi.h>
+#include <richedit.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "bench/corpus.h"
+#include "bench/win32/documents.h"
+#include "win32/encoding.h"
+#include "win32/main_window.h"
+
+namespace kakipo::bench {
+namespace {
+
+using win32::MainWindow;
+using win32::narrow;
+using win32::widen;
+
+double now() {
+  static LARGE_INTEGER frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return f;
+  }();
+  LARGE_INTEGER t;
+  QueryPerformanceCounter(&t);
+  return static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+void report(const char* name, double value) {
+  std::printf("%s %.6f\n", name, value);
+  std::fflush(stdout);
+}
+
+[[noreturn]] void fail(const std::string& why) {
+  std::fprintf(stderr, "kakipo_bench: %s\n", why.c_str());
+  std::fflush(stderr);
+  TerminateProcess(GetCurrentProcess(), 2);
+  std::abort();
+}
+
+[[noreturn]] void finish() {
+  std::fflush(stdout);
+  TerminateProcess(GetCurrentProcess(), 0);
+  std::abort();
+}
+
+void pump() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+// Everything on screen painted and every posted message handled.
+void settle(HWND window) {
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  pump();
+}
+
+// The peak working set as Wine reports it (it is the kernel's peak resident set of the process).
+// As a cross-check the driver, which knows the process's Linux id, reads that figure ("VmHWM")
+// itself while the harness waits: a file read through Z:\\proc\\self would be the wineserver's.
+void reportPeakMemory() {
+  PROCESS_MEMORY_COUNTERS pmc{};
+  pmc.cb = sizeof pmc;
+  if (GetProcessMemoryInfo(GetCurrentProcess(), &pmc, sizeof pmc))
+    report("memory", static_cast<double>(pmc.PeakWorkingSetSize));
+  std::printf("memory_probe\n");
+  std::fflush(stdout);
+  char answer[64];
+  if (!std::fgets(answer, sizeof answer, stdin)) fail("no driver answered the memory probe");
+}
+
+// ---- Message boxes answered as a user would, the moment they appear.
+
+struct Boxes {
+  std::vector<int> answers;  // consumed in order
+  std::vector<double> shownAt;
+  HHOOK hook = nullptr;
+};
+Boxes boxes;
+
+bool isMessageBox(HWND h) {
+  wchar_t cls[16] = {};
+  GetClassNameW(h, cls, 16);
+  return lstrcmpW(cls, L"#32770") == 0 && GetDlgItem(h, edt1) == nullptr && GetDlgItem(h, 0xFFFF) != nullptr;
+}
+
+LRESULT CALLBACK cbtHook(int code, WPARAM w, LPARAM l) {
+  if (code == HCBT_ACTIVATE && isMessageBox(reinterpret_cast<HWND>(w))) {
+    auto h = reinterpret_cast<HWND>(w);
+    boxes.shownAt.push_back(now());
+    int answer = IDOK;
+    if (boxes.answers.empty()) {
+      wchar_t text[512] = {};
+      GetDlgItemTextW(h, 0xFFFF, text, 512);
+      std::fprintf(stderr, "kakipo_bench: unexpected box: %s\n", narrow(text).c_str());
+    } else {
+      answer = boxes.answers.front();
+      boxes.answers.erase(boxes.answers.begin());
+    }
+    PostMessageW(h, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+  }
+  return CallNextHookEx(boxes.hook, code, w, l);
+}
+
+void answerBoxes(std::vector<int> answers) {
+  if (!boxes.hook) boxes.hook = SetWindowsHookExW(WH_CBT, cbtHook, nullptr, GetCurrentThreadId());
+  boxes.answers = std::move(answers);
+  boxes.shownAt.clear();
+}
+
+double boxShown(std::size_t index) {
+  if (index >= boxes.shownAt.size()) fail("an expected message box did not appear");
+  return boxes.shownAt[index];
+}
+
+// ---- Files
+
+std::wstring windowsPath(const char* arg) { return widen(arg); }
+
+std::string readFile(const std::wstring& path) {
+  std::ifstream in(path.c_str(), std::ios::binary);
+  if (!in) fail("cannot read " + narrow(path));
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// A private copy to open and save over, so the input stays as generated.
+std::wstring workCopy(const std::wstring& file, const std::wstring& work) {
+  const std::wstring ext = file.substr(file.find_last_of(L'.'));
+  const std::wstring copy = work + L"\\work" + std::to_wstring(GetCurrentProcessId()) + ext;
+  if (!CopyFileW(file.c_str(), copy.c_str(), FALSE)) fail("cannot copy " + narrow(file));
+  return copy;
+}
+
+// ---- The main window
+
+struct Form {
+  MainWindow window{false};
+  Form() {
+    window.show("kakipo.exe", SW_SHOWNORMAL);
+    settle(window.hwnd());
+  }
+  HWND memo() { return window.memo1().hwnd(); }
+  int controlLength() {
+    GETTEXTLENGTHEX gl{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    return static_cast<int>(SendMessageW(memo(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl), 0));
+  }
+  void caretTo(int cp) {
+    CHARRANGE cr{cp, cp};
+    SendMessageW(memo(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+    SendMessageW(memo(), EM_SCROLLCARET, 0, 0);
+    settle(window.hwnd());
+  }
+  // The document opened through the Open command's procedure, large-file question answered OK;
+  // the time runs from the answer to the document painted.
+  double open(const std::wstring& path, bool large) {
+    answerBoxes(large ? std::vector<int>{IDOK} : std::vector<int>{});
+    const double start = now();
+    window.logic().commands.fileYomikomi(narrow(path));
+    settle(window.hwnd());
+    const double end = now();
+    if (controlLength() == 0) fail("the document did not open");
+    return end - (large ? boxShown(0) : start);
+  }
+  HWND searchDialog() {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND h, LPARAM l) {
+          if (IsWindowVisible(h) && GetDlgItem(h, edt1)) {
+            *reinterpret_cast<HWND*>(l) = h;
+            return FALSE;
+          }
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    if (!found) fail("the search dialog did not open");
+    return found;
+  }
+};
+
+void press(HWND dialog, int id) {
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+double median(std::vector<double> xs) {
+  std::sort(xs.begin(), xs.end());
+  return xs[xs.size() / 2];
+}
+
+// One tick is a few milliseconds at most, so each figure is the median of several: the tick just
+// after the caret moved (between the last two positions of the text), and the ticks of a caret
+// standing at the end.
+void caretTicks(Form& form) {
+  const int end = form.controlLength();
+  auto tick = [&] {
+    const double start = now();
+    form.window.logic().statusBar.timerGyoRetTimer();
+    return now() - start;
+  };
+  std::vector<double> moved, standing;
+  for (int i = 0; i < 9; ++i) {
+    form.caretTo(i % 2 ? end : std::max(end - 1, 0));
+    moved.push_back(tick());
+  }
+  for (int i = 0; i < 21; ++i) standing.push_back(tick());
+  report("tick_moved", median(moved));
+  report("tick", median(standing));
+}
+
+// 1,000 characters, Japanese and ASCII, each posted as the keyboard would and handled to the
+// last paint before the next.
+double typing(Form& form) {
+  form.caretTo(form.controlLength());
+  const wchar_t* const keys = L"メモ帳の日本語 text abc、。";
+  const std::size_t count = wcslen(keys);
+  const double start = now();
+  for (int i = 0; i < 1000; ++i) {
+    PostMessageW(form.memo(), WM_CHAR, keys[i % count], 1);
+    settle(form.window.hwnd());
+  }
+  return now() - start;
+}
+
+int oursText(const std::wstring& file, const std::wstring& work) {
+  const std::wstring path = workCopy(file, work);
+  Form form;
+  report("open", form.open(path, true));
+  reportPeakMemory();
+  caretTicks(form);
+
+  // Overwrite save of the modified document, to the "saved" notice.
+  SendMessageW(form.memo(), EM_SETMODIFY, TRUE, 0);
+  answerBoxes({IDOK});
+  double start = now();
+  form.window.logic().commands.tbtnUwagakiClick();
+  report("save", boxShown(0) - start);
+
+  // Find Next from the start of the text to the marker on its last line. The save has just read
+  // the text; any message that may change it (here one that empties the undo buffer) makes the
+  // adapter read it again, as after any edit.
+  SendMessageW(form.memo(), EM_EMPTYUNDOBUFFER, 0, 0);
+  form.caretTo(0);
+  form.window.logic().findReplace.tbtnFindClick();
+  HWND dialog = form.searchDialog();
+  SetDlgItemTextW(dialog, edt1, findMarkerW);
+  answerBoxes({});
+  start = now();
+  press(dialog, IDOK);
+  settle(form.window.hwnd());
+  report("find", now() - start);
+  if (!boxes.shownAt.empty() || form.window.memo1().selText() != findMarker) fail("find did not select the marker");
+  press(dialog, IDCANCEL);
+  pump();
+
+  report("typing", typing(form));
+  finish();
+}
+
+int oursRich(const std::wstring& file, const std::wstring& work) {
+  const std::wstring path = workCopy(file, work);
+  Form form;
+  report("open", form.open(path, true));
+  reportPeakMemory();
+  SendMessageW(form.memo(), EM_SETMODIFY, TRUE, 0);
+  answerBoxes({IDOK});
+  const double start = now();
+  form.window.logic().commands.tbtnUwagakiClick();
+  report("save", boxShown(0) - start);
+  finish();
+}
+
+int small(const std::wstring& file, const std::wstring& work) {
+  const std::wstring path = workCopy(file, work);
+  Form form;
+  form.open(path, false);
+  caretTicks(form);
+  report("typing", typing(form));
+  finish();
+}
+
+// ---- The bare control in a minimal window: what the control alone costs.
+
+LRESULT CALLBACK bareProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
+  if (msg == WM_SIZE) {
+    if (HWND child = GetWindow(h, GW_CHILD)) MoveWindow(child, 0, 0, LOWORD(l), HIWORD(l), TRUE);
+    return 0;
+  }
+  return DefWindowProcW(h, msg, w, l);
+}
+
+struct Bare {
+  HWND window = nullptr;
+  HWND control = nullptr;
+  Bare() {
+    LoadLibraryW(L"msftedit.dll");
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = bareProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"KakipoBenchBare";
+    RegisterClassW(&wc);
+    window = CreateWindowExW(0, wc.lpszClassName, L"bare", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 280, 380,
+                             nullptr, nullptr, wc.hInstance, nullptr);
+    RECT r;
+    GetClientRect(window, &r);
+    control = CreateWindowExW(WS_EX_CLIENTEDGE, MSFTEDIT_CLASS, L"",
+                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                                  ES_AUTOHSCROLL | ES_NOHIDESEL | ES_WANTRETURN,
+                              0, 0, r.right, r.bottom, window, nullptr, wc.hInstance, nullptr);
+    if (!control) fail("no rich-edit control");
+    SendMessageW(control, EM_EXLIMITTEXT, 0, 10000000);
+    settle(window);
+  }
+  static DWORD CALLBACK readFileStream(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* got) {
+    DWORD n = 0;
+    ReadFile(reinterpret_cast<HANDLE>(cookie), buffer, static_cast<DWORD>(wanted), &n, nullptr);
+    *got = static_cast<LONG>(n);
+    return 0;
+  }
+  static DWORD CALLBACK writeFileStream(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* written) {
+    DWORD n = 0;
+    WriteFile(reinterpret_cast<HANDLE>(cookie), buffer, static_cast<DWORD>(count), &n, nullptr);
+    *written = static_cast<LONG>(n);
+    return 0;
+  }
+  static WPARAM format(bool rich) { return rich ? SF_RTF : (SF_TEXT | SF_USECODEPAGE | (932 << 16)); }
+  double streamIn(const std::wstring& path, bool rich) {
+    const double start = now();
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE) fail("cannot open " + narrow(path));
+    EDITSTREAM es{reinterpret_cast<DWORD_PTR>(f), 0, readFileStream};
+    SendMessageW(control, EM_STREAMIN, format(rich), reinterpret_cast<LPARAM>(&es));
+    CloseHandle(f);
+    settle(window);
+    return now() - start;
+  }
+  double streamOut(const std::wstring& path, bool rich) {
+    const double start = now();
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE) fail("cannot create " + narrow(path));
+    EDITSTREAM es{reinterpret_cast<DWORD_PTR>(f), 0, writeFileStream};
+    SendMessageW(control, EM_STREAMOUT, format(rich), reinterpret_cast<LPARAM>(&es));
+    CloseHandle(f);
+    return now() - start;
+  }
+  std::wstring wholeText() const {
+    GETTEXTLENGTHEX gl{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    const auto n = static_cast<int>(SendMessageW(control, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl), 0));
+    std::wstring buf(static_cast<std::size_t>(n) + 1, L'\0');
+    GETTEXTEX gt{};
+    gt.cb = static_cast<DWORD>(buf.size() * sizeof(wchar_t));
+    gt.flags = GT_DEFAULT;
+    gt.codepage = 1200;
+    buf.resize(static_cast<std::size_t>(
+        SendMessageW(control, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&gt), reinterpret_cast<LPARAM>(buf.data()))));
+    return buf;
+  }
+};
+
+int bare(const std::wstring& file, const std::wstring& work, bool rich) {
+  Bare b;
+  report("open", b.streamIn(file, rich));
+  reportPeakMemory();
+  if (!rich) {
+    const double start = now();
+    const std::wstring all = b.wholeText();
+    report("find", now() - start);
+    if (all.empty()) fail("the bare control holds nothing");
+    // The line of the last position: the least any caret line number at the end costs.
+    std::vector<double> lookups;
+    for (int i = 0; i < 9; ++i) {
+      const double t = now();
+      SendMessageW(b.control, EM_EXLINEFROMCHAR, 0, static_cast<LPARAM>(all.size()));
+      lookups.push_back(now() - t);
+    }
+    report("line_lookup", median(lookups));
+    // Typing into the control alone, at the end, each character painted before the next.
+    CHARRANGE end{static_cast<LONG>(all.size()), static_cast<LONG>(all.size())};
+    SendMessageW(b.control, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&end));
+    SetFocus(b.control);
+    const double typingStart = now();
+    for (int i = 0; i < 200; ++i) {
+      PostMessageW(b.control, WM_CHAR, L"メモ帳の日本語 text abc、。"[i % 18], 1);
+      settle(b.window);
+    }
+    report("typing200", now() - typingStart);
+  }
+  report("save", b.streamOut(workCopy(file, work), rich));
+  finish();
+}
+
+// ---- The large paste: the whole text on the clipboard, pasted into a new document.
+
+int paste(const std::wstring& file) {
+  const std::wstring text = widen(readFile(file));
+  if (!OpenClipboard(nullptr)) fail("clipboard");
+  EmptyClipboard();
+  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  std::copy_n(text.c_str(), text.size() + 1, static_cast<wchar_t*>(GlobalLock(mem)));
+  GlobalUnlock(mem);
+  SetClipboardData(CF_UNICODETEXT, mem);
+  CloseClipboard();
+
+  Form form;
+  answerBoxes({IDOK});
+  form.window.logic().clipboard.popPasteClick();
+  settle(form.window.hwnd());
+  const double end = now();
+  report("paste", end - boxShown(0));
+  // The control keeps each CR LF as one CR.
+  const auto breaks = std::count(text.begin(), text.end(), L'\n');
+  if (form.controlLength() < static_cast<int>(text.size() - breaks)) fail("the paste did not arrive whole");
+  finish();
+}
+
+// ---- Quote markers on the first 10 and then the first 10,000 lines of a 10,000-line document.
+
+// Control positions of line starts: the control keeps a line break as one CR.
+std::vector<int> lineStartPositions(const std::string& bytes) {
+  std::vector<int> starts{0};
+  const std::wstring w = widen(bytes);
+  int breaks = 0;
+  for (std::size_t i = 0; i + 1 < w.size(); ++i)
+    if (w[i] == L'\r' && w[i + 1] == L'\n') starts.push_back(static_cast<int>(i) + 2 - ++breaks);
+  return starts;
+}
+
+int quotes(const std::wstring& file, const std::wstring& work, bool raw) {
+  const std::wstring path = workCopy(file, work);
+  const std::string bytes = readFile(path);
+  if (!raw) {
+    Form form;
+    form.open(path, false);
+    Editor& memo = form.window.memo1();
+    for (int lines : {10, 10000}) {
+      // From the first line's start into the last line: a selection ending at a line start would
+      // take in one line more.
+      memo.setSelStart(0);
+      memo.setSelLength(memo.lineStart(lines - 1) + 1);
+      settle(form.window.hwnd());
+      const double start = now();
+      form.window.logic().quotes.popInyofInClick();
+      settle(form.window.hwnd());
+      report(lines == 10 ? "quotes10" : "quotes10000", now() - start);
+    }
+    if (memo.line(9999).front() != '>' || memo.line(0).substr(0, 2) != ">>") fail("markers missing");
+    finish();
+  }
+  // The control alone: one insertion per line start, from the back, redraw off.
+  Bare b;
+  b.streamIn(path, false);
+  const std::vector<int> starts = lineStartPositions(bytes);
+  for (int lines : {10, 10000}) {
+    const double start = now();
+    SendMessageW(b.control, WM_SETREDRAW, FALSE, 0);
+    for (int i = lines; i-- > 0;) {
+      // The first pass has put a marker on each of the first ten lines; inserting from the back
+      // keeps every earlier position valid within a pass.
+      const int cp = starts[static_cast<std::size_t>(i)] + (lines == 10000 ? std::min(i, 10) : 0);
+      CHARRANGE cr{cp, cp};
+      SendMessageW(b.control, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+      SendMessageW(b.control, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L">"));
+    }
+    SendMessageW(b.control, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(b.control, nullptr, TRUE);
+    settle(b.window);
+    report(lines == 10 ? "quotes10" : "quotes10000", now() - start);
+  }
+  finish();
+}
+
+// ---- Replace All through the Replace dialog: "#2" (10,000 occurrences), then "#" (100,000).
+
+int replace(const std::wstring& file, const std::wstring& work) {
+  const std::wstring path = workCopy(file, work);
+  Form form;
+  form.open(path, fileSize(path) > 1000000);
+  struct Run {
+    const wchar_t* what;
+    const wchar_t* with;
+    const char* name;
+  };
+  for (const Run& run : {Run{L"#2", L"#3", "replace10000"}, Run{L"#", L"@", "replace100000"}}) {
+    form.window.logic().findReplace.tbtnTikanClick();  // the search starts from the top again
+    HWND dialog = form.searchDialog();
+    SetDlgItemTextW(dialog, edt1, run.what);
+    SetDlgItemTextW(dialog, edt2, run.with);
+    answerBoxes({IDYES, IDOK});
+    press(dialog, psh2);
+    settle(form.window.hwnd());
+    report(run.name, boxShown(1) - boxShown(0));
+  }
+  const std::string text = form.window.memo1().text();
+  if (std::count(text.begin(), text.end(), '@') != replaceOccurrences) fail("Replace All missed occurrences");
+  finish();
+}
+
+// ---- Start-up: another program's process, from its start to its main window shown and idle.
+
+struct Found {
+  DWORD pid;
+  HWND window;
+};
+
+int startup(const std::wstring& program) {
+  std::wstring commandLine = L"\"" + program + L"\"";
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  const double start = now();
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    fail("cannot start " + narrow(program));
+  Found found{pi.dwProcessId, nullptr};
+  double end = 0;
+  for (int i = 0; i < 6000 && !found.window; ++i) {
+    WaitForInputIdle(pi.hProcess, 50);
+    EnumWindows(
+        [](HWND h, LPARAM l) {
+          auto* f = reinterpret_cast<Found*>(l);
+          DWORD pid = 0;
+          GetWindowThreadProcessId(h, &pid);
+          if (pid == f->pid && IsWindowVisible(h) && !GetWindow(h, GW_OWNER)) {
+            f->window = h;
+            return FALSE;
+          }
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    if (!found.window) Sleep(5);
+  }
+  if (!found.window) fail("no window from " + narrow(program));
+  // Shown; now until it has handled everything its start left queued.
+  WaitForInputIdle(pi.hProcess, 30000);
+  end = now();
+  report("startup", end - start);
+  TerminateProcess(pi.hProcess, 0);
+  WaitForSingleObject(pi.hProcess, 10000);
+  finish();
+}
+
+}  // namespace
+}  // namespace kakipo::bench
+
+int main(int argc, char** argv) {
+  using namespace kakipo::bench;
+  const std::string command = argc > 1 ? argv[1] : "";
+  auto arg = [&](int i) { return i < argc ? windowsPath(argv[i]) : std::wstring(); };
+  if (command == "gen" && argc == 3) return generateDocuments(arg(2));
+  if (command == "startup" && argc == 3) return startup(arg(2));
+  if (command == "ours-text" && argc == 4) return oursText(arg(2), arg(3));
+  if (command == "ours-rich" && argc == 4) return oursRich(arg(2), arg(3));
+  if (command == "bare" && argc == 5) return bare(arg(2), arg(3), std::string(argv[4]) == "rich");
+  if (command == "small" && argc == 4) return small(arg(2), arg(3));
+  if (command == "paste" && argc == 3) return paste(arg(2));
+  if (command == "quotes" && argc == 5) return quotes(arg(2), arg(3), std::string(argv[4]) == "raw");
+  if (command == "replace" && argc == 4) return replace(arg(2), arg(3));
+  std::fprintf(stderr, "usage: kakipo_bench gen|startup|ours-text|ours-rich|bare|small|paste|quotes|replace ...\n");
+  return 1;
+}

