@@ -24,6 +24,8 @@ target_link_libraries(kakipo PRIVATE kakipo_shell)
 target_link_options(kakipo PRIVATE ${KAKIPO_STATIC_RUNTIME} -municode)
 
 file(GLOB_RECURSE KAKIPO_WINE_TESTS CONFIGURE_DEPENDS tests/win32/*.cpp)
+# The end-to-end driver is a program of its own that never links the program's code.
+list(FILTER KAKIPO_WINE_TESTS EXCLUDE REGEX "/tests/win32/e2e/")
 add_executable(kakipo_wine_tests ${KAKIPO_WINE_TESTS} ${KAKIPO_TEST_SUPPORT} src/win32/kakipo.rc)
 target_include_directories(kakipo_wine_tests PRIVATE tests)
 target_link_libraries(kakipo_wine_tests PRIVATE kakipo_shell gtest gmock gtest_main)
@@ -33,8 +35,8 @@ add_dependencies(kakipo_wine_tests kakipo)
 gtest_discover_tests(kakipo_wine_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
   PROPERTIES TIMEOUT 300)
 
-if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/build.cmake)
-  include(${CMAKE_SOURCE_DIR}/tests/e2e/build.cmake)
+if(EXISTS ${CMAKE_SOURCE_DIR}/tests/win32/e2e/build.cmake)
+  include(${CMAKE_SOURCE_DIR}/tests/win32/e2e/build.cmake)
 endif()
 if(EXISTS ${CMAKE_SOURCE_DIR}/bench/windows.cmake)
   include(${CMAKE_SOURCE_DIR}/bench/windows.cmake)

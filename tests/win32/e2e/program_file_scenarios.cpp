@@ -1,6 +1,6 @@
 // The program file as the shell shows it: its icon, its version in the properties, and the
 // common-controls 6 manifest that gives it the system's current look.
-#include "e2e/scenario.h"
+#include "win32/e2e/scenario.h"
 
 namespace e2e {
 namespace {

@@ -1,6 +1,6 @@
 # End-to-end scenarios: a driver that starts kakipo.exe as a separate process under Wine and works
 # it through its windows. Labelled "e2e" so that they can run after every other test.
-file(GLOB KAKIPO_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
+file(GLOB KAKIPO_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/e2e/*.cpp)
 add_executable(kakipo_e2e ${KAKIPO_E2E_SOURCES})
 # Only the test framework: the driver sees the program from outside, never its code.
 target_include_directories(kakipo_e2e PRIVATE ${CMAKE_SOURCE_DIR}/tests)

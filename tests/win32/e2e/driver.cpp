@@ -1,4 +1,4 @@
-#include "e2e/driver.h"
+#include "win32/e2e/driver.h"
 
 #include <commctrl.h>
 #include <richedit.h>

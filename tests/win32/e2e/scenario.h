@@ -1,6 +1,6 @@
 // What the scenarios share: the program's texts they expect to see, and small checks.
 #pragma once
-#include "e2e/driver.h"
+#include "win32/e2e/driver.h"
 
 #include <gtest/gtest.h>
 

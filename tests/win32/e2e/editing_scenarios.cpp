@@ -1,6 +1,6 @@
 // Editing aids and search as a user meets them: Find and Replace through their dialogs, quote
 // markers, a large paste and a date stamp.
-#include "e2e/scenario.h"
+#include "win32/e2e/scenario.h"
 
 #include <commctrl.h>
 

@@ -1,6 +1,6 @@
 // Runs the scenarios; a scenario that fails leaves a picture of the screen in the build folder,
 // taken while its windows are still up.
-#include "e2e/driver.h"
+#include "win32/e2e/driver.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Documents as a user meets them: saving through the Save dialog and its questions, the
 // overwrite-save notice, opening again from the history, rich text, the unsaved-changes question
 // on close, and a file too large to open without asking.
-#include "e2e/scenario.h"
+#include "win32/e2e/scenario.h"
 
 namespace e2e {
 namespace {

@@ -1,6 +1,6 @@
 // The main window as a user meets it: the first start, the settings file it leaves behind, the
 // phrase box, and a second instance.
-#include "e2e/scenario.h"
+#include "win32/e2e/scenario.h"
 
 #include <commctrl.h>
 
