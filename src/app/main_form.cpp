@@ -20,6 +20,7 @@ MainForm::MainForm(const MainFormPorts& ports)
       quotes(ports.memo1, ports.ui),
       statusBar(ports.memo1, ports.statusBar, ports.clock),
       findReplace(ports.memo1, ports.ui, ports.searchDialogs, ports.searchWindow),
+      help(ports.helpWindows),
       ports_(ports) {}
 
 void MainForm::FormShow(const std::string& commandLine) {
@@ -63,6 +64,8 @@ void MainForm::syokika() {
 void MainForm::comboSyokika() { phrases.comboSyokika(); }
 
 bool MainForm::FormCloseQuery() {
+  // The help viewer goes even when the close is then refused.
+  ports_.helpWindows.releaseHelpViewer();
   state.backColour = ports_.memo1.backgroundColour();
   if (!commands.ifHenkoSave()) return false;
   // A settings file that cannot be written throws here: the close does not happen and the next

@@ -20,6 +20,7 @@
 #include "editing/phrase_box_view.h"
 #include "editing/quote_markers.h"
 #include "editing/status_bar.h"
+#include "help/about_box.h"
 #include "search/find_replace.h"
 #include "search/search_dialogs.h"
 
@@ -52,6 +53,7 @@ struct MainFormPorts {
   Clock& clock;
   SearchDialogs& searchDialogs;
   SearchWindow& searchWindow;
+  HelpWindows& helpWindows;
 };
 
 class MainForm {
@@ -91,6 +93,7 @@ class MainForm {
   QuoteMarkers quotes;
   StatusBar statusBar;
   FindReplace findReplace;
+  HelpCommand help;
 
  private:
   MainFormPorts ports_;

@@ -60,6 +60,10 @@ void DocumentCommands::fileYomikomi(const std::string& name) {
     if (editorTouched_) documents_.fileSinki();
     tellCannotHold(name);
     return;
+  } catch (const BrokenRtf&) {
+    documents_.fileSinki();
+    ui.messageBox(name + texts::nameBreak + texts::brokenRtfText, texts::openErrorCaption, mb::ok | mb::iconError);
+    return;
   }
   documents_.fnameSet(name);
   rirekKosin(name);
@@ -81,6 +85,7 @@ void DocumentCommands::loadFile(const std::string& name) {
   } catch (const DocumentTooLarge&) {
     throw;
   } catch (const Error&) {
+    if (bytes.rfind("{\\rtf", 0) == 0) throw BrokenRtf{};
     // Not RTF after all: show it as the text it is, and keep the document rich so that saving
     // it writes RTF into its .kpo file.
     memo1.setPlainText(true);

@@ -80,6 +80,9 @@ class DocumentCommands {
   void loadFile(const std::string& name);
   void writeFile(const std::string& name);
   void tellCannotHold(const std::string& name);
+  // A .kpo file that begins as RTF but cannot be read as RTF (cut short by a crash or a full
+  // disk): it is not shown as its source, which a save would wrap into a document of its own.
+  struct BrokenRtf {};
   // True when a plain-text save may go on: nothing would be lost, or the user accepts the loss.
   bool acceptLoss(const std::string& name);
 

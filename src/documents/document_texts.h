@@ -30,6 +30,7 @@ inline const std::string largeFileQuestion = "は大きな容量なので時間�
 inline const std::string openErrorCaption = "カキポ ♪ファイルを開くエラー";
 inline const std::string openErrorText = "という名前のファイルは無いかもしれません";
 inline const std::string tooLargeText = "は大きすぎてカキポでは開けません";
+inline const std::string brokenRtfText = "はカキポ形式（RTF）の途中までしかないため開けません";
 inline const std::string openingSuffix = "を開いています しばらく待っててね";
 
 inline const std::string streamReadFailed = "ストリームからの読み込みに失敗しました";

@@ -6,11 +6,13 @@ namespace kakipo {
 
 namespace {
 
+bool isLead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+
 // Lines separated by CR LF, as the editor gives them.
-std::vector<std::string> splitLines(const std::string& s) {
-  std::vector<std::string> out;
+std::vector<std::string_view> splitLines(std::string_view s) {
+  std::vector<std::string_view> out;
   std::size_t start = 0;
-  for (std::size_t p = s.find("\r\n"); p != std::string::npos; p = s.find("\r\n", start)) {
+  for (std::size_t p = s.find("\r\n"); p != std::string_view::npos; p = s.find("\r\n", start)) {
     out.push_back(s.substr(start, p - start));
     start = p + 2;
   }
@@ -18,41 +20,70 @@ std::vector<std::string> splitLines(const std::string& s) {
   return out;
 }
 
-// Pieces of the file as read, each with the break that ended it: CR LF, a bare CR or a bare LF
-// (the editor turns each into one CR LF).
-std::vector<std::string> splitSegments(const std::string& s) {
-  std::vector<std::string> out;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == '\r' || s[i] == '\n') {
-      if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') ++i;
-      out.push_back(s.substr(start, i + 1 - start));
-      start = i + 1;
+// What survives the trip through Unicode whatever the code page table says: every single byte,
+// and that a double-byte character stays one character. A file line and an editor line with the
+// same shape are the same line.
+bool sameShape(std::string_view fileLine, std::string_view editorLine) {
+  std::size_t i = 0, j = 0;
+  const std::size_t n = fileLine.size(), m = editorLine.size();
+  while (i < n && j < m) {
+    const auto a = static_cast<unsigned char>(fileLine[i]);
+    const auto b = static_cast<unsigned char>(editorLine[j]);
+    if (isLead(a) != isLead(b)) return false;
+    if (isLead(a)) {
+      i += (i + 1 < n && fileLine[i + 1] != '\0') ? 2 : 1;
+      j += 2;
+    } else if (a == '\r' && fileLine.compare(i, 3, "\r\r\n") == 0) {
+      if (b != ' ') return false;
+      i += 3;
+      ++j;
+    } else {
+      if (a != b) return false;
+      ++i;
+      ++j;
     }
   }
-  out.push_back(s.substr(start));
-  return out;
-}
-
-std::string breakOf(const std::string& segment) {
-  if (segment.size() >= 2 && segment.compare(segment.size() - 2, 2, "\r\n") == 0) return "\r\n";
-  if (!segment.empty() && (segment.back() == '\r' || segment.back() == '\n')) return segment.substr(segment.size() - 1);
-  return "\r\n";
+  return i == n && j == m;
 }
 
 }  // namespace
+
+std::vector<PlainTextOriginal::Line> PlainTextOriginal::splitFileLines(std::string_view s) {
+  std::vector<Line> out;
+  std::size_t start = 0;
+  const std::size_t n = s.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    if (isLead(c)) {
+      if (i + 1 < n && s[i + 1] != '\0') ++i;
+    } else if (c == '\r' && s.compare(i, 3, "\r\r\n") == 0) {
+      i += 2;
+    } else if (c == '\r' || c == '\n') {
+      const std::size_t breakAt = i;
+      if (c == '\r' && i + 1 < n && s[i + 1] == '\n') ++i;
+      out.push_back({start, breakAt, i + 1});
+      start = i + 1;
+    }
+  }
+  out.push_back({start, n, n});
+  return out;
+}
 
 void PlainTextOriginal::remember(std::string bytes, const std::string& rendition) {
   held_ = true;
   bytes_ = std::move(bytes);
   rendition_ = rendition;
-  lines_ = splitLines(rendition_);
   segments_.clear();
-  // The editor folds CR CR LF into something other than two breaks, and a NUL may end what it
-  // takes in; pairing lines across those would write one line's bytes in another's place.
-  if (bytes_.find("\r\r\n") != std::string::npos || bytes_.find('\0') != std::string::npos) return;
-  auto segments = splitSegments(bytes_);
-  if (segments.size() == lines_.size()) segments_ = std::move(segments);
+  lines_.clear();
+  auto segments = splitFileLines(bytes_);
+  auto lines = splitLines(rendition_);
+  if (segments.size() != lines.size()) return;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const auto& g = segments[i];
+    if (!sameShape(std::string_view(bytes_).substr(g.start, g.breakAt - g.start), lines[i])) return;
+  }
+  segments_ = std::move(segments);
+  for (const auto l : lines) lines_.emplace_back(static_cast<std::size_t>(l.data() - rendition_.data()), l.size());
 }
 
 void PlainTextOriginal::forget() {
@@ -66,28 +97,38 @@ void PlainTextOriginal::forget() {
 std::string PlainTextOriginal::bytesFor(const std::string& rendition) const {
   if (!held_) return rendition;
   if (rendition == rendition_) return bytes_;
-  if (segments_.empty()) return rendition;
+  if (lines_.empty()) return rendition;
 
   const auto now = splitLines(rendition);
   const std::size_t n0 = lines_.size();
   const std::size_t n1 = now.size();
   // Head lines are followed by a break in both texts; tail lines end both texts.
   std::size_t head = 0;
-  while (head + 1 < std::min(n0, n1) && lines_[head] == now[head]) ++head;
+  while (head + 1 < std::min(n0, n1) && line(head) == now[head]) ++head;
   std::size_t tail = 0;
-  while (tail < std::min(n0, n1) - head && lines_[n0 - 1 - tail] == now[n1 - 1 - tail]) ++tail;
+  while (tail < std::min(n0, n1) - head && line(n0 - 1 - tail) == now[n1 - 1 - tail]) ++tail;
 
+  const std::string_view bytes(bytes_);
+  const auto whole = [&](std::size_t i) {
+    return bytes.substr(segments_[i].start, segments_[i].end - segments_[i].start);
+  };
   std::string out;
-  out.reserve(rendition.size());
-  for (std::size_t i = 0; i < head; ++i) out += segments_[i];
+  out.reserve(rendition.size() + 16);
+  for (std::size_t i = 0; i < head; ++i) out += whole(i);
   // Edits within lines keep each line's own break; where lines came or went, the breaks in
   // between are the editor's.
   const bool sameLines = n0 == n1;
   for (std::size_t i = head; i < n1 - tail; ++i) {
     out += now[i];
-    if (i + 1 < n1) out += sameLines ? breakOf(segments_[i]) : std::string("\r\n");
+    if (i + 1 < n1) {
+      const auto& g = segments_[i];
+      if (sameLines && g.end > g.breakAt)
+        out += bytes.substr(g.breakAt, g.end - g.breakAt);
+      else
+        out += "\r\n";
+    }
   }
-  for (std::size_t i = n0 - tail; i < n0; ++i) out += segments_[i];
+  for (std::size_t i = n0 - tail; i < n0; ++i) out += whole(i);
   return out;
 }
 

@@ -28,6 +28,8 @@ class HelpWindows {
   virtual int showAboutBox() = 0;
   // Creates the help viewer unless it exists, shows it and brings it to the front.
   virtual void showHelpViewer() = 0;
+  // Closes and forgets the help viewer if it is open.
+  virtual void releaseHelpViewer() = 0;
 };
 
 class HelpCommand {

@@ -81,57 +81,20 @@ std::string narrowControlText(std::wstring_view w) {
   return out;
 }
 
-int controlTextBytes(std::wstring_view w) {
-  const auto& t = table();
-  int n = 0;
-  for (std::size_t i = 0; i < w.size(); ++i) {
-    const auto u = static_cast<std::uint16_t>(w[i]);
-    if (u == L'\r') {
-      n += 2;
-      if (i + 1 < w.size() && w[i + 1] == L'\n') ++i;
-    } else {
-      n += t.length[u];
-    }
-  }
-  return n;
-}
+namespace {
+
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "the control's text is UTF-16");
+
+std::u16string_view units(std::wstring_view w) { return {reinterpret_cast<const char16_t*>(w.data()), w.size()}; }
+
+}  // namespace
+
+int controlTextBytes(std::wstring_view w) { return kakipo::controlTextBytes(units(w), table().length); }
 
 int controlUnitsForBytes(std::wstring_view w, int bytes) {
-  const auto& t = table();
-  int n = 0;
-  std::size_t i = 0;
-  while (i < w.size() && n < bytes) {
-    const auto u = static_cast<std::uint16_t>(w[i]);
-    if (u == L'\r') {
-      n += 2;
-      if (i + 1 < w.size() && w[i + 1] == L'\n') ++i;
-    } else {
-      n += t.length[u];
-    }
-    ++i;
-  }
-  return static_cast<int>(i);
+  return kakipo::controlUnitsForBytes(units(w), bytes, table().length);
 }
 
-void OffsetCursor::step() {
-  const auto u = static_cast<std::uint16_t>(text_[unit_]);
-  if (u == L'\r') {
-    bytes_ += 2;
-    if (unit_ + 1 < text_.size() && text_[unit_ + 1] == L'\n') ++unit_;
-  } else {
-    bytes_ += table().length[u];
-  }
-  ++unit_;
-}
-
-int OffsetCursor::unitsForBytes(int bytes) {
-  while (unit_ < text_.size() && bytes_ < bytes) step();
-  return static_cast<int>(unit_);
-}
-
-int OffsetCursor::bytesForUnits(int units) {
-  while (unit_ < text_.size() && static_cast<int>(unit_) < units) step();
-  return bytes_;
-}
+OffsetCursor::OffsetCursor(std::wstring_view text) : ControlOffsetCursor(units(text), table().length) {}
 
 }  // namespace kakipo::win32

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/control_offsets.h"
+
 namespace kakipo::win32 {
 
 std::wstring widen(std::string_view cp932);
@@ -23,17 +25,9 @@ int controlUnitsForBytes(std::wstring_view text, int bytes);
 
 // Walks control text forward once, converting increasing byte offsets to control positions and
 // increasing control positions to byte offsets, so that many conversions cost one pass.
-class OffsetCursor {
+class OffsetCursor : public ControlOffsetCursor {
  public:
-  explicit OffsetCursor(std::wstring_view text) : text_(text) {}
-  int unitsForBytes(int bytes);
-  int bytesForUnits(int units);
-
- private:
-  void step();
-  std::wstring_view text_;
-  std::size_t unit_ = 0;
-  int bytes_ = 0;
+  explicit OffsetCursor(std::wstring_view text);
 };
 
 }  // namespace kakipo::win32

@@ -143,7 +143,6 @@ void MainWindow::createControls() {
   SendMessageW(statusBar_, SB_SETMINHEIGHT, statusHeight, 0);
   int parts[2] = {60, 260};
   SendMessageW(statusBar_, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
-  SetWindowSubclass(statusBar_, statusProc, 1, reinterpret_cast<DWORD_PTR>(this));
 
   TOOLINFOW ti{sizeof ti};
   ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -201,8 +200,6 @@ void MainWindow::createCoolBar() {
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
   }
 
-  RECT cr;
-  GetWindowRect(comboBox_, &cr);
   SIZE tbSize{};
   SendMessageW(toolBar_, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&tbSize));
   for (int i = 0; i < 2; ++i) {
@@ -211,13 +208,10 @@ void MainWindow::createCoolBar() {
     band.fStyle = RBBS_BREAK | RBBS_GRIPPERALWAYS | RBBS_CHILDEDGE;
     band.hwndChild = i == 0 ? toolBar_ : comboBox_;
     band.cxMinChild = 0;
-    band.cyMinChild = i == 0 ? std::max<LONG>(tbSize.cy, 24) : std::max<LONG>(20, 0);
-    if (i == 1) {
-      RECT r;
-      GetWindowRect(comboBox_, &r);
-      // The closed combo box: its edit field's height, not the dropped list's.
-      band.cyMinChild = std::max<LONG>(20, static_cast<LONG>(SendMessageW(comboBox_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0)) + 6);
-    }
+    // The closed combo box takes its edit field's height, not the dropped list's.
+    band.cyMinChild = i == 0 ? std::max<LONG>(tbSize.cy, 24)
+                             : std::max<LONG>(20, static_cast<LONG>(SendMessageW(
+                                                      comboBox_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0)) + 6);
     band.cx = barWidth;
     band.wID = static_cast<UINT>(i);
     SendMessageW(coolBar_, RB_INSERTBANDW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band));
@@ -300,11 +294,17 @@ LRESULT MainWindow::handle(UINT msg, WPARAM w, LPARAM l) {
         clipboard_ = std::make_unique<Win32Clipboard>(hwnd_);
         clock_ = std::make_unique<SystemClock>();
         searchDialogs_ = std::make_unique<FindReplaceDialogs>(hwnd_);
+        helpWindows_ = std::make_unique<Win32HelpWindows>(hwnd_);
         logic_ = std::make_unique<MainForm>(MainFormPorts{*memo1_, *this, *this, *this, *files_, *fileDialogs_,
                                                           *fontDialogs_, *progress_, *this, *this, *this,
                                                           *profile_, settingsPath(), *clipboard_, *this, *clock_,
-                                                          *searchDialogs_, *this});
+                                                          *searchDialogs_, *this, *helpWindows_});
+        HelpViewerWindow::setErrorReport([this](const std::string& m) { logic_->showError(m); });
         logic_->state.secondInstance = secondInstance_;
+        // Points and pixels of the next-open font convert at the screen's resolution.
+        HDC screen = GetDC(nullptr);
+        logic_->state.nextOpenFont = Font(GetDeviceCaps(screen, LOGPIXELSY));
+        ReleaseDC(nullptr, screen);
       } catch (...) {
         return -1;
       }
@@ -313,7 +313,7 @@ LRESULT MainWindow::handle(UINT msg, WPARAM w, LPARAM l) {
       layout();
       return 0;
     case WM_COMMAND:
-      onCommand(LOWORD(w), HIWORD(w), reinterpret_cast<HWND>(l));
+      onCommand(LOWORD(w), HIWORD(w));
       return 0;
     case WM_NOTIFY:
       return onNotify(reinterpret_cast<NMHDR*>(l));
@@ -361,9 +361,7 @@ LRESULT MainWindow::handle(UINT msg, WPARAM w, LPARAM l) {
   return DefWindowProcW(hwnd_, msg, w, l);
 }
 
-void MainWindow::onCommand(int id, int code, HWND from) {
-  (void)code;
-  (void)from;
+void MainWindow::onCommand(int id, int code) {
   if (id >= ids::firstButton && id < ids::firstButton + 10) {
     auto& f = *logic_;
     switch (id - ids::firstButton) {
@@ -376,7 +374,7 @@ void MainWindow::onCommand(int id, int code, HWND from) {
       case tbtnWrap: f.dispatch([&] { f.appearance.tbtnWrapClick(); }); break;
       case tbtnFind: f.dispatch([&] { f.findReplace.tbtnFindClick(); }); break;
       case tbtnTikan: f.dispatch([&] { f.findReplace.tbtnTikanClick(); }); break;
-      default: break;  // Help is not wired in this build: it does nothing
+      case tbtnVajHel: f.dispatch([&] { f.help.tbtnVajHelClick(); }); break;
     }
     return;
   }
@@ -606,7 +604,7 @@ void MainWindow::setBarVisible(Bar bar, bool visible) {
   } else {
     SendMessageW(coolBar_, RB_SHOWBAND, bandIndex(bar), visible);
     // With no band left the bar takes no room at all.
-    const bool any = barShown_[0] && !floating_[0] ? true : (barShown_[1] && !floating_[1]);
+    const bool any = (barShown_[0] && !floating_[0]) || (barShown_[1] && !floating_[1]);
     ShowWindow(coolBar_, any ? SW_SHOW : SW_HIDE);
   }
   layout();
@@ -790,10 +788,6 @@ LRESULT CALLBACK MainWindow::comboEditProc(HWND hwnd, UINT msg, WPARAM w, LPARAM
       if (taken) return 0;
     }
   }
-  return DefSubclassProc(hwnd, msg, w, l);
-}
-
-LRESULT CALLBACK MainWindow::statusProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
   return DefSubclassProc(hwnd, msg, w, l);
 }
 

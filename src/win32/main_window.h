@@ -17,6 +17,7 @@
 #include "win32/clipboard.h"
 #include "win32/common_dialogs.h"
 #include "win32/files.h"
+#include "win32/help_viewer.h"
 #include "win32/find_replace_dialogs.h"
 #include "win32/private_profile.h"
 #include "win32/progress_dialog.h"
@@ -108,13 +109,12 @@ class MainWindow : public FormWindow,
   static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l);
   static LRESULT CALLBACK floatProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l);
   static LRESULT CALLBACK comboEditProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR self);
-  static LRESULT CALLBACK statusProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR self);
   LRESULT handle(UINT msg, WPARAM w, LPARAM l);
   void createControls();
   void createCoolBar();
   void createMenus();
   void layout();
-  void onCommand(int id, int code, HWND from);
+  void onCommand(int id, int code);
   LRESULT onNotify(NMHDR* nm);
   void onButtonRightClick(int button);
   void showContextMenu(LPARAM at);
@@ -148,6 +148,7 @@ class MainWindow : public FormWindow,
   std::unique_ptr<Win32Clipboard> clipboard_;
   std::unique_ptr<SystemClock> clock_;
   std::unique_ptr<FindReplaceDialogs> searchDialogs_;
+  std::unique_ptr<Win32HelpWindows> helpWindows_;
   std::unique_ptr<MainForm> logic_;
   std::wstring overwriteHint_ = L"上書き保存";
   bool barShown_[3] = {true, true, true};

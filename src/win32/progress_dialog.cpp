@@ -25,9 +25,18 @@ LRESULT CALLBACK buttonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, U
   return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
+
+// Wine's shell library answers for the search clip with a still line of text, so there the clip
+// of our own is the better picture.
+bool underWine() {
+  const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+  return ntdll && GetProcAddress(ntdll, "wine_get_version");
+}
+
 }  // namespace
 
-ProgressDialogWindow::ProgressDialogWindow(HWND owner) : owner_(owner) {
+ProgressDialogWindow::ProgressDialogWindow(HWND owner)
+    : owner_(owner), clipLibrary_(underWine() ? nullptr : GetModuleHandleW(L"shell32.dll")) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_ANIMATE_CLASS | ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&icc);
   const HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -90,8 +99,11 @@ bool ProgressDialogWindow::sinkouHyoj(bool cancelAllowed, const std::string& cap
   SetWindowTextW(hwnd_, widen(caption).c_str());
   cancelRequested_ = false;
 
-  ShowWindow(hwnd_, SW_SHOW);
-  if (layout.buttonEnabled) SetFocus(btnToriyame_);
+  // Shown without taking the activation: the caller's operation holds this thread, so the dialog
+  // could not take input anyway, and when it goes the focus is still where the user left it (the
+  // editor) instead of wherever the system puts it after an active window is destroyed. Owned by
+  // the main window, it stays above it.
+  ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
   // The caller keeps this thread busy until it closes the dialog, so paint now.
   UpdateWindow(hwnd_);
   return true;
@@ -100,8 +112,8 @@ bool ProgressDialogWindow::sinkouHyoj(bool cancelAllowed, const std::string& cap
 void ProgressDialogWindow::openClip(int resource) {
   clip_ = Clip::None;
   if (resource == 0) return;
-  if (HMODULE shell = GetModuleHandleW(L"shell32.dll")) {
-    if (SendMessageW(anmSinkou_, ACM_OPENW, reinterpret_cast<WPARAM>(shell),
+  if (clipLibrary_) {
+    if (SendMessageW(anmSinkou_, ACM_OPENW, reinterpret_cast<WPARAM>(clipLibrary_),
                      reinterpret_cast<LPARAM>(MAKEINTRESOURCEW(resource)))) {
       clip_ = Clip::Shell;
     }

@@ -23,6 +23,9 @@ class ProgressDialogWindow : public ProgressDialog {
   ProgressDialogWindow& operator=(const ProgressDialogWindow&) = delete;
 
   void setOwner(HWND owner) { owner_ = owner; }
+  // Where the shell's clips are taken from: shell32.dll, none under Wine (whose search clip is a
+  // still placeholder), or the module a test names.
+  void setClipLibrary(HMODULE library) { clipLibrary_ = library; }
 
   bool sinkouHyoj(bool cancelAllowed, const std::string& caption, int minimum, int maximum,
                   int kind) override;
@@ -45,6 +48,7 @@ class ProgressDialogWindow : public ProgressDialog {
   void openClip(int resource);
 
   HWND owner_;
+  HMODULE clipLibrary_;
   HWND hwnd_ = nullptr;
   HWND anmSinkou_ = nullptr;
   HWND pbSinkou_ = nullptr;

@@ -159,7 +159,9 @@ void RichEditor::recreate() {
   RECT r;
   GetWindowRect(hwnd_, &r);
   MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&r), 2);
-  const bool visible = IsWindowVisible(hwnd_);
+  // The control's own flag: while the main window is still hidden at start-up, IsWindowVisible
+  // would say no for a control that is meant to show.
+  const bool visible = (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
   const bool focused = GetFocus() == hwnd_;
   HWND old = hwnd_;
   HWND after = GetWindow(old, GW_HWNDPREV);
@@ -272,7 +274,6 @@ void RichEditor::insertLine(int index, const std::string& s) {
   std::wstring w = widen(s);
   int cp;
   if (index == count) {
-    cp = static_cast<int>(GetWindowTextLengthW(hwnd_));
     GETTEXTLENGTHEX gl{GTL_NUMCHARS | GTL_PRECISE, 1200};
     cp = static_cast<int>(send(EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl)));
     if (cp > 0) w = L"\r" + w;
@@ -413,15 +414,26 @@ void RichEditor::streamIn(const void* data, std::size_t size, UINT format) {
 }
 
 void RichEditor::load(const std::string& stream) {
-  recreate();
   if (plainText_) {
     const std::wstring w = widen(stream);
+    // The control keeps a CR LF pair as one position; anything over the limit would be cut off
+    // silently and then pass for the whole document.
+    long long units = static_cast<long long>(w.size());
+    for (std::size_t i = 0; i + 1 < w.size(); ++i)
+      if (w[i] == L'\r' && w[i + 1] == L'\n') --units;
+    if (units > textLimit_) throw DocumentTooLarge("この文書は大きすぎて読み込めません");
+    recreate();
     streamIn(w.data(), w.size() * sizeof(wchar_t), SF_TEXT | SF_UNICODE);
   } else {
+    // What does not start as RTF is refused here rather than guessed at by the control.
+    if (stream.rfind("{\\rtf", 0) != 0) throw Error("RTF として読み込めません");
+    recreate();
     streamIn(stream.data(), stream.size(), SF_RTF);
-    // The control answers malformed RTF by leaving itself empty.
-    if (!stream.empty() && GetWindowTextLengthW(hwnd_) == 0 && stream.find("\\rtf") == std::string::npos)
-      throw Error("RTF として読み込めません");
+    GETTEXTLENGTHEX gl{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    if (send(EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl)) >= textLimit_) {
+      recreate();
+      throw DocumentTooLarge("この文書は大きすぎて読み込めません");
+    }
   }
   send(EM_SETMODIFY, FALSE);
   send(EM_EMPTYUNDOBUFFER);

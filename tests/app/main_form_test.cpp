@@ -92,12 +92,14 @@ TEST_F(MainFormTest, CloseTakesTheBackgroundColourFromTheEditorAndStoresIt) {
 
 TEST_F(MainFormTest, RefusedGuardKeepsTheWindowAndWritesNoSettings) {
   main.FormShow("kakipo.exe");
+  h.helpWindows.viewerShown = 1;
   memo1.replaceSel("unsaved", true);
   ui.answers = {mb::idYes};  // save? yes -- then the Save dialog is cancelled
   h.fileDialogs.saveAnswers.push_back({false});
   EXPECT_FALSE(main.FormCloseQuery());
   EXPECT_EQ(profile.readString(test::harnessIniPath, "form", "width", "none"), "none");
   EXPECT_EQ(memo1.text(), "unsaved");
+  EXPECT_EQ(h.helpWindows.viewerReleased, 1);  // the help viewer is gone all the same
 }
 
 TEST_F(MainFormTest, StartUpReadsTheSettingsFile) {

@@ -4,6 +4,7 @@
 
 #include "app/errors.h"
 #include "documents/document_commands.h"
+#include "support/cp932_control_model.h"
 #include "support/fake_document_ports.h"
 #include "support/fake_files.h"
 #include "support/fake_form.h"
@@ -12,7 +13,8 @@
 
 namespace kakipo::test {
 
-// An editor with a text limit, like the control's.
+// An editor with a text limit, like the control's, and optionally the control's losses on a
+// plain-text load.
 class LimitedEditor : public MemoryEditor {
  public:
   void load(const std::string& stream) override {
@@ -20,9 +22,10 @@ class LimitedEditor : public MemoryEditor {
       clear();
       throw DocumentTooLarge("too large");
     }
-    MemoryEditor::load(stream);
+    MemoryEditor::load(plainText() && likeTheControl ? controlRendition(stream) : stream);
   }
   std::size_t capacity = static_cast<std::size_t>(-1);
+  bool likeTheControl = false;
 };
 
 struct DocumentsTest : ::testing::Test {

@@ -1,6 +1,7 @@
 // The help viewer's lookups and handlers on the real help texts, its layout rules and the
 // version-and-help button.
 #include "help/vajhel.h"
+#include "support/fake_help_windows.h"
 
 #include <gtest/gtest.h>
 
@@ -180,19 +181,10 @@ INSTANTIATE_TEST_SUITE_P(HelpLayout, SplitterMovedTable,
                          ::testing::Values(std::pair{0, 30}, std::pair{29, 30}, std::pair{30, 30},
                                            std::pair{31, 31}, std::pair{400, 400}));
 
-struct FakeHelpWindows : HelpWindows {
-  int result = 0;
-  int aboutShown = 0;
-  int viewerShown = 0;
-  int showAboutBox() override {
-    ++aboutShown;
-    return result;
-  }
-  void showHelpViewer() override { ++viewerShown; }
-};
+
 
 TEST(HelpCommand, OnlyTheHelpButtonOfTheAboutBoxOpensTheViewer) {
-  FakeHelpWindows windows;
+  test::FakeHelpWindows windows;
   HelpCommand command{windows};
   for (int result : {aboutresult::cancel, 0, 6}) {
     windows.result = result;

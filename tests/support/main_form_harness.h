@@ -8,6 +8,7 @@
 #include "support/fake_files.h"
 #include "support/fake_font_dialogs.h"
 #include "support/fake_form.h"
+#include "support/fake_help_windows.h"
 #include "support/fake_profile.h"
 #include "support/fake_search_dialogs.h"
 #include "support/memory_editor.h"
@@ -40,8 +41,10 @@ struct MainFormHarness {
   FakeClock clock;
   FakeSearchDialogs searchDialogs;
   FakeSearchWindow searchWindow;
+  FakeHelpWindows helpWindows;
   MainForm main{{memo1, form, phrases, ui, files, fileDialogs, fontDialogs, progress, historyMenu, front, loss,
-                 profile, harnessIniPath, clipboard, statusBar, clock, searchDialogs, searchWindow}};
+                 profile, harnessIniPath, clipboard, statusBar, clock, searchDialogs, searchWindow,
+                 helpWindows}};
 };
 
 }  // namespace kakipo::test

@@ -135,19 +135,20 @@ TEST_F(FilesTest, ReaderKeepsWritersOut) {
   CloseHandle(reader);
 }
 
-// Fails the write of the temporary file after its first chunk, like a disk that fills up.
-class FailingFiles : public Win32Files {
- protected:
-  bool writeChunk(HANDLE file, const char* data, DWORD length) override {
+// Fails every write after the first chunk of the temporary file, like a disk that fills up.
+class FailingCalls : public FileCalls {
+ public:
+  bool write(HANDLE file, const char* data, DWORD length) override {
     if (chunks++ > 0) return false;
-    return Win32Files::writeChunk(file, data, length);
+    return FileCalls::write(file, data, length);
   }
   int chunks = 0;
 };
 
 TEST_F(FilesTest, SaveFailingPartWayLeavesTheOldFileIntact) {
   put(path("keep.txt"), "old content");
-  FailingFiles failing;
+  FailingCalls calls;
+  Win32Files failing(calls);
   try {
     failing.writeAll(path("keep.txt"), std::string(3 << 20, 'n'));
     FAIL() << "no error";
@@ -167,9 +168,10 @@ TEST_F(FilesTest, TargetsThatCannotBeReplacedStayAsTheyWere) {
   CreateDirectoryW(widenPath(path("dir.txt")).c_str(), nullptr);
   EXPECT_THROW(files.writeAll(path("dir.txt"), "new"), Error);
 
+  // Held by a program that lets nobody write: no way in, neither by replacing nor in place.
   put(path("held.txt"), "held");
-  HANDLE other = CreateFileW(widenPath(path("held.txt")).c_str(), GENERIC_READ,
-                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE other = CreateFileW(widenPath(path("held.txt")).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                             OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(other, INVALID_HANDLE_VALUE);
   EXPECT_THROW(files.writeAll(path("held.txt"), "new"), Error);
   CloseHandle(other);

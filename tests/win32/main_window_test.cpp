@@ -6,29 +6,16 @@
 
 #include "app/errors.h"
 #include "win32/encoding.h"
+#include "win32/window_probe.h"
 
 namespace kakipo::win32 {
 namespace {
+using test::pump;
+using test::windowText;
+using test::windowRect;
 
-std::wstring windowText(HWND h) {
-  wchar_t buf[512] = {};
-  GetWindowTextW(h, buf, 512);
-  return buf;
-}
 
-RECT windowRect(HWND h) {
-  RECT r;
-  GetWindowRect(h, &r);
-  return r;
-}
 
-void pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
 
 struct MainWindowTest : ::testing::Test {
   MainWindow form{false};
@@ -216,6 +203,30 @@ TEST_F(MainWindowTest, ButtonBarFloatsWhenDraggedOutAndDocksBack) {
   band.fMask = RBBIM_CHILD;
   SendMessageW(form.coolBar(), RB_GETBANDINFOW, 0, reinterpret_cast<LPARAM>(&band));
   EXPECT_EQ(band.hwndChild, form.toolBar());
+}
+
+}  // namespace
+}  // namespace kakipo::win32
+
+namespace kakipo::win32 {
+namespace {
+
+TEST(MainWindowStartUp, FileFromTheCommandLineIsShownInAVisibleEditor) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring file = std::wstring(temp) + L"kakipo-cmdline.txt";
+  HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(h, "shown\r\ntext", 11, &written, nullptr);
+  CloseHandle(h);
+  MainWindow form{false};
+  form.show("kakipo.exe " + narrow(file), SW_SHOWNOACTIVATE);
+  pump();
+  EXPECT_EQ(form.memo1().text(), "shown\r\ntext");
+  EXPECT_TRUE(IsWindowVisible(form.memo1().hwnd()));
+  EXPECT_GT(windowRect(form.memo1().hwnd()).bottom - windowRect(form.memo1().hwnd()).top, 100);
+  EXPECT_EQ(windowText(form.hwnd()), L"カキポ " + file);
+  DeleteFileW(file.c_str());
 }
 
 }  // namespace

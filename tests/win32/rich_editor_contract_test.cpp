@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "app/errors.h"
 #include "support/editor_contract.h"
 #include "win32/rich_editor.h"
 
@@ -75,6 +76,26 @@ TEST(RichEditor, HoldsMoreThanTheDefaultLimit) {
   const std::string big(100000, 'x');
   f.memo.load(big);
   EXPECT_EQ(f.memo.textLength(), 100000);
+}
+
+}  // namespace
+}  // namespace kakipo::test
+
+namespace kakipo::test {
+namespace {
+
+TEST(RichEditor, RefusesStreamsItCannotHoldWhole) {
+  HWND host = makeHost();
+  {
+    win32::RichEditor small(host, 100, 10);
+    small.setPlainText(true);
+    small.load("0123456789");  // exactly the limit
+    EXPECT_EQ(small.text(), "0123456789");
+    EXPECT_THROW(small.load("0123456789A"), DocumentTooLarge);
+    small.setPlainText(false);
+    EXPECT_THROW(small.load("plain words, not RTF"), Error);
+  }
+  DestroyWindow(host);
 }
 
 }  // namespace

@@ -1,0 +1,11 @@
+# cmake -DIN=utf8.txt -DOUT=cp932.txt -P to-cp932.cmake: a UTF-8 text as CP932 with CR LF lines.
+file(READ ${IN} text)
+string(REPLACE "\r\n" "\n" text "${text}")
+string(REPLACE "\n" "\r\n" text "${text}")
+file(WRITE ${OUT}.utf8 "${text}")
+execute_process(COMMAND iconv -f UTF-8 -t CP932 ${OUT}.utf8 OUTPUT_FILE ${OUT} RESULT_VARIABLE failed)
+file(REMOVE ${OUT}.utf8)
+if(failed)
+  file(REMOVE ${OUT})
+  message(FATAL_ERROR "${IN} holds a character that CP932 cannot show")
+endif()

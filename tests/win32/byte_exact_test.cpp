@@ -1,0 +1,269 @@
+// Plain text through the real rich-edit control and real files: the native model of the control's
+// losses held to the control, open and save byte-exact through the document commands, edits that
+// keep the other lines, RTF that keeps what CP932 cannot, and bad files refused without a change.
+#include <windows.h>
+#include <richedit.h>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "app/errors.h"
+#include "documents/document_commands.h"
+#include "support/cp932_control_model.h"
+#include "support/fake_document_ports.h"
+#include "support/fake_form.h"
+#include "support/scripted_ui.h"
+#include "win32/encoding.h"
+#include "win32/files.h"
+#include "win32/rich_editor.h"
+
+namespace kakipo::test {
+namespace {
+
+HWND makeHost() {
+  static ATOM atom = [] {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"KakipoByteExactHost";
+    return RegisterClassW(&wc);
+  }();
+  (void)atom;
+  return CreateWindowExW(0, L"KakipoByteExactHost", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr,
+                         nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+std::string hexOf(const std::string& s) {
+  static const char* digits = "0123456789ABCDEF";
+  std::string out;
+  for (unsigned char c : s) out += {digits[c >> 4], digits[c & 15], ' '};
+  return out;
+}
+
+std::string randomFile(std::mt19937& rng) {
+  static const std::vector<std::string> pieces = {"\r", "\n", "\r\n", std::string(1, '\0'), "\x1A", "\x87\x90",
+                                                  "\xED\x40", "\xFA\x4A", "\x85\x40", "\xF0\x40", "\x82\xA0",
+                                                  "\xB1", "\x80", "\xA0", "\xFF", "\r\r\n"};
+  std::string s;
+  const int length = std::uniform_int_distribution<int>(0, 30)(rng);
+  for (int i = 0; i < length; ++i) {
+    const int kind = std::uniform_int_distribution<int>(0, 9)(rng);
+    if (kind < 3)
+      s += static_cast<char>(std::uniform_int_distribution<int>('a', 'z')(rng));
+    else if (kind < 5)
+      s += static_cast<char>(std::uniform_int_distribution<int>(0, 255)(rng));
+    else
+      s += pieces[std::uniform_int_distribution<std::size_t>(0, pieces.size() - 1)(rng)];
+  }
+  return s;
+}
+
+TEST(ControlModel, EveryPairConvertsAsTheModelSays) {
+  for (int a = 0; a < 256; ++a)
+    for (int b = 0; b < 256; ++b) {
+      const std::string two{static_cast<char>(a), static_cast<char>(b)};
+      // Without line breaks the control changes nothing the conversion does not.
+      if (a == '\r' || a == '\n' || b == '\r' || b == '\n') continue;
+      ASSERT_EQ(win32::narrow(win32::widen(two)), controlRendition(two)) << hexOf(two);
+    }
+}
+
+TEST(ControlModel, TheControlLosesWhatTheModelSays) {
+  HWND host = makeHost();
+  {
+    win32::RichEditor memo{host, 100, 10000000};
+    std::mt19937 rng(7);
+    for (int n = 0; n < 300; ++n) {
+      const std::string bytes = randomFile(rng);
+      memo.load(bytes);
+      ASSERT_EQ(memo.save(), controlRendition(bytes)) << hexOf(bytes);
+    }
+    for (int b = 0; b < 256; ++b) {
+      const std::string bytes = std::string("a") + static_cast<char>(b) + "z";
+      memo.load(bytes);
+      ASSERT_EQ(memo.save(), controlRendition(bytes)) << hexOf(bytes);
+    }
+  }
+  DestroyWindow(host);
+}
+
+// The document commands on the real control and real files in a folder of their own.
+class RealDocumentsTest : public ::testing::Test {
+ protected:
+  RealDocumentsTest() {
+    state.history.fill(emptySlot);
+    documents.fileSinki();
+    wchar_t tmp[MAX_PATH];
+    GetTempPathW(MAX_PATH, tmp);
+    folderW = std::wstring(tmp) + L"kakipo_exact_" + std::to_wstring(GetCurrentProcessId());
+    CreateDirectoryW(folderW.c_str(), nullptr);
+    folder = narrowPath(folderW);
+  }
+  ~RealDocumentsTest() override {
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW((folderW + L"\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+      do {
+        const std::wstring p = folderW + L"\\" + fd.cFileName;
+        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+          RemoveDirectoryW(p.c_str());
+        else
+          DeleteFileW(p.c_str());
+      } while (FindNextFileW(h, &fd));
+      FindClose(h);
+    }
+    RemoveDirectoryW(folderW.c_str());
+    DestroyWindow(host);
+  }
+  std::string path(const std::string& name) const { return folder + "\\" + name; }
+  void put(const std::string& name, const std::string& bytes) {
+    HANDLE h = CreateFileW(widenPath(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    DWORD n = 0;
+    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &n, nullptr);
+    CloseHandle(h);
+  }
+  std::string read(const std::string& name) {
+    HANDLE h = CreateFileW(widenPath(name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return "<missing>";
+    std::string out(1 << 16, '\0');
+    DWORD n = 0;
+    ReadFile(h, out.data(), static_cast<DWORD>(out.size()), &n, nullptr);
+    CloseHandle(h);
+    out.resize(n);
+    return out;
+  }
+  std::string openAndSave(const std::string& name, const std::string& bytes) {
+    put(name, bytes);
+    commands.fileYomikomi(name);
+    memo1.setModified(true);
+    commands.tbtnUwagakiClick();
+    ui.shown.clear();
+    return read(name);
+  }
+
+  HWND host = makeHost();
+  WindowState state;
+  win32::RichEditor memo1{host, 100, 10000000};
+  FakeForm form;
+  ScriptedMessageBoxes ui;
+  Win32Files files;
+  FakeFileDialogs dialogs;
+  FakeProgressDialog progress;
+  FakeHistoryMenu historyMenu;
+  FakeFront front;
+  FakeTextLoss loss;
+  Appearance appearance{state, memo1, form};
+  Documents documents{state, memo1, form, appearance};
+  DocumentCommands commands{state, documents, appearance,
+                            {memo1, ui, files, dialogs, progress, historyMenu, front, loss}};
+  std::wstring folderW;
+  std::string folder;
+};
+
+TEST_F(RealDocumentsTest, SingleBytesHardCasesAndRandomFilesComeBackAsRead) {
+  for (int b = 0; b < 256; ++b) {
+    const std::string one(1, static_cast<char>(b));
+    ASSERT_EQ(openAndSave(path("one.txt"), one), one) << hexOf(one);
+  }
+  const std::vector<std::string> hard = {
+      "a\xED\x40\xEE\xFC\r\nb", "\x87\x90\x87\x9A\r\n\xFA\x4A\xFA\x53", "\x85\x40\r\nend\x81",
+      "\x81\r\n\x82\n\x83\rz", std::string("a\0b\r\n\0", 6), "a\rb\nc\r\r\nd\r\r\r\ne\n\r", "x\x1A\r\n\x1A"};
+  for (const auto& bytes : hard) ASSERT_EQ(openAndSave(path("hard.txt"), bytes), bytes) << hexOf(bytes);
+  std::mt19937 rng(11);
+  for (int n = 0; n < 100; ++n) {
+    const std::string bytes = randomFile(rng);
+    ASSERT_EQ(openAndSave(path("random.txt"), bytes), bytes) << hexOf(bytes);
+  }
+}
+
+TEST_F(RealDocumentsTest, AnEditedLineLeavesTheOtherLinesBytesAlone) {
+  const std::string bytes = "\x87\x90 nec\r\nbare lf\nbare cr\rcr cr lf\r\r\nhere\r\n\xED\x40 ibm\x81";
+  openAndSave(path("edit.txt"), bytes);
+  memo1.replaceLine(3, "EDIT");
+  memo1.setModified(true);
+  commands.tbtnUwagakiClick();
+  EXPECT_EQ(hexOf(read(path("edit.txt"))), hexOf("\x87\x90 nec\r\nbare lf\nbare cr\rEDIT\r\n\xED\x40 ibm\x81"));
+}
+
+TEST_F(RealDocumentsTest, RtfKeepsCharactersCp932CannotHold) {
+  memo1.setPlainText(true);
+  memo1.load("before");
+  SendMessageW(memo1.hwnd(), EM_SETSEL, 6, 6);
+  SendMessageW(memo1.hwnd(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L"\x9DD7\xD83D\xDE00"));
+  memo1.setModified(true);
+  dialogs.saveAnswers.push_back({true, path("keep.kpo"), 2});
+  commands.tbtnSaveClick();
+  const std::string rtf = read(path("keep.kpo"));
+  EXPECT_NE(rtf.find("\\u"), std::string::npos);
+  commands.fileYomikomi(path("keep.kpo"));
+  EXPECT_EQ(memo1.wideRange(0, 9), std::wstring(L"before\x9DD7\xD83D\xDE00"));
+}
+
+TEST_F(RealDocumentsTest, BadFilesAreRefusedOrShownAndNothingOnDiskChanges) {
+  std::string binary;
+  for (int i = 0; i < 3000; ++i) binary += static_cast<char>((i * 131) & 0xFF);
+  put(path("empty.txt"), "");
+  put(path("binary.txt"), binary);
+  put(path("binary.kpo"), binary);
+  put(path("locked.txt"), "locked");
+  CreateDirectoryW(widenPath(path("folder.txt")).c_str(), nullptr);
+
+  // An empty file and a binary one open as the text they are; saving them unchanged writes them back.
+  EXPECT_EQ(openAndSave(path("empty.txt"), ""), "");
+  EXPECT_EQ(openAndSave(path("binary.txt"), binary), binary);
+  // Binary under .kpo is not RTF: shown as text, the file untouched.
+  commands.fileYomikomi(path("binary.kpo"));
+  EXPECT_EQ(state.fileName, path("binary.kpo"));
+  EXPECT_EQ(read(path("binary.kpo")), binary);
+  EXPECT_TRUE(ui.shown.empty());
+
+  // A folder and a file another program is writing cannot be opened: the open-failure message.
+  HANDLE writer = CreateFileW(widenPath(path("locked.txt")).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+  for (const auto& name : {path("folder.txt"), path("locked.txt")}) {
+    ui.shown.clear();
+    commands.fileYomikomi(name);
+    ASSERT_EQ(ui.shown.size(), 1u) << name;
+    EXPECT_EQ(ui.shown[0].text, name + "\r\n\r\nという名前のファイルは無いかもしれません");
+    EXPECT_EQ(state.fileName, path("binary.kpo"));
+  }
+  CloseHandle(writer);
+  EXPECT_EQ(read(path("locked.txt")), "locked");
+
+  // RTF cut short half-way: refused with its own message, nothing current.
+  memo1.setPlainText(true);
+  memo1.load("styled text\r\nsecond line");
+  memo1.setPlainText(false);
+  const std::string rtf = memo1.save();
+  const std::string half = rtf.substr(0, rtf.size() / 2);
+  put(path("cut.kpo"), half);
+  ui.shown.clear();
+  commands.fileYomikomi(path("cut.kpo"));
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, path("cut.kpo") + "\r\n\r\nはカキポ形式（RTF）の途中までしかないため開けません");
+  EXPECT_EQ(state.fileName, "");
+  EXPECT_EQ(read(path("cut.kpo")), half);
+}
+
+TEST_F(RealDocumentsTest, FileLargerThanTheEditorCanHoldIsRefusedWithoutReadingIt) {
+  const std::string name = path("huge.txt");
+  HANDLE h = CreateFileW(widenPath(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE);
+  LARGE_INTEGER at;
+  at.QuadPart = 0x80000001LL;  // sparse: a byte past what an int offset can reach
+  ASSERT_TRUE(SetFilePointerEx(h, at, nullptr, FILE_BEGIN));
+  ASSERT_TRUE(SetEndOfFile(h));
+  CloseHandle(h);
+  ui.answers.push_back(mb::idOk);  // yes, load the large file
+  commands.fileYomikomi(name);
+  ASSERT_EQ(ui.shown.size(), 2u);
+  EXPECT_EQ(ui.shown[1].text, name + "\r\n\r\nは大きすぎてカキポでは開けません");
+  EXPECT_EQ(state.fileName, "");
+  DeleteFileW(widenPath(name).c_str());
+}
+
+}  // namespace
+}  // namespace kakipo::test

@@ -1,0 +1,101 @@
+// The editing commands through the real main window: its context menu, the paste keys as the
+// control reports them, and the date stamp in the user's regional formats.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "win32/encoding.h"
+#include "win32/main_window.h"
+#include "win32/window_probe.h"
+
+namespace kakipo::win32 {
+namespace {
+
+using test::pump;
+
+void putOnClipboard(HWND owner, const std::wstring& text) {
+  ASSERT_TRUE(OpenClipboard(owner));
+  EmptyClipboard();
+  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  std::copy_n(text.c_str(), text.size() + 1, static_cast<wchar_t*>(GlobalLock(mem)));
+  GlobalUnlock(mem);
+  SetClipboardData(CF_UNICODETEXT, mem);
+  CloseClipboard();
+}
+
+void holdKey(int vk, bool down) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[vk] = down ? 0x80 : 0;
+  SetKeyboardState(keys);
+}
+
+struct EditingThroughTheWindow : ::testing::Test {
+  MainWindow form{false};
+  void SetUp() override {
+    form.show("kakipo.exe", SW_SHOWNOACTIVATE);
+    pump();
+    form.memo1().setPlainText(true);
+    form.memo1().load("前後");
+    form.memo1().setSelStart(2);
+  }
+  void TearDown() override { holdKey(VK_CONTROL, false); }
+  void menu(int item) { SendMessageW(form.hwnd(), WM_COMMAND, ids::firstPopup + item, 0); }
+};
+
+TEST_F(EditingThroughTheWindow, MenuPastesTheClipboardAtTheCaret) {
+  putOnClipboard(form.hwnd(), L"貼る text");
+  menu(2);  // 貼り付け
+  EXPECT_EQ(form.memo1().text(), "前貼る text後");
+  menu(0);  // 元に戻す
+  EXPECT_EQ(form.memo1().text(), "前後");
+}
+
+TEST_F(EditingThroughTheWindow, CtrlVPastesOnceThroughTheControl) {
+  putOnClipboard(form.hwnd(), L"ｶﾅ");
+  holdKey(VK_CONTROL, true);
+  SendMessageW(form.memo1().hwnd(), WM_KEYDOWN, 'V', 0);
+  holdKey(VK_CONTROL, false);
+  pump();
+  EXPECT_EQ(form.memo1().text(), "前ｶﾅ後");
+}
+
+TEST_F(EditingThroughTheWindow, QuoteMarkersFromTheMenu) {
+  form.memo1().load("one\r\ntwo\r\nthree");
+  form.memo1().setSelStart(0);
+  form.memo1().setSelLength(8);  // into the second line
+  menu(6);
+  EXPECT_EQ(form.memo1().text(), ">one\r\n>two\r\nthree");
+  form.memo1().setSelStart(0);
+  form.memo1().setSelLength(9);
+  menu(7);
+  EXPECT_EQ(form.memo1().text(), "one\r\ntwo\r\nthree");
+}
+
+TEST_F(EditingThroughTheWindow, DoubleClickOnTheStatusBarStampsTheRegionalDate) {
+  wchar_t date[128] = {};
+  GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 128);
+  NMMOUSE click{};
+  click.hdr.hwndFrom = form.statusBar();
+  click.hdr.idFrom = ids::statusBar;
+  click.hdr.code = NM_DBLCLK;
+  SendMessageW(form.hwnd(), WM_NOTIFY, ids::statusBar, reinterpret_cast<LPARAM>(&click));
+  const std::string text = form.memo1().text();
+  EXPECT_EQ(text.rfind("前", 0), 0u);
+  EXPECT_NE(text.find(narrow(date)), std::string::npos) << text;
+  EXPECT_EQ(text.substr(text.size() - 2), "後");
+}
+
+TEST_F(EditingThroughTheWindow, TickShowsTheCaretInTheStatusBar) {
+  form.memo1().load("ab\r\nあいう");
+  form.memo1().setSelStart(8);
+  SendMessageW(form.hwnd(), WM_TIMER, ids::timerGyoRet, 0);
+  wchar_t panel[64] = {};
+  SendMessageW(form.statusBar(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(panel));
+  EXPECT_STREQ(panel, L"2 : 5");  // line and byte column, both from 1
+}
+
+}  // namespace
+}  // namespace kakipo::win32
