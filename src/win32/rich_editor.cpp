@@ -23,11 +23,27 @@ struct StreamInState {
   const char* data;
   std::size_t size;
   std::size_t pos;
+  bool utf16Text;  // plain UTF-16 text rather than RTF bytes
 };
+
+// The control reads a text stream in pieces and takes a CR at the end of one piece and the LF at
+// the start of the next for two line breaks, adding a blank line to the document. A piece of text
+// therefore never ends in a CR (unless the text does) nor inside a UTF-16 unit.
+std::size_t textPieceLength(const StreamInState& s, std::size_t n) {
+  const std::size_t whole = n & ~std::size_t{1};
+  std::size_t end = whole;
+  const auto unitAt = [&](std::size_t byte) {
+    return static_cast<wchar_t>(static_cast<unsigned char>(s.data[s.pos + byte]) |
+                                (static_cast<unsigned char>(s.data[s.pos + byte + 1]) << 8));
+  };
+  while (end >= 2 && s.pos + end < s.size && unitAt(end - 2) == L'\r') end -= 2;
+  return end > 0 ? end : whole;
+}
 
 DWORD CALLBACK readStream(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* got) {
   auto* s = reinterpret_cast<StreamInState*>(cookie);
-  const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(wanted), s->size - s->pos);
+  std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(wanted), s->size - s->pos);
+  if (s->utf16Text) n = textPieceLength(*s, n);
   std::copy_n(s->data + s->pos, n, reinterpret_cast<char*>(buffer));
   s->pos += n;
   *got = static_cast<LONG>(n);
@@ -407,7 +423,7 @@ int RichEditor::find(const std::string& what, int start, int length, bool wholeW
 }
 
 void RichEditor::streamIn(const void* data, std::size_t size, UINT format) {
-  StreamInState state{static_cast<const char*>(data), size, 0};
+  StreamInState state{static_cast<const char*>(data), size, 0, (format & SF_UNICODE) != 0};
   EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&state), 0, readStream};
   send(EM_STREAMIN, format, reinterpret_cast<LPARAM>(&es));
   if (es.dwError != 0) throw Error("読み込みに失敗しました");

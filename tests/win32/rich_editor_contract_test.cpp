@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <algorithm>
+
 #include "app/errors.h"
 #include "support/editor_contract.h"
 #include "win32/rich_editor.h"
@@ -94,6 +96,33 @@ TEST(RichEditor, RefusesStreamsItCannotHoldWhole) {
     EXPECT_THROW(small.load("0123456789A"), DocumentTooLarge);
     small.setPlainText(false);
     EXPECT_THROW(small.load("plain words, not RTF"), Error);
+  }
+  DestroyWindow(host);
+}
+
+}  // namespace
+}  // namespace kakipo::test
+
+namespace kakipo::test {
+namespace {
+
+TEST(RichEditor, LargeTextsGoInWithNoExtraLineBreaks) {
+  HWND host = makeHost();
+  {
+    win32::RichEditor memo(host, 100, 10000000);
+    memo.load("first\r\nsecond");
+    std::string large;
+    for (int i = 0; large.size() < 100000; ++i) large += "貼り付け行 " + std::to_string(i) + " のテキスト abcdefghij\r\n";
+    large += "おしまい";
+    memo.insertLine(1, large);
+    const std::string expected = "first\r\n" + large + "\r\nsecond";
+    const std::string got = memo.text();
+    EXPECT_EQ(got.size(), expected.size());
+    EXPECT_TRUE(got == expected);
+    EXPECT_EQ(memo.lineCount(), 2 + static_cast<int>(std::count(large.begin(), large.end(), '\n')) + 1);
+    memo.load(large);
+    EXPECT_EQ(memo.text().size(), large.size());
+    EXPECT_TRUE(memo.text() == large);
   }
   DestroyWindow(host);
 }
