@@ -17,22 +17,11 @@
 #include "win32/encoding.h"
 #include "win32/files.h"
 #include "win32/rich_editor.h"
+#include "win32/window_probe.h"
 
 namespace kakipo::test {
 namespace {
 
-HWND makeHost() {
-  static ATOM atom = [] {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"KakipoByteExactHost";
-    return RegisterClassW(&wc);
-  }();
-  (void)atom;
-  return CreateWindowExW(0, L"KakipoByteExactHost", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr,
-                         nullptr, GetModuleHandleW(nullptr), nullptr);
-}
 
 std::string hexOf(const std::string& s) {
   static const char* digits = "0123456789ABCDEF";

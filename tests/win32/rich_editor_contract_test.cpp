@@ -5,23 +5,11 @@
 #include "app/errors.h"
 #include "support/editor_contract.h"
 #include "win32/rich_editor.h"
+#include "win32/window_probe.h"
 
 namespace kakipo::test {
 namespace {
 
-// A plain top-level window to hold the control, as the main window would.
-HWND makeHost() {
-  static ATOM atom = [] {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"KakipoTestHost";
-    return RegisterClassW(&wc);
-  }();
-  (void)atom;
-  return CreateWindowExW(0, L"KakipoTestHost", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
-                         GetModuleHandleW(nullptr), nullptr);
-}
 
 struct RichEditorFixture {
   HWND host = makeHost();

@@ -22,6 +22,20 @@ inline std::wstring windowText(HWND h) {
   return text;
 }
 
+// A plain top-level window to hold a control, as the main window would.
+inline HWND makeHost() {
+  static const ATOM atom = [] {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"KakipoTestHost";
+    return RegisterClassW(&wc);
+  }();
+  (void)atom;
+  return CreateWindowExW(0, L"KakipoTestHost", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
+                         GetModuleHandleW(nullptr), nullptr);
+}
+
 inline RECT windowRect(HWND h) {
   RECT r;
   GetWindowRect(h, &r);
