@@ -231,6 +231,19 @@ void caretTicks(Form& form) {
   for (int i = 0; i < 21; ++i) standing.push_back(tick());
   report("tick_moved", median(moved));
   report("tick", median(standing));
+  // Where a standing tick goes: the caret's place from the adapter, and the two panels' texts.
+  std::vector<double> caret, panels;
+  for (int i = 0; i < 21; ++i) {
+    double start = now();
+    (void)form.window.memo1().caret();
+    caret.push_back(now() - start);
+    start = now();
+    form.window.setPanelText(0, "1 : 1");
+    form.window.setPanelText(1, "2026/12/08 12:00:00");
+    panels.push_back(now() - start);
+  }
+  report("tick_caret", median(caret));
+  report("tick_panels", median(panels));
 }
 
 // 1,000 characters, Japanese and ASCII, each posted as the keyboard would and handled to the
