@@ -2,6 +2,7 @@
 
 #include "help/about_box.h"
 #include "win32/encoding.h"
+#include "win32/owned_window.h"
 
 namespace kakipo {
 
@@ -155,20 +156,10 @@ void AboutBoxWindow::finish(int result) {
 }
 
 LRESULT CALLBACK AboutBoxWindow::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* created = static_cast<AboutBoxWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    created->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-  }
-  auto* self = reinterpret_cast<AboutBoxWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-  if (msg == WM_NCDESTROY) {
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+  return win32::routeToOwnedWindow(hwnd, msg, wp, lp, &AboutBoxWindow::hwnd_, &AboutBoxWindow::handle, [](AboutBoxWindow* self) {
     if (current == self) current = nullptr;
     delete self;
-    return DefWindowProcW(hwnd, msg, wp, lp);
-  }
-  return self->handle(msg, wp, lp);
+  });
 }
 
 LRESULT AboutBoxWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {

@@ -8,6 +8,7 @@
 #include "help/help_texts.h"
 #include "win32/about_box.h"
 #include "win32/encoding.h"
+#include "win32/owned_window.h"
 
 namespace kakipo {
 
@@ -459,20 +460,10 @@ void HelpViewerWindow::layout() {
 }
 
 LRESULT CALLBACK HelpViewerWindow::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* created = static_cast<HelpViewerWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    created->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-  }
-  auto* self = reinterpret_cast<HelpViewerWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-  if (msg == WM_NCDESTROY) {
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+  return win32::routeToOwnedWindow(hwnd, msg, wp, lp, &HelpViewerWindow::hwnd_, &HelpViewerWindow::handle, [](HelpViewerWindow* self) {
     if (current == self) current = nullptr;
     delete self;
-    return DefWindowProcW(hwnd, msg, wp, lp);
-  }
-  return self->handle(msg, wp, lp);
+  });
 }
 
 LRESULT HelpViewerWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
