@@ -6,6 +6,7 @@
 #include <random>
 
 #include "documents_fixture.h"
+#include "support/trouble_files.h"
 
 namespace kakipo::test {
 namespace {
@@ -108,29 +109,11 @@ TEST_F(ByteExactTest, HardCasesComeBackAsReadAndKeepTheirLinesWhenAnotherIsEdite
   }
 }
 
-// A file of up to 80 bytes drawn mostly from the bytes that do not survive the trip.
-std::string randomFile(std::mt19937& rng) {
-  static const std::vector<std::string> pieces = {
-      "\r", "\n", "\r\n", std::string(1, '\0'), "\x1A", "\x87\x90", "\xED\x40", "\xFA\x4A", "\x85\x40",
-      "\xF0\x40", "\x82\xA0", "\x93\xFA", "\xB1", "\x80", "\xA0", "\xFF", " ", "\r\r\n"};
-  std::string s;
-  const int length = std::uniform_int_distribution<int>(0, 40)(rng);
-  for (int i = 0; i < length; ++i) {
-    const int kind = std::uniform_int_distribution<int>(0, 9)(rng);
-    if (kind < 3)
-      s += static_cast<char>(std::uniform_int_distribution<int>('a', 'z')(rng));
-    else if (kind < 5)
-      s += static_cast<char>(std::uniform_int_distribution<int>(0, 255)(rng));
-    else
-      s += pieces[std::uniform_int_distribution<std::size_t>(0, pieces.size() - 1)(rng)];
-  }
-  return s;
-}
 
 TEST_F(ByteExactTest, TenThousandSeededRandomFilesComeBackAsReadAndSurviveALineEdit) {
   std::mt19937 rng(20240601);
   for (int n = 0; n < 10000; ++n) {
-    const std::string bytes = randomFile(rng);
+    const std::string bytes = randomTroubleFile(rng, 40);
     const std::string label = "file " + std::to_string(n) + ": " + hexOf(bytes);
     ASSERT_EQ(openAndSave("C:\\r.txt", bytes), bytes) << label;
     const int k = std::uniform_int_distribution<int>(0, memo1.lineCount() - 1)(rng);

@@ -14,6 +14,7 @@
 #include "support/fake_document_ports.h"
 #include "support/fake_form.h"
 #include "support/scripted_ui.h"
+#include "support/trouble_files.h"
 #include "win32/encoding.h"
 #include "win32/files.h"
 #include "win32/rich_editor.h"
@@ -30,23 +31,6 @@ std::string hexOf(const std::string& s) {
   return out;
 }
 
-std::string randomFile(std::mt19937& rng) {
-  static const std::vector<std::string> pieces = {"\r", "\n", "\r\n", std::string(1, '\0'), "\x1A", "\x87\x90",
-                                                  "\xED\x40", "\xFA\x4A", "\x85\x40", "\xF0\x40", "\x82\xA0",
-                                                  "\xB1", "\x80", "\xA0", "\xFF", "\r\r\n"};
-  std::string s;
-  const int length = std::uniform_int_distribution<int>(0, 30)(rng);
-  for (int i = 0; i < length; ++i) {
-    const int kind = std::uniform_int_distribution<int>(0, 9)(rng);
-    if (kind < 3)
-      s += static_cast<char>(std::uniform_int_distribution<int>('a', 'z')(rng));
-    else if (kind < 5)
-      s += static_cast<char>(std::uniform_int_distribution<int>(0, 255)(rng));
-    else
-      s += pieces[std::uniform_int_distribution<std::size_t>(0, pieces.size() - 1)(rng)];
-  }
-  return s;
-}
 
 TEST(ControlModel, EveryPairConvertsAsTheModelSays) {
   for (int a = 0; a < 256; ++a)
@@ -64,7 +48,7 @@ TEST(ControlModel, TheControlLosesWhatTheModelSays) {
     win32::RichEditor memo{host, 100, 10000000};
     std::mt19937 rng(7);
     for (int n = 0; n < 300; ++n) {
-      const std::string bytes = randomFile(rng);
+      const std::string bytes = randomTroubleFile(rng, 30);
       memo.load(bytes);
       ASSERT_EQ(memo.save(), controlRendition(bytes)) << hexOf(bytes);
     }
@@ -163,7 +147,7 @@ TEST_F(RealDocumentsTest, SingleBytesHardCasesAndRandomFilesComeBackAsRead) {
   for (const auto& bytes : hard) ASSERT_EQ(openAndSave(path("hard.txt"), bytes), bytes) << hexOf(bytes);
   std::mt19937 rng(11);
   for (int n = 0; n < 100; ++n) {
-    const std::string bytes = randomFile(rng);
+    const std::string bytes = randomTroubleFile(rng, 30);
     ASSERT_EQ(openAndSave(path("random.txt"), bytes), bytes) << hexOf(bytes);
   }
 }
