@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "app/ui.h"
+#include "core/ui.h"
 
 namespace kakipo {
 

@@ -5,13 +5,13 @@
 #include <exception>
 #include <string>
 
-#include "app/editor.h"
-#include "app/form_window.h"
-#include "app/profile.h"
-#include "app/progress.h"
+#include "core/editor.h"
+#include "core/form_window.h"
+#include "core/profile.h"
+#include "core/progress.h"
 #include "app/settings.h"
-#include "app/ui.h"
-#include "app/window_state.h"
+#include "core/ui.h"
+#include "core/window_state.h"
 #include "documents/document_commands.h"
 #include "documents/documents.h"
 #include "editing/appearance.h"

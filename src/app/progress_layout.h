@@ -1,7 +1,7 @@
 // Where the progress dialog's controls sit for an animation kind and whether it may be cancelled:
 // no clip takes the animation's strip away, no cancelling takes the button's row away.
 #pragma once
-#include "app/form_window.h"
+#include "core/geometry.h"
 
 namespace kakipo {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/cp932.h"
-#include "app/errors.h"
+#include "core/cp932.h"
+#include "core/errors.h"
 
 namespace kakipo {
 

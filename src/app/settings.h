@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "app/font.h"
-#include "app/form_window.h"
-#include "app/profile.h"
-#include "app/window_state.h"
+#include "core/font.h"
+#include "core/form_window.h"
+#include "core/profile.h"
+#include "core/window_state.h"
 #include "editing/appearance.h"
 #include "editing/phrase_box_view.h"
 

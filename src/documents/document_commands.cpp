@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "documents/document_texts.h"
 
 namespace kakipo {

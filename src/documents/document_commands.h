@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app/editor.h"
-#include "app/progress.h"
-#include "app/ui.h"
-#include "app/window_state.h"
+#include "core/editor.h"
+#include "core/progress.h"
+#include "core/ui.h"
+#include "core/window_state.h"
 #include "documents/document_ports.h"
 #include "documents/documents.h"
 #include "documents/files.h"

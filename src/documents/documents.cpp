@@ -1,6 +1,6 @@
 #include "documents/documents.h"
 
-#include "app/cp932.h"
+#include "core/cp932.h"
 #include "documents/document_texts.h"
 
 namespace kakipo {

@@ -3,9 +3,9 @@
 #pragma once
 #include <string>
 
-#include "app/editor.h"
-#include "app/form_window.h"
-#include "app/window_state.h"
+#include "core/editor.h"
+#include "core/form_window.h"
+#include "core/window_state.h"
 #include "documents/plain_text_original.h"
 #include "editing/appearance.h"
 

@@ -1,12 +1,12 @@
 // How the document looks: the word-wrap toggle, the next-open font applied to the editor, the
 // font buttons and the editor's background colour.
 #pragma once
-#include "app/colour.h"
-#include "app/editor.h"
-#include "app/font.h"
-#include "app/form_window.h"
-#include "app/ui.h"
-#include "app/window_state.h"
+#include "core/colour.h"
+#include "core/editor.h"
+#include "core/font.h"
+#include "core/form_window.h"
+#include "core/ui.h"
+#include "core/window_state.h"
 
 namespace kakipo {
 

@@ -3,9 +3,9 @@
 #pragma once
 #include <cstddef>
 
-#include "app/editor.h"
-#include "app/progress.h"
-#include "app/ui.h"
+#include "core/editor.h"
+#include "core/progress.h"
+#include "core/ui.h"
 #include "editing/clipboard.h"
 
 namespace kakipo {

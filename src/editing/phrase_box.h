@@ -1,8 +1,8 @@
 // The phrase box: ten reusable phrases, inserted at the caret by a double click; the user picks a
 // phrase, edits it in the box and presses Enter to store it at the end of the list.
 #pragma once
-#include "app/editor.h"
-#include "app/window_state.h"
+#include "core/editor.h"
+#include "core/window_state.h"
 #include "editing/phrase_box_view.h"
 
 namespace kakipo {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/cp932.h"
+#include "core/cp932.h"
 #include "editing/editing_texts.h"
 
 namespace kakipo {

@@ -1,8 +1,8 @@
 // Quote markers: a leading ">" put on or taken off every hard line the selection touches, as in
 // a mail reply.
 #pragma once
-#include "app/editor.h"
-#include "app/ui.h"
+#include "core/editor.h"
+#include "core/ui.h"
 
 namespace kakipo {
 

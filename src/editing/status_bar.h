@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "app/editor.h"
+#include "core/editor.h"
 #include "editing/clock.h"
 #include "editing/status_bar_view.h"
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "app/form_window.h"
+#include "core/geometry.h"
 
 namespace kakipo {
 

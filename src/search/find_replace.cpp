@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/cp932.h"
+#include "core/cp932.h"
 #include "search/search.h"
 #include "search/search_texts.h"
 

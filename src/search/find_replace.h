@@ -4,8 +4,8 @@
 #pragma once
 #include <string>
 
-#include "app/editor.h"
-#include "app/ui.h"
+#include "core/editor.h"
+#include "core/ui.h"
 #include "search/search_dialogs.h"
 
 namespace kakipo {

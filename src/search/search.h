@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/editor.h"
+#include "core/editor.h"
 #include "search/search_options.h"
 
 namespace kakipo {

@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "win32/encoding.h"
 
 namespace kakipo {

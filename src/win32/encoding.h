@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/control_offsets.h"
+#include "core/control_offsets.h"
 
 namespace kakipo::win32 {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "documents/document_texts.h"
 
 namespace kakipo {

@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "app/form_window.h"
+#include "core/form_window.h"
 #include "app/main_form.h"
-#include "app/ui.h"
+#include "core/ui.h"
 #include "documents/document_ports.h"
 #include "editing/phrase_box_view.h"
 #include "editing/status_bar_view.h"

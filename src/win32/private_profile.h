@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "app/profile.h"
+#include "core/profile.h"
 
 namespace kakipo::win32 {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/progress.h"
+#include "core/progress.h"
 
 namespace kakipo::win32 {
 

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "win32/encoding.h"
 
 namespace kakipo::win32 {

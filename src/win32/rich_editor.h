@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "app/editor.h"
+#include "core/editor.h"
 
 namespace kakipo::win32 {
 

@@ -1,6 +1,6 @@
 #include "win32/system_clock.h"
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "win32/encoding.h"
 
 namespace kakipo {

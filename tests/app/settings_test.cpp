@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "app/main_form.h"
 #include "support/main_form_harness.h"
 #include "support/fake_profile.h"

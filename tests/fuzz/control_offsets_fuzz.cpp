@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/control_offsets.h"
+#include "core/control_offsets.h"
 #include "fuzz_input.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/progress.h"
+#include "core/progress.h"
 #include "editing/clipboard.h"
 #include "editing/clock.h"
 #include "editing/status_bar_view.h"

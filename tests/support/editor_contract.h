@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/editor.h"
+#include "core/editor.h"
 
 namespace kakipo::test {
 

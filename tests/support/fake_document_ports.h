@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/progress.h"
+#include "core/progress.h"
 #include "documents/document_ports.h"
 
 namespace kakipo::test {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "documents/files.h"
 
 namespace kakipo::test {

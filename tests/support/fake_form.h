@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/form_window.h"
+#include "core/form_window.h"
 #include "editing/phrase_box_view.h"
 
 namespace kakipo::test {

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/profile.h"
+#include "core/profile.h"
 
 namespace kakipo::test {
 

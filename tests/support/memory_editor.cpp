@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "app/errors.h"
+#include "core/errors.h"
 
 namespace kakipo::test {
 

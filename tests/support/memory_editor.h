@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "app/editor.h"
+#include "core/editor.h"
 
 namespace kakipo::test {
 

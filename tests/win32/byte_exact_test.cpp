@@ -8,7 +8,7 @@
 
 #include <random>
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "documents/document_commands.h"
 #include "support/cp932_control_model.h"
 #include "support/fake_document_ports.h"

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "documents/plain_text_original.h"
 #include "win32/files.h"
 

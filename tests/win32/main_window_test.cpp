@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "win32/encoding.h"
 #include "win32/window_probe.h"
 

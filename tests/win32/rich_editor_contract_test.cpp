@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "support/editor_contract.h"
 #include "win32/rich_editor.h"
 #include "win32/window_probe.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "win32/files.h"
 
 namespace kakipo {

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "app/main_form.h"
 #include "app/settings.h"
 #include "support/main_form_harness.h"

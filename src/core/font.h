@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "app/colour.h"
+#include "core/colour.h"
 
 namespace kakipo {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/colour.h"
-#include "app/font.h"
+#include "core/colour.h"
+#include "core/font.h"
 
 namespace kakipo {
 

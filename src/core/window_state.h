@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
-#include "app/colour.h"
-#include "app/font.h"
+#include "core/colour.h"
+#include "core/font.h"
 
 namespace kakipo {
 

@@ -1,4 +1,4 @@
-#include "app/editor.h"
+#include "core/editor.h"
 
 namespace kakipo {
 

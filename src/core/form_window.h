@@ -3,19 +3,11 @@
 #pragma once
 #include <string>
 
+#include "core/geometry.h"
+
 namespace kakipo {
 
-struct Rect {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  friend bool operator==(const Rect&, const Rect&) = default;
-};
-
 enum class Bar { ToolBar, PhraseBox, StatusBar };
-
-enum class MouseButton { Left, Right, Middle };
 
 class FormWindow {
  public:
