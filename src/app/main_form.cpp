@@ -7,21 +7,24 @@
 
 namespace kakipo {
 
-MainForm::MainForm(const MainFormPorts& ports)
+MainForm::MainForm(const MainFormPorts& ports, const StartupFacts& facts)
     : appearance(state, ports.memo1, ports.form),
       documents(state, ports.memo1, ports.form, appearance),
       fonts(state, ports.memo1, ports.ui, ports.fontDialogs),
       commands(state, documents, appearance,
                {ports.memo1, ports.ui, ports.files, ports.fileDialogs, ports.progress, ports.historyMenu,
                 ports.front, ports.loss}),
-      settings(state, ports.form, ports.phraseBox, appearance, ports.profile, ports.settingsPath),
+      settings(state, ports.form, ports.phraseBox, appearance, ports.profile, facts.settingsPath),
       phrases(state, ports.memo1, ports.phraseBox),
       clipboard(ports.memo1, ports.ui, ports.progress, ports.clipboard),
       quotes(ports.memo1, ports.ui),
       statusBar(ports.memo1, ports.statusBar, ports.clock),
       findReplace(ports.memo1, ports.ui, ports.searchDialogs, ports.searchWindow),
       help(ports.helpWindows),
-      ports_(ports) {}
+      ports_(ports) {
+  state.secondInstance = facts.secondInstance;
+  state.nextOpenFont = Font(facts.screenPixelsPerInch);
+}
 
 void MainForm::FormShow(const std::string& commandLine) {
   auto& form = ports_.form;

@@ -47,7 +47,6 @@ struct MainFormPorts {
   MainWindowFront& front;
   TextLossCheck& loss;
   Profile& profile;
-  std::string settingsPath;
   Clipboard& clipboard;
   StatusBarView& statusBar;
   Clock& clock;
@@ -56,9 +55,16 @@ struct MainFormPorts {
   HelpWindows& helpWindows;
 };
 
+// What the shell knows of the process before the window's logic exists.
+struct StartupFacts {
+  bool secondInstance = false;  // another instance held the named mutex at entry
+  int screenPixelsPerInch = Font::designPixelsPerInch;  // points and pixels of fonts convert at this
+  std::string settingsPath;
+};
+
 class MainForm {
  public:
-  explicit MainForm(const MainFormPorts& ports);
+  MainForm(const MainFormPorts& ports, const StartupFacts& facts);
 
   // The first showing: everything the user sees at start-up, in order.
   void FormShow(const std::string& commandLine);

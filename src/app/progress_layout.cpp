@@ -1,5 +1,7 @@
 #include "app/progress_layout.h"
 
+#include "core/progress.h"
+
 namespace kakipo {
 
 namespace {
@@ -15,7 +17,7 @@ constexpr int clips[] = {0, 150, 151, 152, 160, 161, 162, 163, 164};
 
 ProgressLayout progressLayout(bool cancelAllowed, int kind) {
   ProgressLayout l;
-  l.clipResource = kind >= 0 && kind <= 8 ? clips[kind] : 0;
+  l.clipResource = kind >= clip::none && kind <= clip::last ? clips[kind] : 0;
   l.animationLeft = 0;
   l.animationTop = 13;
   l.bar = designBar;

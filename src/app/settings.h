@@ -44,8 +44,6 @@ class Settings {
   void fontYomu(Font& font, const std::string& section);
   void fontKaku(const Font& font, const std::string& section);
 
-  const std::string& path() const { return path_; }
-
  private:
   int readInt(const std::string& section, const std::string& key, int defaultValue);
   bool readBool(const std::string& section, const std::string& key, bool defaultValue);

@@ -4,6 +4,13 @@
 
 namespace kakipo {
 
+// The animation clips the dialog can play, numbered as its callers pass them.
+namespace clip {
+inline constexpr int none = 0;
+inline constexpr int searchingForFile = 2;  // the one both callers use
+inline constexpr int last = 8;
+}  // namespace clip
+
 class ProgressDialog {
  public:
   virtual ~ProgressDialog() = default;
@@ -21,7 +28,7 @@ class ProgressScope {
  public:
   ProgressScope(ProgressDialog& dialog, bool cancelAllowed, const std::string& caption)
       : dialog_(dialog) {
-    dialog_.sinkouHyoj(cancelAllowed, caption, 0, 1, 2);
+    dialog_.sinkouHyoj(cancelAllowed, caption, 0, 1, clip::searchingForFile);
   }
   ~ProgressScope() { dialog_.sinkouSyuryo(); }
   ProgressScope(const ProgressScope&) = delete;

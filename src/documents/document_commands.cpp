@@ -40,7 +40,7 @@ void DocumentCommands::fileYomikomi(const std::string& name) {
   const std::string ext = upperAscii(extensionOf(name));
   const bool rich = ext == ".KPO";
   memo1.setPlainText(!rich);
-  openFilter_ = saveFilter_ = rich ? 2 : ext == ".TXT" ? 1 : 3;
+  openFilter_ = saveFilter_ = rich ? filter::kakipo : ext == ".TXT" ? filter::text : filter::all;
   appearance_.applyNextOpenFont();
 
   if (size > maxDocumentBytes) {
@@ -109,10 +109,10 @@ void DocumentCommands::tellCannotHold(const std::string& name) {
 
 void DocumentCommands::dlgOpenFile() {
   std::string name = openName_;
-  int filter = openFilter_;
-  if (!ports_.dialogs.runOpenDialog(name, filter)) return;
+  int chosenFilter = openFilter_;
+  if (!ports_.dialogs.runOpenDialog(name, chosenFilter)) return;
   openName_ = name;
-  openFilter_ = filter;
+  openFilter_ = chosenFilter;
   fileYomikomi(name);
 }
 
@@ -132,19 +132,19 @@ void DocumentCommands::dropYomikomi(const std::vector<std::string>& names) {
 bool DocumentCommands::dlgSaveFile(const std::string& name) {
   auto& ui = ports_.ui;
   std::string chosen = name;
-  int filter = saveFilter_;
-  if (!ports_.dialogs.runSaveDialog(chosen, filter)) return false;
-  saveFilter_ = filter;
+  int chosenFilter = saveFilter_;
+  if (!ports_.dialogs.runSaveDialog(chosen, chosenFilter)) return false;
+  saveFilter_ = chosenFilter;
 
   const std::string ext = upperAscii(extensionOf(chosen));
   std::string finalName = chosen;
   const unsigned question = mb::okCancel | mb::iconInformation | mb::defButton1;
-  if (filter == 1 && ext.empty()) {
+  if (chosenFilter == filter::text && ext.empty()) {
     if (ui.messageBox(chosen + texts::nameBreak + texts::addTxtQuestion, texts::saveQuestionCaption,
                       question) != mb::idOk)
       return false;
     finalName = chosen + ".txt";
-  } else if (filter == 2 && ext != ".KPO") {
+  } else if (chosenFilter == filter::kakipo && ext != ".KPO") {
     if (ui.messageBox(chosen + texts::nameBreak + texts::makeKpoQuestion,
                       texts::saveQuestionCaption, question) != mb::idOk)
       return false;

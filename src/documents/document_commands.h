@@ -74,7 +74,6 @@ class DocumentCommands {
   // What OpenDialog1 and SaveDialog1 start from next time.
   int openFilterIndex() const { return openFilter_; }
   int saveFilterIndex() const { return saveFilter_; }
-  const std::string& openDialogName() const { return openName_; }
 
  private:
   void loadFile(const std::string& name);
@@ -90,8 +89,8 @@ class DocumentCommands {
   Documents& documents_;
   Appearance& appearance_;
   DocumentPorts ports_;
-  int openFilter_ = 1;
-  int saveFilter_ = 1;
+  int openFilter_ = filter::text;
+  int saveFilter_ = filter::text;
   std::string openName_;  // OpenDialog1 starts with the name it last returned
   std::array<std::string, historyCount> menuCaptions_;
   bool editorTouched_ = false;  // the load under way has begun replacing the editor's content

@@ -6,9 +6,14 @@
 
 namespace kakipo {
 
-// The filter both dialogs share; index 1 is *.txt, 2 is *.kpo, 3 is every file.
+// The filter both dialogs share, and its entries as the dialogs number them.
 inline const std::string fileDialogFilter =
     "テキストファイル *.txt|*.txt|カキポ形式 *.kpo|*.kpo|すべてのファイル *.*|*.*";
+namespace filter {
+inline constexpr int text = 1;    // *.txt
+inline constexpr int kakipo = 2;  // *.kpo
+inline constexpr int all = 3;     // *.*
+}  // namespace filter
 
 class FileDialogs {
  public:

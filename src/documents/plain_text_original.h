@@ -16,7 +16,6 @@ class PlainTextOriginal {
   // document as the editor saves it).
   void remember(std::string bytes, const std::string& rendition);
   void forget();
-  bool holds() const { return held_; }
   // True when every line of the bytes was matched to its line in the editor, so that lines left
   // alone keep their bytes after edits elsewhere.
   bool linesPaired() const { return !lines_.empty(); }

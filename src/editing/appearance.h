@@ -55,8 +55,6 @@ class FontButtons {
   void tbtnFontMouseDown(MouseButton button);
   void tbtnJikFonClick();
 
-  const Font& fontDialogFont() const { return fontDialog1_; }
-
  private:
   WindowState& state_;
   Editor& memo1_;

@@ -10,7 +10,6 @@ class PhraseBoxView {
   virtual ~PhraseBoxView() = default;
   virtual std::vector<std::string> items() const = 0;
   virtual void setItems(const std::vector<std::string>& items) = 0;
-  virtual void setItem(int index, const std::string& text) = 0;
   virtual std::string text() const = 0;  // the edit field
   virtual void setText(const std::string& text) = 0;
   virtual int itemIndex() const = 0;  // -1 when the edit field matches no chosen entry

@@ -5,14 +5,14 @@
 
 namespace kakipo {
 
-namespace abouttext {
-inline const std::string caption = "バージョン＆ヘルプ";
+namespace texts {
+inline const std::string aboutCaption = "バージョン＆ヘルプ";
 inline const std::string productName = "カキポ";
-inline const std::string version = "Version 2.6";
+inline const std::string aboutVersion = "Version 2.6";
 inline const std::string copyright = "Copyright (C) 2025 カキポ制作室";
-inline const std::string okButton = "ヘルプ表示";
-inline const std::string cancelButton = "キャンセル";
-}  // namespace abouttext
+inline const std::string aboutHelpButton = "ヘルプ表示";
+inline const std::string aboutCancelButton = "キャンセル";
+}  // namespace texts
 
 // The about box's modal results.
 namespace aboutresult {

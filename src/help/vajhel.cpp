@@ -66,9 +66,9 @@ void VajHel::RichEdit2MouseUp(MouseButton button) {
   sentakHyoj(trimBlanks(richEdit2_.selText()));
 }
 
-void VajHel::TabHonbunShow() { view_.setStatusText(helptext::honbunStatus); }
+void VajHel::TabHonbunShow() { view_.setStatusText(texts::honbunStatus); }
 
-void VajHel::TabSyosaiShow() { view_.setStatusText(helptext::syosaiStatus); }
+void VajHel::TabSyosaiShow() { view_.setStatusText(texts::syosaiStatus); }
 
 int FormResize(int outerWidth, int splitterLeft, int leftPaneWidth) {
   using namespace helplayout;

@@ -39,8 +39,8 @@ class HelpViewerView {
   virtual void setStatusText(const std::string& text) = 0;
 };
 
-namespace helptext {
-inline const std::string caption = "カキポ ♪ヘルプ";
+namespace texts {
+inline const std::string helpCaption = "カキポ ♪ヘルプ";
 inline const std::string tabMokj = "目次";
 inline const std::string tabKiwad = "キーワード";
 inline const std::string tabHonbun = "本文説明";
@@ -49,7 +49,7 @@ inline const std::string honbunStatus =
     "本文，詳細説明では< >で囲まれた文字列を範囲選択して、右クリックで詳細説明表示。";
 inline const std::string syosaiStatus =
     "本文，詳細説明では< >で囲まれた文字列を範囲選択して、右クリックで本文説明表示。";
-}  // namespace helptext
+}  // namespace texts
 
 // Leading and trailing bytes of 0x20 and below removed: what a sloppy selection around a keyword
 // leaves (blanks, a line break).

@@ -31,7 +31,7 @@ void FindReplace::tbtnTikanClick() {
 void FindReplace::FindDialog1Find() {
   const std::string what = dialogs_.findText(SearchDialog::Find);
   if (memoKensak(memo1_, what, dialogs_.options(SearchDialog::Find))) return;
-  ui_.messageBox(what + "\r\n\r\n" + searchtext::findNotFound, searchtext::findCaption,
+  ui_.messageBox(what + "\r\n\r\n" + texts::findNotFound, texts::findCaption,
                  mb::ok | mb::iconInformation);
 }
 
@@ -41,7 +41,7 @@ void FindReplace::ReplaceDialog1Find() {
   // An empty search text would "match" everywhere without moving on; it finds nothing.
   lastMatch_ = what.empty() ? -1 : memo1_.find(what, anchor_, memo1_.textLength(), false, matchCase);
   if (lastMatch_ == -1) {
-    ui_.messageBox(searchtext::replaceNotFound, searchtext::replaceCaption,
+    ui_.messageBox(texts::replaceNotFound, texts::replaceCaption,
                    mb::ok | mb::iconInformation);
     return;
   }
@@ -108,7 +108,7 @@ void FindReplace::replaceRemaining(const std::string& replacement) {
 }
 
 void FindReplace::subeteTikan() {
-  if (ui_.messageBox(searchtext::replaceAllQuestion, searchtext::replaceAllCaption,
+  if (ui_.messageBox(texts::replaceAllQuestion, texts::replaceAllCaption,
                      mb::yesNo | mb::iconWarning | mb::defButton2) != mb::idYes)
     return;
   const std::string replacement = dialogs_.replaceText();

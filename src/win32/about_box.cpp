@@ -87,7 +87,7 @@ int AboutBoxWindow::show(HWND owner, HICON icon) {
   const int h = r.bottom - r.top;
   const int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
-  HWND hwnd = CreateWindowExW(exStyle, className, win32::widen(abouttext::caption).c_str(), style, x, y,
+  HWND hwnd = CreateWindowExW(exStyle, className, win32::widen(texts::aboutCaption).c_str(), style, x, y,
                               w, h, owner, nullptr, GetModuleHandleW(nullptr), box);
   if (!hwnd) {
     // A window that got as far as WM_NCCREATE has released the object at WM_NCDESTROY already.
@@ -134,17 +134,17 @@ void AboutBoxWindow::createControls(HICON icon) {
   font_ = helpwin::makeFont(12);
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   // Creation order is the tab order: OKButton, Button1, then Panel1 and what it holds.
-  okButton_ = child(hwnd_, L"BUTTON", abouttext::okButton, WS_TABSTOP | BS_DEFPUSHBUTTON, 15, 132, 74, 25,
+  okButton_ = child(hwnd_, L"BUTTON", texts::aboutHelpButton, WS_TABSTOP | BS_DEFPUSHBUTTON, 15, 132, 74, 25,
                     IDOK, font_);
-  button1_ = child(hwnd_, L"BUTTON", abouttext::cancelButton, WS_TABSTOP | BS_PUSHBUTTON, 104, 132, 73, 25,
+  button1_ = child(hwnd_, L"BUTTON", texts::aboutCancelButton, WS_TABSTOP | BS_PUSHBUTTON, 104, 132, 73, 25,
                    IDCANCEL, font_);
   HWND programIcon = child(hwnd_, L"STATIC", "", SS_ICON, panelLeft + 16, panelTop + 16, 32, 32, -1, font_);
   SendMessageW(programIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-  child(hwnd_, L"STATIC", abouttext::productName, SS_LEFT, panelLeft + 72, panelTop + 16, 97, 14, -1, font_);
-  child(hwnd_, L"STATIC", abouttext::version, SS_LEFT, panelLeft + 64, panelTop + 40, 105, 14, -1, font_);
+  child(hwnd_, L"STATIC", texts::productName, SS_LEFT, panelLeft + 72, panelTop + 16, 97, 14, -1, font_);
+  child(hwnd_, L"STATIC", texts::aboutVersion, SS_LEFT, panelLeft + 64, panelTop + 40, 105, 14, -1, font_);
   // The copyright line is too long for the panel: the holder goes on a line of its own rather
   // than wherever the label would break it.
-  std::string copyright = abouttext::copyright;
+  std::string copyright = texts::copyright;
   if (const auto blank = copyright.rfind(' '); blank != std::string::npos) copyright.replace(blank, 1, "\r\n");
   child(hwnd_, L"STATIC", copyright, SS_LEFT, panelLeft + 8, panelTop + 64, 161, 44, -1, font_);
 }

@@ -224,7 +224,7 @@ void HelpViewerWindow::dispatch(F&& handler) noexcept {
     if (errorReport) {
       errorReport(e.what());
     } else {
-      MessageBoxW(hwnd_, win32::widen(e.what()).c_str(), win32::widen(helptext::caption).c_str(),
+      MessageBoxW(hwnd_, win32::widen(e.what()).c_str(), win32::widen(texts::helpCaption).c_str(),
                   MB_OK | MB_ICONERROR);
     }
   } catch (...) {
@@ -267,7 +267,7 @@ void HelpViewerWindow::show() {
     const int x = (GetSystemMetrics(SM_CXSCREEN) - helplayout::initialWidth) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - helplayout::initialHeight) / 2;
     // Owned by nobody: the viewer is a window of its own that the user may put behind the editor.
-    HWND hwnd = CreateWindowExW(0, className, win32::widen(helptext::caption).c_str(),
+    HWND hwnd = CreateWindowExW(0, className, win32::widen(texts::helpCaption).c_str(),
                                 WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, x, y, helplayout::initialWidth,
                                 helplayout::initialHeight, nullptr, nullptr, GetModuleHandleW(nullptr), viewer);
     if (!hwnd) {
@@ -303,10 +303,10 @@ void HelpViewerWindow::create() {
 
   pageControl1_ = makeChild(hwnd_, 0, WC_TABCONTROLW, WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, idPageControl1);
   pageControl2_ = makeChild(hwnd_, 0, WC_TABCONTROLW, WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, idPageControl2);
-  addTab(pageControl1_, 0, helptext::tabMokj);
-  addTab(pageControl1_, 1, helptext::tabKiwad);
-  addTab(pageControl2_, 0, helptext::tabHonbun);
-  addTab(pageControl2_, 1, helptext::tabSyosai);
+  addTab(pageControl1_, 0, texts::tabMokj);
+  addTab(pageControl1_, 1, texts::tabKiwad);
+  addTab(pageControl2_, 0, texts::tabHonbun);
+  addTab(pageControl2_, 1, texts::tabSyosai);
 
   treeView1_ = makeChild(hwnd_, 0, WC_TREEVIEWW,
                          WS_VISIBLE | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT, idTreeView1);

@@ -295,16 +295,15 @@ LRESULT MainWindow::handle(UINT msg, WPARAM w, LPARAM l) {
         clock_ = std::make_unique<SystemClock>();
         searchDialogs_ = std::make_unique<FindReplaceDialogs>(hwnd_);
         helpWindows_ = std::make_unique<Win32HelpWindows>(hwnd_);
+        HDC screen = GetDC(nullptr);
+        const int ppi = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
         logic_ = std::make_unique<MainForm>(MainFormPorts{*memo1_, *this, *this, *this, *files_, *fileDialogs_,
                                                           *fontDialogs_, *progress_, *this, *this, *this,
-                                                          *profile_, settingsPath(), *clipboard_, *this, *clock_,
-                                                          *searchDialogs_, *this, *helpWindows_});
+                                                          *profile_, *clipboard_, *this, *clock_,
+                                                          *searchDialogs_, *this, *helpWindows_},
+                                            StartupFacts{secondInstance_, ppi, settingsPath()});
         HelpViewerWindow::setErrorReport([this](const std::string& m) { logic_->showError(m); });
-        logic_->state.secondInstance = secondInstance_;
-        // Points and pixels of the next-open font convert at the screen's resolution.
-        HDC screen = GetDC(nullptr);
-        logic_->state.nextOpenFont = Font(GetDeviceCaps(screen, LOGPIXELSY));
-        ReleaseDC(nullptr, screen);
       } catch (...) {
         return -1;
       }
@@ -742,15 +741,6 @@ std::vector<std::string> MainWindow::items() const {
 void MainWindow::setItems(const std::vector<std::string>& list) {
   SendMessageW(comboBox_, CB_RESETCONTENT, 0, 0);
   for (const auto& s : list) SendMessageW(comboBox_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(s).c_str()));
-}
-
-void MainWindow::setItem(int index, const std::string& text) {
-  const auto selected = SendMessageW(comboBox_, CB_GETCURSEL, 0, 0);
-  const std::wstring edit = widen(this->text());
-  SendMessageW(comboBox_, CB_DELETESTRING, index, 0);
-  SendMessageW(comboBox_, CB_INSERTSTRING, index, reinterpret_cast<LPARAM>(widen(text).c_str()));
-  if (selected == index) SendMessageW(comboBox_, CB_SETCURSEL, index, 0);
-  SetWindowTextW(comboBox_, edit.c_str());
 }
 
 std::string MainWindow::text() const {

@@ -88,7 +88,6 @@ class MainWindow : public FormWindow,
   // PhraseBoxView
   std::vector<std::string> items() const override;
   void setItems(const std::vector<std::string>& items) override;
-  void setItem(int index, const std::string& text) override;
   std::string text() const override;
   void setText(const std::string& text) override;
   int itemIndex() const override;

@@ -10,7 +10,6 @@ namespace kakipo::win32 {
 namespace {
 
 constexpr int idButton = 1;
-constexpr int searchKind = 2;
 constexpr DWORD dialogStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;  // no system menu: no buttons
 constexpr DWORD dialogExStyle = WS_EX_DLGMODALFRAME;
 
@@ -119,7 +118,7 @@ void ProgressDialogWindow::openClip(int resource) {
     }
   }
   // Only the search clip is in use; it is the one we carry ourselves.
-  if (clip_ == Clip::None && resource == progressLayout(true, searchKind).clipResource) {
+  if (clip_ == Clip::None && resource == progressLayout(true, clip::searchingForFile).clipResource) {
     if (SendMessageW(anmSinkou_, ACM_OPENW, reinterpret_cast<WPARAM>(GetModuleHandleW(nullptr)),
                      reinterpret_cast<LPARAM>(ownClipName))) {
       clip_ = Clip::Own;

@@ -92,7 +92,7 @@ TEST(HelpTexts, BodyOpensWithProductCopyrightAndContactLines) {
   const auto lines = linesOf(help::bodyText());
   EXPECT_EQ(lines[0], help::contentsTree()[0].text);
   EXPECT_EQ(lines[1], "");
-  EXPECT_EQ(lines[2], abouttext::copyright);
+  EXPECT_EQ(lines[2], texts::copyright);
   EXPECT_EQ(lines[3], "");
   for (int i = 4; i < 7; ++i) EXPECT_FALSE(lines[i].empty()) << "contact line " << i;
   EXPECT_EQ(lines[7], "");

@@ -31,7 +31,7 @@ TEST_F(VajHelTest, TreeEntrySelectsItsHeadOnTheBodyPageAndScrollsItToTheTop) {
   view.page = HelpPage::Detail;
   vajhel.TreeView1MouseUp(std::string("・文字列の検索"));
   EXPECT_EQ(view.page, HelpPage::Body);
-  EXPECT_EQ(view.status, helptext::honbunStatus);
+  EXPECT_EQ(view.status, texts::honbunStatus);
   EXPECT_EQ(richEdit1.selText(), "・文字列の検索");
   const int head = lineOf(help::bodyText(), " ・文字列の検索");
   EXPECT_EQ(richEdit1.caretLine(), head);
@@ -52,7 +52,7 @@ TEST_F(VajHelTest, EveryTreeEntryLandsOnItsHeadOrAsHighAsTheTextAllows) {
 TEST_F(VajHelTest, KeywordShowsItsEntryAtTheTopOfTheDetailPage) {
   vajhel.ListBox1MouseUp(std::string("<背景色>"));
   EXPECT_EQ(view.page, HelpPage::Detail);
-  EXPECT_EQ(view.status, helptext::syosaiStatus);
+  EXPECT_EQ(view.status, texts::syosaiStatus);
   EXPECT_EQ(richEdit2.selText(), "<背景色>");
   EXPECT_EQ(richEdit2.topLine, lineOf(help::detailText(), "<背景色>"));
   EXPECT_TRUE(richEdit2.lastFindMatchCase);
@@ -89,7 +89,7 @@ TEST_F(VajHelTest, RightClickInTheDetailShowsTheFirstMentionInTheBody) {
   richEdit2.select(0, static_cast<int>(std::string("<RTF形式>").size()));
   vajhel.RichEdit2MouseUp(MouseButton::Right);
   EXPECT_EQ(view.page, HelpPage::Body);
-  EXPECT_EQ(view.status, helptext::honbunStatus);
+  EXPECT_EQ(view.status, texts::honbunStatus);
   EXPECT_EQ(richEdit1.selText(), "<RTF形式>");
   const int mention = lineOf(help::bodyText(), "<RTF形式>");
   EXPECT_GT(mention, lineOf(help::bodyText(), "・はじめに"));

@@ -82,7 +82,7 @@ TEST_F(FindReplaceTest, FindDialogHonoursDirectionAndMatchCase) {
   expectSelection(4, 3);
   commands.FindDialog1Find();
   EXPECT_EQ(ui.shown.size(), 1u);  // "Abc" at 0 differs in case
-  EXPECT_TRUE(ui.shown.size() == 1 && ui.shown[0].caption == searchtext::findCaption);
+  EXPECT_TRUE(ui.shown.size() == 1 && ui.shown[0].caption == texts::findCaption);
   EXPECT_EQ(commands.searchAnchor(), 0);  // the Find dialog never moves the anchor
 }
 

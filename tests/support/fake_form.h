@@ -41,7 +41,6 @@ class FakePhraseBox : public PhraseBoxView {
  public:
   std::vector<std::string> items() const override { return items_; }
   void setItems(const std::vector<std::string>& items) override { items_ = items; }
-  void setItem(int index, const std::string& text) override { items_.at(index) = text; }
   std::string text() const override { return text_; }
   void setText(const std::string& text) override { text_ = text; }
   int itemIndex() const override { return index_; }

@@ -43,8 +43,8 @@ struct MainFormHarness {
   FakeSearchWindow searchWindow;
   FakeHelpWindows helpWindows;
   MainForm main{{memo1, form, phrases, ui, files, fileDialogs, fontDialogs, progress, historyMenu, front, loss,
-                 profile, harnessIniPath, clipboard, statusBar, clock, searchDialogs, searchWindow,
-                 helpWindows}};
+                 profile, clipboard, statusBar, clock, searchDialogs, searchWindow, helpWindows},
+                {false, Font::designPixelsPerInch, harnessIniPath}};
 };
 
 }  // namespace kakipo::test

@@ -67,8 +67,8 @@ struct AboutBoxTest : ::testing::Test {
 TEST_F(AboutBoxTest, ShowsProductVersionAndButtonsModally) {
   const int result = showWith([](AboutBoxWindow& box) { SendMessageW(box.cancelButton(), BM_CLICK, 0, 0); });
   EXPECT_EQ(result, aboutresult::cancel);
-  for (const auto* t : {&abouttext::caption, &abouttext::productName, &abouttext::version,
-                        &abouttext::okButton, &abouttext::cancelButton})
+  for (const auto* t : {&texts::aboutCaption, &texts::productName, &texts::aboutVersion,
+                        &texts::aboutHelpButton, &texts::aboutCancelButton})
     EXPECT_TRUE(shown(*t)) << *t;
   EXPECT_TRUE(shown("Copyright (C) 2025\r\nカキポ制作室"));
   EXPECT_TRUE(shown("TAboutBox"));

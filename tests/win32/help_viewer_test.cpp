@@ -87,7 +87,7 @@ TEST_F(HelpViewerTest, OpensCentredOnContentsAndBodyWithTheBodyStatus) {
   EXPECT_EQ(viewer->activePage(), HelpPage::Body);
   EXPECT_TRUE(IsWindowVisible(viewer->treeView()));
   EXPECT_FALSE(IsWindowVisible(viewer->listBox()));
-  EXPECT_EQ(viewer->statusText(), helptext::honbunStatus);
+  EXPECT_EQ(viewer->statusText(), texts::honbunStatus);
   EXPECT_EQ(SendMessageW(viewer->treeView(), TVM_GETCOUNT, 0, 0), 32);
   EXPECT_EQ(SendMessageW(viewer->listBox(), LB_GETCOUNT, 0, 0), 13);
   EXPECT_EQ(viewer->richEdit1().text(), help::bodyText());
@@ -113,7 +113,7 @@ TEST_F(HelpViewerTest, TreeEntrySelectsItsHeadAndBringsItsLineToTheTop) {
   pump();
   EXPECT_EQ(viewer->activePage(), HelpPage::Body);
   EXPECT_TRUE(IsWindowVisible(viewer->richEdit1().hwnd()));
-  EXPECT_EQ(viewer->statusText(), helptext::honbunStatus);
+  EXPECT_EQ(viewer->statusText(), texts::honbunStatus);
   RichEditPane& body = viewer->richEdit1();
   EXPECT_EQ(body.selText(), "・文字列の検索");
   const int line = lineInText(help::bodyText(), "・文字列の検索");
@@ -139,7 +139,7 @@ TEST_F(HelpViewerTest, KeywordShowsTheDetailPageWithItsEntryAtTheTop) {
   SendMessageW(viewer->listBox(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
   EXPECT_EQ(viewer->activePage(), HelpPage::Detail);
   EXPECT_TRUE(IsWindowVisible(viewer->richEdit2().hwnd()));
-  EXPECT_EQ(viewer->statusText(), helptext::syosaiStatus);
+  EXPECT_EQ(viewer->statusText(), texts::syosaiStatus);
   EXPECT_EQ(viewer->richEdit2().selText(), "<背景色>");
   EXPECT_EQ(viewer->richEdit2().firstVisibleLine(), lineInText(help::detailText(), "<背景色>"));
 
@@ -191,14 +191,14 @@ TEST_F(HelpViewerTest, OtherClicksAndUnknownSelectionsChangeNothingButTheCollaps
 
 TEST_F(HelpViewerTest, SwitchingTabsByHandSetsTheStatusTexts) {
   switchTab(viewer->pageControl2(), 1);
-  EXPECT_EQ(viewer->statusText(), helptext::syosaiStatus);
+  EXPECT_EQ(viewer->statusText(), texts::syosaiStatus);
   EXPECT_TRUE(IsWindowVisible(viewer->richEdit2().hwnd()));
   EXPECT_FALSE(IsWindowVisible(viewer->richEdit1().hwnd()));
   switchTab(viewer->pageControl2(), 0);
-  EXPECT_EQ(viewer->statusText(), helptext::honbunStatus);
+  EXPECT_EQ(viewer->statusText(), texts::honbunStatus);
   wchar_t shown[200] = {};
   SendMessageW(viewer->statusBar(), SB_GETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(shown));
-  if (shown[0]) EXPECT_EQ(win32::narrow(shown), helptext::honbunStatus);
+  if (shown[0]) EXPECT_EQ(win32::narrow(shown), texts::honbunStatus);
 }
 
 TEST_F(HelpViewerTest, LayoutKeepsTheLeftPaneWithinTheWindowAndAboveTheMinimum) {
