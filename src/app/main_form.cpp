@@ -56,7 +56,8 @@ void MainForm::syokika() {
     state.defaultPhrases[i] = phrases[i];
   }
   state.history.fill(emptySlot);
-  ports_.form.setBounds({ports_.form.bounds().left, ports_.form.bounds().top, 280, 380});
+  ports_.form.setBounds({ports_.form.bounds().left, ports_.form.bounds().top, defaultFormBounds.width,
+                         defaultFormBounds.height});
   state.backColour = clWindow;
   ports_.form.setBarVisible(Bar::StatusBar, true);
   ports_.form.setBarVisible(Bar::ToolBar, true);

@@ -18,10 +18,6 @@ const std::string secPhrases = "combobox";
 const std::string secHistory = "rireki";
 const std::string secFont = "memoFont";
 
-constexpr int defaultLeft = 0;
-constexpr int defaultTop = 0;
-constexpr int defaultWidth = 280;
-constexpr int defaultHeight = 380;
 constexpr int secondInstanceOffset = 20;
 constexpr int defaultSize = 11;
 constexpr std::size_t faceNameBytes = 31;
@@ -130,14 +126,14 @@ void Settings::writeInt(const std::string& section, const std::string& key, long
 
 void Settings::inifileyomu() {
   Rect r;
-  r.left = readInt(secForm, "left", defaultLeft);
-  r.top = readInt(secForm, "top", defaultTop);
+  r.left = readInt(secForm, "left", defaultFormBounds.left);
+  r.top = readInt(secForm, "top", defaultFormBounds.top);
   if (state_.secondInstance) {
     r.left += secondInstanceOffset;
     r.top += secondInstanceOffset;
   }
-  r.width = readInt(secForm, "width", defaultWidth);
-  r.height = readInt(secForm, "height", defaultHeight);
+  r.width = readInt(secForm, "width", defaultFormBounds.width);
+  r.height = readInt(secForm, "height", defaultFormBounds.height);
   form_.setBounds(r);
 
   std::vector<std::string> phrases;

@@ -9,6 +9,9 @@ namespace kakipo {
 
 enum class Bar { ToolBar, PhraseBox, StatusBar };
 
+// Where and how large the main window opens when nothing says otherwise.
+inline constexpr Rect defaultFormBounds{0, 0, 280, 380};
+
 class FormWindow {
  public:
   virtual ~FormWindow() = default;

@@ -90,7 +90,8 @@ MainWindow::MainWindow(bool secondInstance) : secondInstance_(secondInstance) {
     return a;
   }();
   if (!atom) throw std::runtime_error("window class");
-  hwnd_ = CreateWindowExW(0, className, L"Form1", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 280, 380, nullptr,
+  hwnd_ = CreateWindowExW(0, className, L"Form1", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, defaultFormBounds.left,
+                          defaultFormBounds.top, defaultFormBounds.width, defaultFormBounds.height, nullptr,
                           nullptr, GetModuleHandleW(nullptr), this);
   if (!hwnd_) throw std::runtime_error("main window");
 }
