@@ -3,7 +3,8 @@ find_package(GTest REQUIRED)
 include(GoogleTest)
 
 file(GLOB_RECURSE KAKIPO_NATIVE_TESTS CONFIGURE_DEPENDS
-  tests/core/*.cpp tests/app/*.cpp tests/documents/*.cpp tests/editing/*.cpp tests/search/*.cpp tests/help/*.cpp)
+  tests/core/*.cpp tests/app/*.cpp tests/documents/*.cpp tests/editing/*.cpp tests/search/*.cpp tests/help/*.cpp
+  tests/recovery/*.cpp)
 add_executable(kakipo_tests ${KAKIPO_NATIVE_TESTS} ${KAKIPO_TEST_SUPPORT})
 target_include_directories(kakipo_tests PRIVATE tests)
 target_link_libraries(kakipo_tests PRIVATE kakipo_logic GTest::gtest GTest::gmock GTest::gtest_main)

@@ -3,8 +3,8 @@
 #pragma once
 #include <string>
 
+#include "core/clock.h"
 #include "core/editor.h"
-#include "editing/clock.h"
 #include "editing/status_bar_view.h"
 
 namespace kakipo {

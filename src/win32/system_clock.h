@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "editing/clock.h"
+#include "core/clock.h"
 
 namespace kakipo {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "core/clock.h"
 #include "core/progress.h"
 #include "editing/clipboard.h"
-#include "editing/clock.h"
 #include "editing/status_bar_view.h"
 
 namespace kakipo::test {

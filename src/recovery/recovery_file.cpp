@@ -1,0 +1,136 @@
+#include "recovery/recovery_file.h"
+
+#include <array>
+#include <cstdio>
+
+#include "core/errors.h"
+#include "recovery/recovery_texts.h"
+
+namespace kakipo {
+
+// The header is ASCII lines, strings carrying their length so that any byte may stand in them:
+//   KAKIPO-RECOVERY 1 / mode text|rtf / encoding <n> <bytes> / caret <n> / name <n> <bytes> /
+//   length <n> / crc32 <8 hex digits>
+// and the content follows the last line to the end of the file. The checksum covers every byte
+// before its own line and the content, so a changed name is caught as surely as changed text.
+namespace {
+
+constexpr std::string_view magic = "KAKIPO-RECOVERY 1\n";
+
+constexpr std::array<std::uint32_t, 256> crcTable = [] {
+  std::array<std::uint32_t, 256> t{};
+  for (std::uint32_t i = 0; i < 256; ++i) {
+    std::uint32_t c = i;
+    for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+    t[i] = c;
+  }
+  return t;
+}();
+
+[[noreturn]] void broken() { throw Error(texts::recoveryFileBroken); }
+
+class Reader {
+ public:
+  explicit Reader(std::string_view bytes) : bytes_(bytes) {}
+
+  bool accept(std::string_view s) {
+    if (bytes_.substr(pos_, s.size()) != s) return false;
+    pos_ += s.size();
+    return true;
+  }
+  void expect(std::string_view s) {
+    if (!accept(s)) broken();
+  }
+  // Decimal digits up to `end`, no sign, no more than an int holds.
+  int number(char end) {
+    long long n = 0;
+    std::size_t digits = 0;
+    for (; pos_ < bytes_.size() && bytes_[pos_] != end; ++pos_, ++digits) {
+      const char c = bytes_[pos_];
+      if (c < '0' || c > '9' || digits == 10) broken();
+      n = n * 10 + (c - '0');
+    }
+    if (digits == 0 || n > 0x7FFFFFFF) broken();
+    expect(std::string_view(&end, 1));
+    return static_cast<int>(n);
+  }
+  std::string_view take(std::size_t n) {
+    if (n > bytes_.size() - pos_) broken();
+    const auto s = bytes_.substr(pos_, n);
+    pos_ += n;
+    return s;
+  }
+  std::string text(std::string_view key) {
+    expect(key);
+    expect(" ");
+    const auto s = take(number(' '));
+    expect("\n");
+    return std::string(s);
+  }
+  std::size_t pos() const { return pos_; }
+  std::string_view rest() const { return bytes_.substr(pos_); }
+
+ private:
+  std::string_view bytes_;
+  std::size_t pos_ = 0;
+};
+
+void appendText(std::string& out, std::string_view key, const std::string& value) {
+  out.append(key).append(" ").append(std::to_string(value.size())).append(" ").append(value).append("\n");
+}
+
+std::string hex8(std::uint32_t v) {
+  char buf[9];
+  std::snprintf(buf, sizeof buf, "%08x", static_cast<unsigned>(v));
+  return buf;
+}
+
+}  // namespace
+
+std::uint32_t crc32(std::string_view bytes, std::uint32_t crc) {
+  crc = ~crc;
+  for (const unsigned char b : bytes) crc = crcTable[(crc ^ b) & 0xFF] ^ (crc >> 8);
+  return ~crc;
+}
+
+std::string encodeRecoveryFile(const RecoverySnapshot& s) {
+  std::string head(magic);
+  head.append(s.plainText ? "mode text\n" : "mode rtf\n");
+  appendText(head, "encoding", s.encoding);
+  head.append("caret ").append(std::to_string(s.caret > 0 ? s.caret : 0)).append("\n");
+  appendText(head, "name", s.fileName);
+  head.append("length ").append(std::to_string(s.content.size())).append("\n");
+  const std::string sum = "crc32 " + hex8(crc32(s.content, crc32(head))) + "\n";
+  std::string out;
+  out.reserve(head.size() + sum.size() + s.content.size());
+  return out.append(head).append(sum).append(s.content);
+}
+
+RecoverySnapshot parseRecoveryFile(std::string_view bytes) {
+  Reader r(bytes);
+  RecoverySnapshot s;
+  r.expect(magic);
+  r.expect("mode ");
+  if (r.accept("text\n")) {
+    s.plainText = true;
+  } else {
+    r.expect("rtf\n");
+    s.plainText = false;
+  }
+  s.encoding = r.text("encoding");
+  r.expect("caret ");
+  s.caret = r.number('\n');
+  s.fileName = r.text("name");
+  r.expect("length ");
+  const std::size_t length = r.number('\n');
+  const std::string_view head = bytes.substr(0, r.pos());
+  r.expect("crc32 ");
+  const std::string_view sum = r.take(8);
+  r.expect("\n");
+  const std::string_view content = r.rest();
+  if (content.size() != length || sum != hex8(crc32(content, crc32(head)))) broken();
+  s.content = std::string(content);
+  return s;
+}
+
+}  // namespace kakipo
