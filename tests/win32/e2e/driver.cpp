@@ -1,7 +1,5 @@
 #include "win32/e2e/driver.h"
 
-#include "win32/probe/control_ids.h"
-
 #include <commctrl.h>
 #include <richedit.h>
 #include <shlobj.h>
@@ -11,6 +9,8 @@
 #include <iterator>
 #include <stdexcept>
 #include <thread>
+
+#include "win32/probe/control_ids.h"
 
 namespace e2e {
 
