@@ -19,7 +19,6 @@
 #include <richedit.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -43,11 +42,8 @@ using win32::MainWindow;
 using win32::narrow;
 using win32::widen;
 
-// Seconds on the clock the message-box answerer stamps its boxes with.
-double seconds(std::chrono::steady_clock::time_point t) {
-  return std::chrono::duration<double>(t.time_since_epoch()).count();
-}
-double now() { return seconds(std::chrono::steady_clock::now()); }
+// The clock the message-box answerer stamps its boxes with.
+double now() { return probe::secondsNow(); }
 
 void report(const char* name, double value) {
   std::printf("%s %.6f\n", name, value);
@@ -87,7 +83,7 @@ void answerBoxes(std::vector<int> answers) {
 
 double boxShown(std::size_t index) {
   if (index >= boxes().shown().size()) fail("an expected message box did not appear");
-  return seconds(boxes().shown()[index].at);
+  return boxes().shown()[index].at;
 }
 
 // Everything on screen painted and every posted message handled.

@@ -137,8 +137,8 @@ TEST(Documents, AStyledKpoIsWrittenAndReadBack) {
 struct CloseCase {
   const char* name;
   const wchar_t* typed;
-  int answer;            // to the question
-  const wchar_t* saveAs;  // typed into the Save dialog that follows Yes; empty: cancelled
+  int answer;             // to the question
+  const wchar_t* saveAs;  // typed into the Save dialog that Yes opens; "" cancels it
   bool closes;
 };
 

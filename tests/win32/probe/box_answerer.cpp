@@ -14,6 +14,17 @@ constexpr int messageTextId = 0xFFFF;
 thread_local MessageBoxAnswerer* current = nullptr;
 }  // namespace
 
+double secondsNow() {
+  static const double frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return static_cast<double>(f.QuadPart);
+  }();
+  LARGE_INTEGER t;
+  QueryPerformanceCounter(&t);
+  return static_cast<double>(t.QuadPart) / frequency;
+}
+
 bool isMessageBox(HWND h) {
   return className(h) == L"#32770" && GetDlgItem(h, edt1) == nullptr && GetDlgItem(h, messageTextId) != nullptr;
 }
@@ -43,7 +54,7 @@ LRESULT CALLBACK MessageBoxAnswerer::hookProc(int code, WPARAM w, LPARAM l) {
 
 void MessageBoxAnswerer::onActivate(HWND box) {
   MessageBoxShown seen;
-  seen.at = std::chrono::steady_clock::now();
+  seen.at = secondsNow();
   seen.caption = windowText(box);
   seen.text = windowText(GetDlgItem(box, messageTextId));
   seen.expected = !answers_.empty();

@@ -3,18 +3,21 @@
 #pragma once
 #include <windows.h>
 
-#include <chrono>
 #include <string>
 #include <vector>
 
 namespace kakipo::probe {
+
+// Seconds on the performance counter, the clock the answerer stamps each box with. (Not
+// <chrono>: its headers hold a literal that a CP932 execution character set cannot take.)
+double secondsNow();
 
 struct MessageBoxShown {
   std::wstring caption;
   std::wstring text;
   int answer = 0;         // the button pressed (IDOK, IDYES ...)
   bool expected = false;  // false: no answer was waiting, so the box got its default button
-  std::chrono::steady_clock::time_point at;
+  double at = 0;          // secondsNow() when the box was activated
 };
 
 class MessageBoxAnswerer {
