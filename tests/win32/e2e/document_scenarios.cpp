@@ -142,6 +142,8 @@ struct CloseCase {
   bool closes;
 };
 
+void PrintTo(const CloseCase& c, std::ostream* out) { *out << c.name; }
+
 const CloseCase closeCases[] = {
     {"AnsweredNoClosesWithoutSaving", L"捨てる", IDNO, nullptr, true},
     {"AnsweredYesThenCancelledStaysOpen", L"残す", IDYES, L"", false},
