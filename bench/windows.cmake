@@ -1,11 +1,11 @@
 # The timing harness that runs under Wine (bench/win32), built only when KAKIPO_BENCH is on: one
 # console program that drives the real main window in-process, and kakipo.exe beside it for the
-# start-up case.
+# start-up case. The build preset builds target "benchmarks".
 if(KAKIPO_BENCH)
   file(GLOB KAKIPO_WINE_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/win32/*.cpp)
   add_executable(kakipo_bench ${KAKIPO_WINE_BENCH_SOURCES} src/win32/kakipo.rc)
   target_include_directories(kakipo_bench PRIVATE ${CMAKE_SOURCE_DIR})
-  target_link_libraries(kakipo_bench PRIVATE kakipo_shell psapi)
-  target_link_options(kakipo_bench PRIVATE ${KAKIPO_STATIC_RUNTIME})
-  add_dependencies(kakipo_bench kakipo)
+  target_link_libraries(kakipo_bench PRIVATE kakipo_shell kakipo_probe psapi)
+  add_custom_target(benchmarks)
+  add_dependencies(benchmarks kakipo_bench kakipo)
 endif()

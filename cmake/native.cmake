@@ -10,6 +10,4 @@ target_include_directories(kakipo_tests PRIVATE tests)
 target_link_libraries(kakipo_tests PRIVATE kakipo_logic GTest::gtest GTest::gmock GTest::gtest_main)
 gtest_discover_tests(kakipo_tests DISCOVERY_TIMEOUT 60)
 
-if(EXISTS ${CMAKE_SOURCE_DIR}/bench/native.cmake)
-  include(${CMAKE_SOURCE_DIR}/bench/native.cmake)
-endif()
+include(bench/native.cmake)

@@ -30,31 +30,40 @@
 #include "bench/win32/documents.h"
 #include "win32/encoding.h"
 #include "win32/main_window.h"
+#include "win32/probe/box_answerer.h"
+#include "win32/probe/clipboard_text.h"
+#include "win32/probe/window_query.h"
 
 namespace kakipo::bench {
 namespace {
 
+using probe::pump;
 using win32::MainWindow;
 using win32::narrow;
 using win32::widen;
 
-double now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+// The clock the message-box answerer stamps its boxes with.
+double now() { return probe::secondsNow(); }
 
 void report(const char* name, double value) {
   std::printf("%s %.6f\n", name, value);
   std::fflush(stdout);
 }
 
+// ---- Message boxes answered as a user would, the moment they appear.
+
+probe::MessageBoxAnswerer& boxes() {
+  static probe::MessageBoxAnswerer answerer;
+  return answerer;
+}
+
+void reportUnexpectedBoxes() {
+  for (const auto& box : boxes().shown())
+    if (!box.expected) std::fprintf(stderr, "kakipo_bench: unexpected box: %s\n", narrow(box.text).c_str());
+}
+
 [[noreturn]] void fail(const std::string& why) {
+  reportUnexpectedBoxes();
   std::fprintf(stderr, "kakipo_bench: %s\n", why.c_str());
   std::fflush(stderr);
   TerminateProcess(GetCurrentProcess(), 2);
@@ -67,12 +76,14 @@ void report(const char* name, double value) {
   std::abort();
 }
 
-void pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+void answerBoxes(std::vector<int> answers) {
+  reportUnexpectedBoxes();
+  boxes().answer(std::move(answers));
+}
+
+double boxShown(std::size_t index) {
+  if (index >= boxes().shown().size()) fail("an expected message box did not appear");
+  return boxes().shown()[index].at;
 }
 
 // Everything on screen painted and every posted message handled.
@@ -93,50 +104,6 @@ void reportPeakMemory() {
   std::fflush(stdout);
   char answer[64];
   if (!std::fgets(answer, sizeof answer, stdin)) fail("no driver answered the memory probe");
-}
-
-// ---- Message boxes answered as a user would, the moment they appear.
-
-struct Boxes {
-  std::vector<int> answers;  // consumed in order
-  std::vector<double> shownAt;
-  HHOOK hook = nullptr;
-};
-Boxes boxes;
-
-bool isMessageBox(HWND h) {
-  wchar_t cls[16] = {};
-  GetClassNameW(h, cls, 16);
-  return lstrcmpW(cls, L"#32770") == 0 && GetDlgItem(h, edt1) == nullptr && GetDlgItem(h, 0xFFFF) != nullptr;
-}
-
-LRESULT CALLBACK cbtHook(int code, WPARAM w, LPARAM l) {
-  if (code == HCBT_ACTIVATE && isMessageBox(reinterpret_cast<HWND>(w))) {
-    auto h = reinterpret_cast<HWND>(w);
-    boxes.shownAt.push_back(now());
-    int answer = IDOK;
-    if (boxes.answers.empty()) {
-      wchar_t text[512] = {};
-      GetDlgItemTextW(h, 0xFFFF, text, 512);
-      std::fprintf(stderr, "kakipo_bench: unexpected box: %s\n", narrow(text).c_str());
-    } else {
-      answer = boxes.answers.front();
-      boxes.answers.erase(boxes.answers.begin());
-    }
-    PostMessageW(h, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
-  }
-  return CallNextHookEx(boxes.hook, code, w, l);
-}
-
-void answerBoxes(std::vector<int> answers) {
-  if (!boxes.hook) boxes.hook = SetWindowsHookExW(WH_CBT, cbtHook, nullptr, GetCurrentThreadId());
-  boxes.answers = std::move(answers);
-  boxes.shownAt.clear();
-}
-
-double boxShown(std::size_t index) {
-  if (index >= boxes.shownAt.size()) fail("an expected message box did not appear");
-  return boxes.shownAt[index];
 }
 
 // ---- Files
@@ -287,7 +254,7 @@ int oursText(const std::wstring& file, const std::wstring& work) {
   press(dialog, IDOK);
   settle(form.window.hwnd());
   report("find", now() - start);
-  if (!boxes.shownAt.empty() || form.window.memo1().selText() != findMarker) fail("find did not select the marker");
+  if (!boxes().shown().empty() || form.window.memo1().selText() != findMarker) fail("find did not select the marker");
   press(dialog, IDCANCEL);
   pump();
 
@@ -431,13 +398,7 @@ int bare(const std::wstring& file, const std::wstring& work, bool rich) {
 
 int paste(const std::wstring& file) {
   const std::wstring text = widen(readFile(file));
-  if (!OpenClipboard(nullptr)) fail("clipboard");
-  EmptyClipboard();
-  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-  std::copy_n(text.c_str(), text.size() + 1, static_cast<wchar_t*>(GlobalLock(mem)));
-  GlobalUnlock(mem);
-  SetClipboardData(CF_UNICODETEXT, mem);
-  CloseClipboard();
+  probe::setClipboardText(text);
 
   Form form;
   answerBoxes({IDOK});

@@ -3,12 +3,14 @@
 #pragma once
 #include <string>
 
+#include "core/version.h"
+
 namespace kakipo {
 
 namespace texts {
 inline const std::string aboutCaption = "バージョン＆ヘルプ";
 inline const std::string productName = "カキポ";
-inline const std::string aboutVersion = "Version 2.6";
+inline const std::string aboutVersion = "Version " KAKIPO_VERSION_TEXT;
 inline const std::string copyright = "Copyright (C) 2025 カキポ制作室";
 inline const std::string aboutHelpButton = "ヘルプ表示";
 inline const std::string aboutCancelButton = "キャンセル";

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/version.h"
+
 namespace kakipo::help {
 namespace {
 
@@ -19,7 +21,7 @@ std::string fromBytes(const unsigned char* bytes, std::size_t size) {
 
 // The system-menu nodes keep the normal picture when selected.
 constexpr std::array<TreeEntry, 32> tree{{
-    {"カキポ V2.6", 0, 0, 1},
+    {"カキポ V" KAKIPO_VERSION_TEXT, 0, 0, 1},
     {"・はじめに", 0, 0, 1},
     {"・起動方法", 0, 0, 1},
     {"・いらなくなったら", 0, 0, 1},

@@ -95,7 +95,7 @@ TEST_F(MainFormTest, RefusedGuardKeepsTheWindowAndWritesNoSettings) {
   h.helpWindows.viewerShown = 1;
   memo1.replaceSel("unsaved", true);
   ui.answers = {mb::idYes};  // save? yes -- then the Save dialog is cancelled
-  h.fileDialogs.saveAnswers.push_back({false});
+  h.fileDialogs.saveAnswers.push_back({false, "", 0});
   EXPECT_FALSE(main.FormCloseQuery());
   EXPECT_EQ(profile.readString(test::harnessIniPath, "form", "width", "none"), "none");
   EXPECT_EQ(memo1.text(), "unsaved");

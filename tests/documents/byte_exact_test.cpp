@@ -51,13 +51,6 @@ struct ByteExactTest : DocumentsTest {
   }
 };
 
-std::string hexOf(const std::string& s) {
-  static const char* digits = "0123456789ABCDEF";
-  std::string out;
-  for (unsigned char c : s) out += {digits[c >> 4], digits[c & 15], ' '};
-  return out;
-}
-
 TEST_F(ByteExactTest, EverySingleByteAndEveryPairComesBackAsRead) {
   int changedByTheEditor = 0;
   for (int a = 0; a < 256; ++a) {

@@ -54,8 +54,8 @@ TEST_F(DocumentsTest, LoadRunsInsideTheProgressDialog) {
   commands.fileYomikomi("C:\\memo\\a.txt");
   EXPECT_TRUE(upDuringRead);
   EXPECT_FALSE(progress.open);
-  ASSERT_EQ(progress.shown.size(), 1u);
-  const auto& s = progress.shown[0];
+  ASSERT_EQ(progress.shows.size(), 1u);
+  const auto& s = progress.shows[0];
   EXPECT_TRUE(s.cancelAllowed);
   EXPECT_EQ(s.caption, "a.txtを開いています しばらく待っててね");
   EXPECT_EQ(s.minimum, 0);
@@ -152,7 +152,7 @@ TEST_F(DocumentsTest, RelativeNameStaysRelativeButItsSizeIsFound) {
 TEST_F(DocumentsTest, EmptySlotMarkerDoesNothingButCapitalisedIsAName) {
   commands.fileYomikomi("nothing");
   EXPECT_TRUE(ui.shown.empty());
-  EXPECT_TRUE(progress.shown.empty());
+  EXPECT_TRUE(progress.shows.empty());
   commands.fileYomikomi("Nothing");
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, "Nothing\r\n\r\nという名前のファイルは無いかもしれません");

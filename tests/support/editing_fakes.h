@@ -1,16 +1,14 @@
-// Fakes of the ports the editing aids declare (clipboard, clock and formats, status bar) and a
-// progress dialog that records its calls, for native tests.
+// Fakes of the ports the editing aids declare (clipboard, clock and formats, status bar) and the
+// recording progress dialog, for native tests.
 #pragma once
 #include <cstdio>
-#include <functional>
 #include <map>
 #include <string>
-#include <vector>
 
 #include "core/clock.h"
-#include "core/progress.h"
 #include "editing/clipboard.h"
 #include "editing/status_bar_view.h"
+#include "support/fake_progress.h"
 
 namespace kakipo::test {
 
@@ -25,35 +23,6 @@ class FakeClipboard : public Clipboard {
 
   bool holdsText = false;
   std::string contents;
-};
-
-struct ProgressCall {
-  bool cancelAllowed = false;
-  std::string caption;
-  int minimum = 0;
-  int maximum = 0;
-  int kind = 0;
-};
-
-class RecordingProgressDialog : public ProgressDialog {
- public:
-  bool sinkouHyoj(bool cancelAllowed, const std::string& caption, int minimum, int maximum,
-                  int kind) override {
-    shows.push_back({cancelAllowed, caption, minimum, maximum, kind});
-    if (onShow) onShow();
-    return canShow;
-  }
-  void sinkouSyuryo() override {
-    ++closes;
-    if (onClose) onClose();
-  }
-  bool cancelRequested() const override { return false; }
-
-  bool canShow = true;
-  std::vector<ProgressCall> shows;
-  int closes = 0;
-  std::function<void()> onShow;
-  std::function<void()> onClose;
 };
 
 // Formats like a Japanese desktop ("2024/03/09", "7:05:02"); a second pair of formats waits in

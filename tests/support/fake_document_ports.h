@@ -1,5 +1,5 @@
-// Fakes of the Open and Save dialogs (answers from a queue, seeds recorded), the history menu,
-// the window's foreground call and the progress dialog, for native tests of the documents.
+// Fakes of the Open and Save dialogs (answers from a queue, seeds recorded), the history menu and
+// the window's foreground call, for native tests of the documents.
 #pragma once
 #include <array>
 #include <deque>
@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "core/progress.h"
 #include "documents/document_ports.h"
 
 namespace kakipo::test {
@@ -67,30 +66,6 @@ class FakeTextLoss : public TextLossCheck {
  public:
   std::vector<LostCharacter> charactersLostAsCp932() const override { return lost; }
   std::vector<LostCharacter> lost;
-};
-
-class FakeProgressDialog : public ProgressDialog {
- public:
-  bool sinkouHyoj(bool cancelAllowed, const std::string& caption, int minimum, int maximum,
-                  int kind) override {
-    shown.push_back({cancelAllowed, caption, minimum, maximum, kind});
-    open = true;
-    return true;
-  }
-  void sinkouSyuryo() override {
-    open = false;
-    ++closed;
-  }
-  bool cancelRequested() const override { return false; }
-
-  struct Showing {
-    bool cancelAllowed;
-    std::string caption;
-    int minimum, maximum, kind;
-  };
-  std::vector<Showing> shown;
-  bool open = false;
-  int closed = 0;
 };
 
 }  // namespace kakipo::test

@@ -30,7 +30,7 @@ struct MainFormHarness {
   FakeFiles files;
   FakeFileDialogs fileDialogs;
   FakeFontColourDialogs fontDialogs;
-  FakeProgressDialog progress;
+  RecordingProgressDialog progress;
   FakeHistoryMenu historyMenu;
   FakeFront front;
   FakeTextLoss loss;

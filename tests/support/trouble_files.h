@@ -1,5 +1,6 @@
 // Seeded random files drawn mostly from the bytes that do not survive a trip through the editor:
-// bare and doubled line breaks, NUL, 0x1A, duplicate and undefined codes, lone lead bytes.
+// bare and doubled line breaks, NUL, 0x1A, duplicate and undefined codes, lone lead bytes; and
+// their bytes in hexadecimal for a failure message.
 #pragma once
 #include <random>
 #include <string>
@@ -23,6 +24,13 @@ inline std::string randomTroubleFile(std::mt19937& rng, int maxPieces) {
       s += pieces[std::uniform_int_distribution<std::size_t>(0, pieces.size() - 1)(rng)];
   }
   return s;
+}
+
+inline std::string hexOf(const std::string& s) {
+  static const char* digits = "0123456789ABCDEF";
+  std::string out;
+  for (unsigned char c : s) out += {digits[c >> 4], digits[c & 15], ' '};
+  return out;
 }
 
 }  // namespace kakipo::test

@@ -9,28 +9,17 @@
 #include <random>
 
 #include "core/errors.h"
-#include "documents/document_commands.h"
 #include "support/cp932_control_model.h"
-#include "support/fake_document_ports.h"
-#include "support/fake_form.h"
-#include "support/scripted_ui.h"
+#include "support/documents_harness.h"
 #include "support/trouble_files.h"
 #include "win32/encoding.h"
 #include "win32/files.h"
+#include "win32/probe/temp_folder.h"
 #include "win32/rich_editor.h"
 #include "win32/window_probe.h"
 
 namespace kakipo::test {
 namespace {
-
-
-std::string hexOf(const std::string& s) {
-  static const char* digits = "0123456789ABCDEF";
-  std::string out;
-  for (unsigned char c : s) out += {digits[c >> 4], digits[c & 15], ' '};
-  return out;
-}
-
 
 TEST(ControlModel, EveryPairConvertsAsTheModelSays) {
   for (int a = 0; a < 256; ++a)
@@ -61,34 +50,19 @@ TEST(ControlModel, TheControlLosesWhatTheModelSays) {
   DestroyWindow(host);
 }
 
+// The window that holds the editor: made before the editor and destroyed after it.
+struct HostWindow {
+  HostWindow() = default;
+  HostWindow(const HostWindow&) = delete;
+  HostWindow& operator=(const HostWindow&) = delete;
+  ~HostWindow() { DestroyWindow(host); }
+  HWND host = makeHost();
+};
+
 // The document commands on the real control and real files in a folder of their own.
-class RealDocumentsTest : public ::testing::Test {
+class RealDocumentsTest : protected HostWindow, public DocumentsHarness<win32::RichEditor, Win32Files> {
  protected:
-  RealDocumentsTest() {
-    state.history.fill(emptySlot);
-    documents.fileSinki();
-    wchar_t tmp[MAX_PATH];
-    GetTempPathW(MAX_PATH, tmp);
-    folderW = std::wstring(tmp) + L"kakipo_exact_" + std::to_wstring(GetCurrentProcessId());
-    CreateDirectoryW(folderW.c_str(), nullptr);
-    folder = narrowPath(folderW);
-  }
-  ~RealDocumentsTest() override {
-    WIN32_FIND_DATAW fd;
-    HANDLE h = FindFirstFileW((folderW + L"\\*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-      do {
-        const std::wstring p = folderW + L"\\" + fd.cFileName;
-        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-          RemoveDirectoryW(p.c_str());
-        else
-          DeleteFileW(p.c_str());
-      } while (FindNextFileW(h, &fd));
-      FindClose(h);
-    }
-    RemoveDirectoryW(folderW.c_str());
-    DestroyWindow(host);
-  }
+  RealDocumentsTest() : DocumentsHarness(host, 100, 10000000) {}
   std::string path(const std::string& name) const { return folder + "\\" + name; }
   void put(const std::string& name, const std::string& bytes) {
     HANDLE h = CreateFileW(widenPath(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -117,23 +91,8 @@ class RealDocumentsTest : public ::testing::Test {
     return read(name);
   }
 
-  HWND host = makeHost();
-  WindowState state;
-  win32::RichEditor memo1{host, 100, 10000000};
-  FakeForm form;
-  ScriptedMessageBoxes ui;
-  Win32Files files;
-  FakeFileDialogs dialogs;
-  FakeProgressDialog progress;
-  FakeHistoryMenu historyMenu;
-  FakeFront front;
-  FakeTextLoss loss;
-  Appearance appearance{state, memo1, form};
-  Documents documents{state, memo1, form, appearance};
-  DocumentCommands commands{state, documents, appearance,
-                            {memo1, ui, files, dialogs, progress, historyMenu, front, loss}};
-  std::wstring folderW;
-  std::string folder;
+  probe::TempFolder temp{L"kakipo_exact"};
+  std::string folder = narrowPath(temp.path());
 };
 
 TEST_F(RealDocumentsTest, SingleBytesHardCasesAndRandomFilesComeBackAsRead) {

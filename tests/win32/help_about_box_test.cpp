@@ -99,13 +99,5 @@ TEST_F(AboutBoxTest, HelpButtonOpensTheViewerAndCancelOpensNothing) {
   EXPECT_TRUE(IsWindowVisible(HelpViewerWindow::instance()->hwnd()));
 }
 
-// Run by hand for a screenshot: --gtest_also_run_disabled_tests --gtest_filter=*Screenshot*
-TEST_F(AboutBoxTest, DISABLED_ScreenshotStaysUpForAWhile) {
-  const char* seconds = getenv("KAKIPO_SHOW_SECONDS");
-  action = [](AboutBoxWindow& box) { SendMessageW(box.cancelButton(), BM_CLICK, 0, 0); };
-  SetTimer(nullptr, 0, 1000 * (seconds ? atoi(seconds) : 10), onTimer);
-  EXPECT_EQ(AboutBoxWindow::show(owner), aboutresult::cancel);
-}
-
 }  // namespace
 }  // namespace kakipo

@@ -198,7 +198,9 @@ TEST_F(HelpViewerTest, SwitchingTabsByHandSetsTheStatusTexts) {
   EXPECT_EQ(viewer->statusText(), texts::honbunStatus);
   wchar_t shown[200] = {};
   SendMessageW(viewer->statusBar(), SB_GETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(shown));
-  if (shown[0]) EXPECT_EQ(win32::narrow(shown), texts::honbunStatus);
+  if (shown[0]) {
+    EXPECT_EQ(win32::narrow(shown), texts::honbunStatus);
+  }
 }
 
 TEST_F(HelpViewerTest, LayoutKeepsTheLeftPaneWithinTheWindowAndAboveTheMinimum) {
@@ -233,17 +235,6 @@ TEST_F(HelpViewerTest, ShowingAgainKeepsTheViewerAndClosingReleasesIt) {
   HelpViewerWindow::show();  // a new one, so TearDown has something to release
   pump();
   EXPECT_NE(HelpViewerWindow::instance(), nullptr);
-}
-
-// Run by hand for a screenshot: --gtest_also_run_disabled_tests --gtest_filter=*Screenshot*
-TEST_F(HelpViewerTest, DISABLED_ScreenshotStaysUpForAWhile) {
-  viewer->logic().sentakHyoj("・ファイルの保存");
-  const char* seconds = getenv("KAKIPO_SHOW_SECONDS");
-  const DWORD until = GetTickCount() + 1000 * (seconds ? atoi(seconds) : 10);
-  while (GetTickCount() < until) {
-    pump();
-    Sleep(50);
-  }
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 #include "win32/window_probe.h"
@@ -14,12 +13,6 @@ using test::pump;
 using test::windowText;
 using test::windowRect;
 using test::clientRect;
-
-constexpr const char* helperVariable = "KAKIPO_PROGRESS_HELPER";
-
-
-
-
 
 // A child's rectangle in its parent's client coordinates.
 RECT childRect(HWND child) {
@@ -210,28 +203,18 @@ TEST(ProgressDialogOwner, KeepsTheFocusWhereTheUserLeftIt) {
   DestroyWindow(owner);
 }
 
-// Run as a separate process by the test below: holds a progress dialog open until it is ended.
-TEST(ProgressHelper, HoldsADialogOpen) {
-  if (!std::getenv(helperVariable)) GTEST_SKIP() << "only run as another instance's dialog";
-  ProgressDialogWindow dialog;
-  if (std::string(std::getenv(helperVariable)) == "shell") dialog.setClipLibrary(GetModuleHandleW(L"shell32.dll"));
-  ASSERT_TRUE(dialog.sinkouHyoj(true, "other instance", 0, 1, 2));
-  for (;;) {
-    pump();
-    Sleep(20);
-  }
-}
-
 TEST(ProgressDialogOfAnotherInstance, KeepsOursFromShowingAndIsLeftAlone) {
+  // The other instance's dialog comes from the tools program built beside this one.
   wchar_t self[MAX_PATH];
   GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::wstring commandLine = L"\"" + std::wstring(self) + L"\" --gtest_filter=ProgressHelper.HoldsADialogOpen";
-  SetEnvironmentVariableA(helperVariable, "1");
+  std::wstring tools = self;
+  tools = tools.substr(0, tools.find_last_of(L"\\/") + 1) + L"kakipo_tools.exe";
+  std::wstring commandLine = L"\"" + tools + L"\" show-progress";
   STARTUPINFOW si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
-  const BOOL started = CreateProcessW(self, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
-  SetEnvironmentVariableA(helperVariable, nullptr);
+  const BOOL started =
+      CreateProcessW(tools.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
   ASSERT_TRUE(started);
 
   // Wait until the other dialog is fully up: the window exists before its caption is set.

@@ -178,7 +178,9 @@ class SaveFaultsTest : public ::testing::Test {
       }
       const bool clean = onlyTheTargetLeft();
       // Only a temporary file that could not be deleted may stay behind.
-      if (calls.failedStep != "remove") EXPECT_TRUE(clean) << "call " << k << ": " << calls.failedStep;
+      if (calls.failedStep != "remove") {
+        EXPECT_TRUE(clean) << "call " << k << ": " << calls.failedStep;
+      }
       if (!calls.injected) return rounds;
       if (k > 200) ADD_FAILURE() << "save never ran through";
       if (k > 200) return rounds;

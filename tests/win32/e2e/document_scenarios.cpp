@@ -133,48 +133,55 @@ TEST(Documents, AStyledKpoIsWrittenAndReadBack) {
       << readFile(k.path(L"文字だけ.txt"));
 }
 
-TEST(Documents, CloseWithChangesAnsweredNoClosesWithoutSaving) {
+// The unsaved-changes question on close, answered each way, and what the window does then.
+struct CloseCase {
+  const char* name;
+  const wchar_t* typed;
+  int answer;             // to the question
+  const wchar_t* saveAs;  // typed into the Save dialog that Yes opens; "" cancels it
+  bool closes;
+};
+
+void PrintTo(const CloseCase& c, std::ostream* out) { *out << c.name; }
+
+const CloseCase closeCases[] = {
+    {"AnsweredNoClosesWithoutSaving", L"捨てる", IDNO, nullptr, true},
+    {"AnsweredYesThenCancelledStaysOpen", L"残す", IDYES, L"", false},
+    {"AnsweredYesSavesThenCloses", L"終わりに保存", IDYES, L"最後.txt", true},
+};
+
+class CloseWithChanges : public ::testing::TestWithParam<CloseCase> {};
+
+TEST_P(CloseWithChanges, TheAnswersDecide) {
+  const CloseCase& c = GetParam();
   Kakipo k;
   k.start();
-  k.type(L"捨てる");
+  k.type(c.typed);
   k.close();
   const MessageBoxSeen box = k.waitMessageBox();
   expectBox(box, saveCaption, L"無題" + nameBreak + guardQuestion, {IDYES, IDNO}, IDYES);
-  k.press(box.hwnd, IDNO);
-  ASSERT_TRUE(k.waitForExit());
-  EXPECT_TRUE(fileExists(k.settingsPath()));
+  k.press(box.hwnd, c.answer);
+  if (c.saveAs && *c.saveAs) k.answerFileDialog(c.saveAs, 1);
+  if (c.saveAs && !*c.saveAs) k.cancelFileDialog();
+
+  if (c.closes) {
+    ASSERT_TRUE(k.waitForExit());
+    if (c.saveAs) {
+      EXPECT_EQ(readFile(k.path(c.saveAs)), cp932(c.typed));
+    }
+    EXPECT_TRUE(fileExists(k.settingsPath()));
+  } else {
+    k.settle();
+    EXPECT_FALSE(k.waitForExit(2s)) << "the window closed although the save was cancelled";
+    EXPECT_TRUE(k.noDialog());
+    EXPECT_EQ(k.title(), L"カキポ ");
+    EXPECT_EQ(k.editorText(), c.typed);
+    EXPECT_FALSE(fileExists(k.settingsPath())) << "settings are written only when the window closes";
+  }
 }
 
-TEST(Documents, CloseWithChangesAnsweredYesThenCancelledStaysOpen) {
-  Kakipo k;
-  k.start();
-  k.type(L"残す");
-  k.close();
-  const MessageBoxSeen box = k.waitMessageBox();
-  ASSERT_TRUE(box);
-  k.press(box.hwnd, IDYES);
-  k.cancelFileDialog();
-  k.settle();
-  EXPECT_FALSE(k.waitForExit(2s)) << "the window closed although the save was cancelled";
-  EXPECT_TRUE(k.noDialog());
-  EXPECT_EQ(k.title(), L"カキポ ");
-  EXPECT_EQ(k.editorText(), L"残す");
-  EXPECT_FALSE(fileExists(k.settingsPath())) << "settings are written only when the window closes";
-}
-
-TEST(Documents, CloseWithChangesAnsweredYesSavesThenCloses) {
-  Kakipo k;
-  k.start();
-  k.type(L"終わりに保存");
-  k.close();
-  const MessageBoxSeen box = k.waitMessageBox();
-  ASSERT_TRUE(box);
-  k.press(box.hwnd, IDYES);
-  k.answerFileDialog(L"最後.txt", 1);
-  ASSERT_TRUE(k.waitForExit());
-  EXPECT_EQ(readFile(k.path(L"最後.txt")), cp932(L"終わりに保存"));
-  EXPECT_TRUE(fileExists(k.settingsPath()));
-}
+INSTANTIATE_TEST_SUITE_P(Documents, CloseWithChanges, ::testing::ValuesIn(closeCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Documents, AFileOverAMillionBytesIsOpenedOnlyAfterOk) {
   Kakipo k;

@@ -5,80 +5,26 @@
 #include <shlobj.h>
 
 #include <algorithm>
-#include <atomic>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 #include <thread>
 
+#include "win32/probe/control_ids.h"
+
 namespace e2e {
 
 namespace {
 
-// The program's own window ids: main window children, the bar container's children.
-constexpr int memo1Id = 100;
-constexpr int memoUraId = 101;
-constexpr int coolBarId = 102;
-constexpr int toolBarId = 103;
-constexpr int comboBoxId = 104;
-constexpr int statusBarId = 105;
-constexpr int firstButtonId = 200;
-
-std::atomic<int> folderCount{0};
-
-DWORD windowPid(HWND h) {
-  DWORD pid = 0;
-  GetWindowThreadProcessId(h, &pid);
-  return pid;
-}
-
-std::vector<HWND> topLevelWindows() {
-  std::vector<HWND> all;
-  EnumWindows(
-      [](HWND w, LPARAM out) -> BOOL {
-        reinterpret_cast<std::vector<HWND>*>(out)->push_back(w);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&all));
-  return all;
-}
-
-std::vector<HWND> children(HWND parent) {
-  std::vector<HWND> all;
-  EnumChildWindows(
-      parent,
-      [](HWND w, LPARAM out) -> BOOL {
-        reinterpret_cast<std::vector<HWND>*>(out)->push_back(w);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&all));
-  return all;
-}
-
-void removeFolder(const std::wstring& folder) {
-  WIN32_FIND_DATAW fd;
-  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &fd);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      const std::wstring name = fd.cFileName;
-      if (name == L"." || name == L"..") continue;
-      const std::wstring full = folder + L"\\" + name;
-      if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        removeFolder(full);
-      } else {
-        SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW(full.c_str());
-      }
-    } while (FindNextFileW(find, &fd));
-    FindClose(find);
-  }
-  RemoveDirectoryW(folder.c_str());
-}
+using kakipo::probe::childWindows;
+using kakipo::probe::topLevelWindows;
+using kakipo::probe::windowProcess;
+namespace ids = kakipo::probe::ids;
 
 // The text shown by a dialog: its longest static text that is not a picture.
 std::wstring dialogText(HWND dialog) {
   std::wstring best;
-  for (HWND c : children(dialog)) {
+  for (HWND c : childWindows(dialog)) {
     if (GetParent(c) != dialog || className(c) != L"Static") continue;
     const LONG style = GetWindowLongW(c, GWL_STYLE);
     if ((style & SS_TYPEMASK) == SS_ICON || (style & SS_TYPEMASK) == SS_BITMAP) continue;
@@ -90,7 +36,7 @@ std::wstring dialogText(HWND dialog) {
 
 HWND findEditIn(HWND h) {
   if (className(h) == L"Edit") return h;
-  for (HWND c : children(h))
+  for (HWND c : childWindows(h))
     if (className(c) == L"Edit") return c;
   return nullptr;
 }
@@ -104,33 +50,6 @@ bool waitUntil(const std::function<bool()>& condition, Clock::duration timeout) 
     if (Clock::now() > end) return false;
     std::this_thread::sleep_for(50ms);
   }
-}
-
-std::wstring windowText(HWND h) {
-  if (!(GetWindowLongW(h, GWL_STYLE) & WS_CHILD)) {
-    // A top-level window's caption: what the title bar shows.
-    std::wstring buf(4096, L'\0');
-    buf.resize(static_cast<std::size_t>(GetWindowTextW(h, buf.data(), static_cast<int>(buf.size()))));
-    return buf;
-  }
-  // A control's own text: WM_GETTEXT is carried across processes, whatever the length.
-  const auto n = SendMessageW(h, WM_GETTEXTLENGTH, 0, 0);
-  std::wstring buf(static_cast<std::size_t>(std::max<LRESULT>(n, 0)) + 1, L'\0');
-  const auto got = SendMessageW(h, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()));
-  buf.resize(static_cast<std::size_t>(std::max<LRESULT>(got, 0)));
-  return buf;
-}
-
-std::wstring className(HWND h) {
-  wchar_t buf[128] = {};
-  GetClassNameW(h, buf, 128);
-  return buf;
-}
-
-RECT windowRect(HWND h) {
-  RECT r{};
-  GetWindowRect(h, &r);
-  return r;
 }
 
 std::string readFile(const std::wstring& path) {
@@ -171,23 +90,13 @@ std::wstring driverFolder() {
 
 // ---- Kakipo
 
-Kakipo::Kakipo() {
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  wchar_t longTemp[MAX_PATH * 2];
-  // The dialogs give back long names; the expected paths must be spelled the same way.
-  if (!GetLongPathNameW(temp, longTemp, static_cast<DWORD>(std::size(longTemp)))) wcscpy(longTemp, temp);
-  std::wstring base = longTemp;
-  if (!base.empty() && base.back() == L'\\') base.pop_back();
-  folder_ = base + L"\\kakipo-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-            std::to_wstring(folderCount++);
-  removeFolder(folder_);
-  if (!CreateDirectoryW(folder_.c_str(), nullptr)) throw std::runtime_error("cannot create a scenario folder");
+Kakipo::Kakipo()
+    : ownFolder_(std::make_unique<kakipo::probe::TempFolder>(L"kakipo-e2e")), folder_(ownFolder_->path()) {
   if (!CopyFileW((driverFolder() + L"\\kakipo.exe").c_str(), path(L"kakipo.exe").c_str(), FALSE))
     throw std::runtime_error("kakipo.exe is not beside the driver");
 }
 
-Kakipo::Kakipo(const std::wstring& folder, DWORD pid) : folder_(folder), pid_(pid), ownsFolder_(false) {
+Kakipo::Kakipo(const std::wstring& folder, DWORD pid) : folder_(folder), pid_(pid) {
   process_ = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE, pid);
   waitUntil([&] { return (window_ = findMainWindow()) != nullptr; });
 }
@@ -195,7 +104,6 @@ Kakipo::Kakipo(const std::wstring& folder, DWORD pid) : folder_(folder), pid_(pi
 Kakipo::~Kakipo() {
   kill();
   if (process_) CloseHandle(process_);
-  if (ownsFolder_) removeFolder(folder_);
 }
 
 void Kakipo::start(const std::wstring& arguments) {
@@ -233,7 +141,7 @@ void Kakipo::kill() {
 
 HWND Kakipo::findMainWindow() const {
   for (HWND w : topLevelWindows())
-    if (windowPid(w) == pid_ && className(w) == L"TForm1" && IsWindowVisible(w)) return w;
+    if (windowProcess(w) == pid_ && className(w) == L"TForm1" && IsWindowVisible(w)) return w;
   return nullptr;
 }
 
@@ -244,11 +152,11 @@ std::vector<HWND> allMainWindows() {
   return found;
 }
 
-HWND Kakipo::editor() const { return GetDlgItem(window_, memo1Id); }
-HWND Kakipo::toolBar() const { return GetDlgItem(GetDlgItem(window_, coolBarId), toolBarId); }
-HWND Kakipo::phraseBox() const { return GetDlgItem(GetDlgItem(window_, coolBarId), comboBoxId); }
+HWND Kakipo::editor() const { return GetDlgItem(window_, ids::memo1); }
+HWND Kakipo::toolBar() const { return GetDlgItem(GetDlgItem(window_, ids::coolBar), ids::toolBar); }
+HWND Kakipo::phraseBox() const { return GetDlgItem(GetDlgItem(window_, ids::coolBar), ids::comboBox); }
 HWND Kakipo::phraseEdit() const { return FindWindowExW(phraseBox(), nullptr, L"Edit", nullptr); }
-HWND Kakipo::statusBar() const { return GetDlgItem(window_, statusBarId); }
+HWND Kakipo::statusBar() const { return GetDlgItem(window_, ids::statusBar); }
 
 void Kakipo::settle() const {
   // Messages posted to one thread are handled in order: a marker posted last and seen handled
@@ -256,13 +164,13 @@ void Kakipo::settle() const {
   // holder, which nothing else looks at.
   static int marker = 20000000;
   const int mine = ++marker;
-  HWND holder = GetDlgItem(window_, memoUraId);
+  HWND holder = GetDlgItem(window_, ids::memoUra);
   PostMessageW(holder, EM_EXLIMITTEXT, 0, mine);
   waitUntil([&] { return SendMessageW(holder, EM_GETLIMITTEXT, 0, 0) == mine || !running(); });
 }
 
 void Kakipo::clickButton(int index) const {
-  const int id = firstButtonId + index;
+  const int id = ids::firstButton + index;
   PostMessageW(window_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(toolBar()));
 }
 
@@ -281,7 +189,7 @@ void Kakipo::choosePopupItem(int index) const {
   HWND menu = nullptr;
   if (!waitUntil([&] {
         for (HWND w : topLevelWindows())
-          if (windowPid(w) == pid_ && className(w) == L"#32768" && IsWindowVisible(w)) menu = w;
+          if (windowProcess(w) == pid_ && className(w) == L"#32768" && IsWindowVisible(w)) menu = w;
         return menu != nullptr;
       }))
     throw std::runtime_error("the popup menu did not open");
@@ -330,7 +238,7 @@ void Kakipo::close() const { PostMessageW(window_, WM_CLOSE, 0, 0); }
 std::vector<HWND> Kakipo::dialogs() const {
   std::vector<HWND> found;
   for (HWND w : topLevelWindows())
-    if (windowPid(w) == pid_ && className(w) == L"#32770" && IsWindowVisible(w)) found.push_back(w);
+    if (windowProcess(w) == pid_ && className(w) == L"#32770" && IsWindowVisible(w)) found.push_back(w);
   return found;
 }
 
@@ -354,7 +262,7 @@ MessageBoxSeen Kakipo::waitMessageBox(Clock::duration timeout) const {
   // The box fills in its controls while it is being created.
   waitUntil([&] { return !dialogText(seen.hwnd).empty(); }, 5s);
   seen.text = dialogText(seen.hwnd);
-  for (HWND c : children(seen.hwnd)) {
+  for (HWND c : childWindows(seen.hwnd)) {
     if (className(c) != L"Button" || !IsWindowVisible(c)) continue;
     seen.buttons.push_back(GetDlgCtrlID(c));
     if ((GetWindowLongW(c, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) seen.defaultButton = GetDlgCtrlID(c);
@@ -434,7 +342,7 @@ void Kakipo::dropFiles(const std::vector<std::wstring>& paths) const {
     throw std::runtime_error("the drop was refused");
 }
 
-// ---- screen and clipboard
+// ---- screen
 
 bool saveScreenshot(const std::wstring& path) {
   HDC screen = GetDC(nullptr);
@@ -466,16 +374,6 @@ bool saveScreenshot(const std::wstring& path) {
   out.write(reinterpret_cast<const char*>(&bi), sizeof bi);
   out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
   return static_cast<bool>(out);
-}
-
-void setClipboardText(const std::wstring& text) {
-  if (!waitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 10s)) throw std::runtime_error("clipboard busy");
-  EmptyClipboard();
-  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-  memcpy(GlobalLock(mem), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-  GlobalUnlock(mem);
-  SetClipboardData(CF_UNICODETEXT, mem);
-  CloseClipboard();
 }
 
 }  // namespace e2e

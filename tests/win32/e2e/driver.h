@@ -7,8 +7,13 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "win32/probe/clipboard_text.h"
+#include "win32/probe/temp_folder.h"
+#include "win32/probe/window_query.h"
 
 namespace e2e {
 
@@ -21,9 +26,10 @@ constexpr auto patience = 60s;
 // Polls until the condition holds; false when the time runs out.
 bool waitUntil(const std::function<bool()>& condition, Clock::duration timeout = patience);
 
-std::wstring windowText(HWND h);
-std::wstring className(HWND h);
-RECT windowRect(HWND h);
+using kakipo::probe::className;
+using kakipo::probe::setClipboardText;
+using kakipo::probe::windowRect;
+using kakipo::probe::windowText;
 
 // Byte-level file helpers: what a user would see with a hex viewer.
 std::string readFile(const std::wstring& path);
@@ -119,11 +125,11 @@ class Kakipo {
   HWND findMainWindow() const;
   std::vector<HWND> dialogs() const;
 
+  std::unique_ptr<kakipo::probe::TempFolder> ownFolder_;  // none for an adopted instance
   std::wstring folder_;
   HANDLE process_ = nullptr;
   DWORD pid_ = 0;
   HWND window_ = nullptr;
-  bool ownsFolder_ = true;
 };
 
 // The main windows of every running kakipo.exe.
@@ -133,8 +139,5 @@ std::vector<HWND> allMainWindows();
 bool saveScreenshot(const std::wstring& path);
 // The folder the driver runs from (the build folder).
 std::wstring driverFolder();
-
-// Puts Unicode text on the clipboard, as another program's copy would.
-void setClipboardText(const std::wstring& text);
 
 }  // namespace e2e

@@ -1,5 +1,6 @@
 // The program file as the shell shows it: its icon, its version in the properties, and the
 // common-controls 6 manifest that gives it the system's current look.
+#include "core/version.h"
 #include "win32/e2e/scenario.h"
 
 namespace e2e {
@@ -45,11 +46,11 @@ TEST(ProgramFile, CarriesAnIconTheVersionAndTheCommonControlsManifest) {
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT len = 0;
   ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &len));
-  EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(6, 2));
+  EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(kakipo::versionMinor, kakipo::versionMajor));
   wchar_t* text = nullptr;
   ASSERT_TRUE(VerQueryValueW(block.data(), L"\\StringFileInfo\\041103a4\\ProductVersion",
                              reinterpret_cast<void**>(&text), &len));
-  EXPECT_EQ(std::wstring(text), L"2.6");
+  EXPECT_EQ(std::wstring(text), L"" KAKIPO_VERSION_TEXT);
   ASSERT_TRUE(VerQueryValueW(block.data(), L"\\StringFileInfo\\041103a4\\ProductName",
                              reinterpret_cast<void**>(&text), &len));
   EXPECT_EQ(std::wstring(text), L"カキポ");

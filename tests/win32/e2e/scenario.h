@@ -1,6 +1,7 @@
 // What the scenarios share: the program's texts they expect to see, and small checks.
 #pragma once
 #include "win32/e2e/driver.h"
+#include "win32/probe/control_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -10,15 +11,9 @@
 
 namespace e2e {
 
-// Command ids of the program's controls, as a click on them delivers them.
-namespace button {
-constexpr int tbtnNew = 0, tbtnOpen = 1, tbtnSave = 2, tbtnUwagaki = 3, tbtnFont = 4, tbtnJikFon = 5,
-              tbtnWrap = 6, tbtnFind = 7, tbtnTikan = 8, tbtnVajHel = 9;
-}
-namespace menu {
-constexpr int popUndo = 300, popCopy = 301, popPaste = 302, popCut = 303, popDel = 304, popAllSel = 305,
-              popInyofIn = 306, popInyofOut = 307;
-}
+// The buttons of the bar (for clickButton) and the editor's context-menu commands (for chooseMenu).
+namespace button = kakipo::probe::button;
+namespace menu = kakipo::probe::popup;
 
 inline const std::wstring nameBreak = L"\r\n\r\n";
 
