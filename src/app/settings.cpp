@@ -1,6 +1,5 @@
 #include "app/settings.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -20,30 +19,13 @@ const std::string secFont = "memoFont";
 
 constexpr int secondInstanceOffset = 20;
 constexpr int defaultSize = 11;
-constexpr std::size_t faceNameBytes = 31;
 
 std::string writeFailedMessage(const std::string& path) { return path + " に書き込めません"; }
 
 }  // namespace
 
 std::string settingsPathFor(const std::string& exePath) {
-  std::size_t nameStart = 0;
-  std::size_t lastDot = std::string::npos;
-  for (std::size_t i = 0; i < exePath.size(); ++i) {
-    const auto c = static_cast<unsigned char>(exePath[i]);
-    if (isLeadByte(c)) {
-      ++i;  // its trail byte may be 0x5C or 0x2E-like; it is never a separator or a dot
-      continue;
-    }
-    if (c == '\\' || c == '/' || c == ':') {
-      nameStart = i + 1;
-      lastDot = std::string::npos;
-    } else if (c == '.') {
-      lastDot = i;
-    }
-  }
-  if (lastDot != std::string::npos && lastDot >= nameStart) return exePath.substr(0, lastDot) + ".ini";
-  return exePath + ".ini";
+  return exePath.substr(0, pathParts(exePath).extensionStart) + ".ini";
 }
 
 std::optional<int> parseSettingsInt(const std::string& text) {
@@ -85,19 +67,6 @@ std::optional<int> parseSettingsInt(const std::string& text) {
   }
   if (negative ? value > 0x80000000ull : value > 0x7FFFFFFFull) return std::nullopt;
   return static_cast<int>(negative ? -static_cast<long long>(value) : static_cast<long long>(value));
-}
-
-std::string cutAtCharBoundary(const std::string& s, std::size_t maxBytes) {
-  // A value already cut by the platform may end on a lone lead byte, so this looks at the end
-  // even when nothing more needs to go.
-  const std::size_t limit = std::min(s.size(), maxBytes);
-  std::size_t end = 0;
-  while (end < limit) {
-    const std::size_t step = isLeadByte(static_cast<unsigned char>(s[end])) ? 2 : 1;
-    if (end + step > limit) break;
-    end += step;
-  }
-  return s.substr(0, end);
 }
 
 int Settings::readInt(const std::string& section, const std::string& key, int defaultValue) {
@@ -156,7 +125,7 @@ void Settings::fontYomu(Font& font, const std::string& section) {
   font.color = static_cast<Colour>(readInt(section, "color", static_cast<std::int32_t>(clWindowText)));
   font.setHeight(readInt(section, "height", defaults.height()));
   const std::string name = readString(section, "name", defaults.name);
-  if (!name.empty()) font.name = cutAtCharBoundary(name, faceNameBytes);
+  if (!name.empty()) font.name = cutFaceName(name);
   switch (readInt(section, "pitch", 0)) {
     case 0: font.pitch = Pitch::Default; break;
     case 1: font.pitch = Pitch::Fixed; break;

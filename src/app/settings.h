@@ -15,17 +15,12 @@
 namespace kakipo {
 
 // The executable's path with the extension of its file name replaced by ".ini" (appended when the
-// name has none). Dots in folder names and trail bytes 0x5C of double-byte characters are not
-// taken for an extension or a separator.
+// name has none).
 std::string settingsPathFor(const std::string& exePath);
 
 // An integer as the settings file holds it: signed decimal, or hexadecimal after "0x", "0X" or
 // "$" (32 bits, so system colours may be written either way). Anything else is not a number.
 std::optional<int> parseSettingsInt(const std::string& text);
-
-// At most maxBytes of s, never ending in the first byte of a double-byte character (a lone
-// lead byte at the very end is dropped too).
-std::string cutAtCharBoundary(const std::string& s, std::size_t maxBytes);
 
 class Settings {
  public:

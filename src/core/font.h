@@ -1,9 +1,11 @@
 // A font as the program keeps it: the next-open font, the font dialog's font and the editor's
 // character formats. Size in points and height in pixels are two views of one value.
 #pragma once
+#include <cstddef>
 #include <string>
 
 #include "core/colour.h"
+#include "core/cp932.h"
 
 namespace kakipo {
 
@@ -23,7 +25,7 @@ class Font {
 
   int charset = 128;
   Colour color = clWindowText;
-  std::string name = "ＭＳ Ｐゴシック";  // at most 31 bytes, like LOGFONT's face name
+  std::string name = "ＭＳ Ｐゴシック";  // at most faceNameBytes, like LOGFONT's face name
   Pitch pitch = Pitch::Default;
   FontStyle style;
 
@@ -48,6 +50,7 @@ class Font {
 };
 
 // The face name field of the platform's font records holds 31 bytes and a terminator.
-inline std::string cutFaceName(const std::string& name) { return name.substr(0, 31); }
+inline constexpr std::size_t faceNameBytes = 31;
+inline std::string cutFaceName(const std::string& name) { return cutAtCharBoundary(name, faceNameBytes); }
 
 }  // namespace kakipo

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/cp932.h"
 #include "core/errors.h"
 #include "documents/document_texts.h"
 

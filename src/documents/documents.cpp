@@ -5,31 +5,9 @@
 
 namespace kakipo {
 
-std::string filePart(const std::string& path) {
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < path.size(); ++i) {
-    const auto c = static_cast<unsigned char>(path[i]);
-    if (isLeadByte(c) && i + 1 < path.size()) {
-      ++i;  // skip the trail byte
-      continue;
-    }
-    if (c == '\\' || c == ':') start = i + 1;
-  }
-  return path.substr(start);
-}
+std::string filePart(const std::string& path) { return path.substr(pathParts(path).nameStart); }
 
-std::string extensionOf(const std::string& path) {
-  const std::string file = filePart(path);
-  // "." never occurs as a trail byte, so a plain search is safe here.
-  const auto dot = file.rfind('.');
-  return dot == std::string::npos ? std::string() : file.substr(dot);
-}
-
-std::string upperAscii(std::string s) {
-  for (auto& c : s)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return s;
-}
+std::string extensionOf(const std::string& path) { return path.substr(pathParts(path).extensionStart); }
 
 bool isRichTextName(const std::string& path) { return upperAscii(extensionOf(path)) == ".KPO"; }
 

@@ -13,13 +13,10 @@ namespace kakipo {
 
 inline const std::string titlePrefix = "カキポ ";
 
-// What follows the last "\" or ":" of a path. A trail byte 0x5C of a double-byte character is
-// not a separator.
+// The file name of a path, and its extension from the dot on (empty when it has none); see
+// pathParts for the separators.
 std::string filePart(const std::string& path);
-// From the last "." of the file part to the end, dot included; empty when the file part has none.
 std::string extensionOf(const std::string& path);
-// Only the ASCII letters change, so double-byte characters stay intact.
-std::string upperAscii(std::string s);
 // A name whose extension is .kpo in any letter case is a rich-text document.
 bool isRichTextName(const std::string& path);
 

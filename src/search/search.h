@@ -21,10 +21,7 @@ inline constexpr std::array<std::uint8_t, 32> wordDelimiters = {
 
 constexpr bool isDelimiter(unsigned char c) { return (wordDelimiters[c >> 3] >> (c & 7)) & 1; }
 
-// The ANSI upper-casing of a byte buffer, in place: a-z become A-Z, every other byte stays.
-void ansiUpper(unsigned char* bytes, std::size_t count);
-
-// Maps a candidate byte to the byte it is compared as: the identity, or upper-cased when folding.
+// Maps a candidate byte to the byte it is compared as: the identity, or upperAscii when folding.
 using FoldTable = std::array<unsigned char, 256>;
 FoldTable makeFoldTable(bool fold);
 

@@ -354,14 +354,5 @@ INSTANTIATE_TEST_SUITE_P(
                       PathCase{"C:kakipo.exe", "C:kakipo.ini"},
                       PathCase{"\\\\server\\share.d\\kakipo.EXE", "\\\\server\\share.d\\kakipo.ini"}));
 
-TEST(CutAtCharBoundary, NeverLeavesALoneLeadByte) {
-  EXPECT_EQ(cutAtCharBoundary("abc", 5), "abc");
-  EXPECT_EQ(cutAtCharBoundary("abcdef", 3), "abc");
-  EXPECT_EQ(cutAtCharBoundary("aあい", 2), "a");
-  EXPECT_EQ(cutAtCharBoundary("aあい", 3), "aあ");
-  EXPECT_EQ(cutAtCharBoundary("ｱｲｳ", 2), "ｱｲ") << "half-width katakana are single bytes";
-  EXPECT_EQ(cutAtCharBoundary(std::string("ab\x82"), 5), "ab");
-}
-
 }  // namespace
 }  // namespace kakipo
