@@ -14,7 +14,7 @@ MainForm::MainForm(const MainFormPorts& ports, const StartupFacts& facts)
       commands(state, documents, appearance,
                {ports.memo1, ports.ui, ports.files, ports.fileDialogs, ports.progress, ports.historyMenu,
                 ports.front, ports.loss}),
-      settings(state, ports.form, ports.phraseBox, appearance, ports.profile, facts.settingsPath),
+      settings(state, ports.profile, facts.settingsPath),
       phrases(state, ports.memo1, ports.phraseBox),
       clipboard(ports.memo1, ports.ui, ports.progress, ports.clipboard),
       quotes(ports.memo1, ports.ui),
@@ -34,7 +34,7 @@ void MainForm::FormShow(const std::string& commandLine) {
   form.appendSystemMenuItem(sysmenu::statusBar, "ステータスバー表示ON/OFF(&U)");
   syokika();
   documents.fileSinki();
-  settings.inifileyomu();
+  applySettings(settings.inifileyomu());
   ports_.memo1.setBackgroundColour(state.backColour);
   comboSyokika();
   const std::string name = startupFileName(commandLine);
@@ -74,8 +74,21 @@ bool MainForm::FormCloseQuery() {
   if (!commands.ifHenkoSave()) return false;
   // A settings file that cannot be written throws here: the close does not happen and the next
   // close tries again.
-  settings.inifilekaku();
+  settings.inifilekaku(settingsToWrite());
   return true;
+}
+
+void MainForm::applySettings(const SettingsValues& values) {
+  ports_.form.setBounds(values.bounds);
+  ports_.phraseBox.setItems(values.phrases);
+  state.history = values.history;
+  state.nextOpenFont = values.nextOpenFont;
+  state.backColour = values.backColour;
+  appearance.applyNextOpenFont();
+}
+
+SettingsValues MainForm::settingsToWrite() const {
+  return {ports_.form.bounds(), ports_.phraseBox.items(), state.history, state.nextOpenFont, state.backColour};
 }
 
 void MainForm::sysMenuOnOff(unsigned command) {

@@ -73,6 +73,11 @@ class MainForm {
   // The close request (also the session's end). True when the window may close.
   bool FormCloseQuery();
   void sysMenuOnOff(unsigned command);
+  // What the settings file gave, put in place: the bounds to the form, the phrases to the phrase
+  // box, the history, next-open font and colour to the state, then that font to the editor.
+  void applySettings(const SettingsValues& values);
+  // What an accepted close writes to the settings file.
+  SettingsValues settingsToWrite() const;
   void tbtnNewMouseDown(MouseButton button);
 
   // Runs one event handler; whatever it throws ends it and is shown in the general error box.

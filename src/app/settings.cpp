@@ -69,17 +69,17 @@ std::optional<int> parseSettingsInt(const std::string& text) {
   return static_cast<int>(negative ? -static_cast<long long>(value) : static_cast<long long>(value));
 }
 
-int Settings::readInt(const std::string& section, const std::string& key, int defaultValue) {
+int Settings::readInt(const std::string& section, const std::string& key, int defaultValue) const {
   const auto value = parseSettingsInt(profile_.readString(path_, section, key, std::to_string(defaultValue)));
   return value.value_or(defaultValue);
 }
 
-bool Settings::readBool(const std::string& section, const std::string& key, bool defaultValue) {
+bool Settings::readBool(const std::string& section, const std::string& key, bool defaultValue) const {
   return readInt(section, key, defaultValue ? 1 : 0) != 0;
 }
 
 std::string Settings::readString(const std::string& section, const std::string& key,
-                                 const std::string& defaultValue) {
+                                 const std::string& defaultValue) const {
   // The platform cuts a long value at the buffer's size, possibly between the two bytes of a
   // character; a lone lead byte would swallow whatever follows it on screen and in the file.
   return cutAtCharBoundary(profile_.readString(path_, section, key, defaultValue), Profile::maxValueBytes);
@@ -93,8 +93,9 @@ void Settings::writeInt(const std::string& section, const std::string& key, long
   write(section, key, std::to_string(value));
 }
 
-void Settings::inifileyomu() {
-  Rect r;
+SettingsValues Settings::inifileyomu() const {
+  SettingsValues values;
+  Rect& r = values.bounds;
   r.left = readInt(secForm, "left", defaultFormBounds.left);
   r.top = readInt(secForm, "top", defaultFormBounds.top);
   if (state_.secondInstance) {
@@ -103,23 +104,19 @@ void Settings::inifileyomu() {
   }
   r.width = readInt(secForm, "width", defaultFormBounds.width);
   r.height = readInt(secForm, "height", defaultFormBounds.height);
-  form_.setBounds(r);
 
-  std::vector<std::string> phrases;
   for (int i = 0; i < phraseCount; ++i) {
-    phrases.push_back(readString(secPhrases, state_.phraseKeys[i], state_.defaultPhrases[i]));
+    values.phrases.push_back(readString(secPhrases, state_.phraseKeys[i], state_.defaultPhrases[i]));
   }
-  phraseBox_.setItems(phrases);
-
   for (int i = 0; i < historyCount; ++i) {
-    state_.history[i] = readString(secHistory, "filmei" + std::to_string(i), emptySlot);
+    values.history[i] = readString(secHistory, "filmei" + std::to_string(i), emptySlot);
   }
-
-  fontYomu(state_.nextOpenFont, secFont);
-  appearance_.applyNextOpenFont();
+  values.nextOpenFont = state_.nextOpenFont;
+  fontYomu(values.nextOpenFont, values.backColour, secFont);
+  return values;
 }
 
-void Settings::fontYomu(Font& font, const std::string& section) {
+void Settings::fontYomu(Font& font, Colour& backColour, const std::string& section) const {
   const Font defaults;
   font.charset = readInt(section, "charset", defaults.charset);
   font.color = static_cast<Colour>(readInt(section, "color", static_cast<std::int32_t>(clWindowText)));
@@ -139,27 +136,27 @@ void Settings::fontYomu(Font& font, const std::string& section) {
   font.style.italic = readBool(section, "italic", false);
   font.style.underline = readBool(section, "underLine", false);
   font.style.strikeOut = readBool(section, "strikeOut", false);
-  state_.backColour = static_cast<Colour>(readInt(section, "backcolor", static_cast<std::int32_t>(clWindow)));
+  backColour = static_cast<Colour>(readInt(section, "backcolor", static_cast<std::int32_t>(clWindow)));
 }
 
-void Settings::inifilekaku() {
-  const Rect r = form_.bounds();
+void Settings::inifilekaku(const SettingsValues& values) {
+  const Rect& r = values.bounds;
   writeInt(secForm, "left", r.left);
   writeInt(secForm, "top", r.top);
   writeInt(secForm, "width", r.width);
   writeInt(secForm, "height", r.height);
 
-  const auto phrases = phraseBox_.items();
+  const auto& phrases = values.phrases;
   for (int i = 0; i < phraseCount; ++i) {
     write(secPhrases, state_.phraseKeys[i], i < static_cast<int>(phrases.size()) ? phrases[i] : emptySlot);
   }
   for (int i = 0; i < historyCount; ++i) {
-    write(secHistory, "filmei" + std::to_string(i), state_.history[i]);
+    write(secHistory, "filmei" + std::to_string(i), values.history[i]);
   }
-  fontKaku(state_.nextOpenFont, secFont);
+  fontKaku(values.nextOpenFont, values.backColour, secFont);
 }
 
-void Settings::fontKaku(const Font& font, const std::string& section) {
+void Settings::fontKaku(const Font& font, Colour backColour, const std::string& section) {
   writeInt(section, "charset", font.charset);
   writeInt(section, "color", static_cast<std::int32_t>(font.color));
   writeInt(section, "height", font.height());
@@ -170,7 +167,7 @@ void Settings::fontKaku(const Font& font, const std::string& section) {
   writeInt(section, "italic", font.style.italic ? 1 : 0);
   writeInt(section, "underline", font.style.underline ? 1 : 0);
   writeInt(section, "strikeout", font.style.strikeOut ? 1 : 0);
-  writeInt(section, "backcolor", static_cast<std::int32_t>(state_.backColour));
+  writeInt(section, "backcolor", static_cast<std::int32_t>(backColour));
 }
 
 }  // namespace kakipo
