@@ -15,9 +15,9 @@ void recordRecentFile(std::array<std::string, historyCount>& history, const std:
   history[0] = name;
 }
 
-DocumentCommands::DocumentCommands(WindowState& state, Documents& documents, Appearance& appearance,
+DocumentCommands::DocumentCommands(WindowState& state, Documents& documents, NewDocumentLook& look,
                                    const DocumentPorts& ports)
-    : state_(state), documents_(documents), appearance_(appearance), ports_(ports) {
+    : state_(state), documents_(documents), look_(look), ports_(ports) {
   menuCaptions_.fill(emptySlot);
 }
 
@@ -42,7 +42,7 @@ void DocumentCommands::fileYomikomi(const std::string& name) {
   const bool rich = ext == ".KPO";
   memo1.setPlainText(!rich);
   openFilter_ = saveFilter_ = rich ? filter::kakipo : ext == ".TXT" ? filter::text : filter::all;
-  appearance_.applyNextOpenFont();
+  look_.applyNextOpenFont();
 
   if (size > maxDocumentBytes) {
     tellCannotHold(name);

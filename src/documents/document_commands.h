@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "core/editor.h"
+#include "core/new_document_look.h"
 #include "core/progress.h"
 #include "core/ui.h"
 #include "core/window_state.h"
 #include "documents/document_ports.h"
 #include "documents/documents.h"
 #include "documents/files.h"
-#include "editing/appearance.h"
 
 namespace kakipo {
 
@@ -42,7 +42,7 @@ std::string lossReportText(const std::string& name, const std::vector<LostCharac
 
 class DocumentCommands {
  public:
-  DocumentCommands(WindowState& state, Documents& documents, Appearance& appearance,
+  DocumentCommands(WindowState& state, Documents& documents, NewDocumentLook& look,
                    const DocumentPorts& ports);
 
   // Opening.
@@ -87,7 +87,7 @@ class DocumentCommands {
 
   WindowState& state_;
   Documents& documents_;
-  Appearance& appearance_;
+  NewDocumentLook& look_;
   DocumentPorts ports_;
   int openFilter_ = filter::text;
   int saveFilter_ = filter::text;

@@ -18,10 +18,10 @@ void Documents::fnameSet(const std::string& name) {
 }
 
 void Documents::fileSinki() {
-  appearance_.wrapOnOff();
+  look_.wrapOnOff();
   original.forget();
   memo1_.clear();
-  appearance_.applyNextOpenFont();
+  look_.applyNextOpenFont();
   memo1_.setModified(false);
   fnameSet("");
 }

@@ -5,9 +5,9 @@
 
 #include "core/editor.h"
 #include "core/form_window.h"
+#include "core/new_document_look.h"
 #include "core/window_state.h"
 #include "documents/plain_text_original.h"
-#include "editing/appearance.h"
 
 namespace kakipo {
 
@@ -22,8 +22,8 @@ bool isRichTextName(const std::string& path);
 
 class Documents {
  public:
-  Documents(WindowState& state, Editor& memo1, FormWindow& form, Appearance& appearance)
-      : state_(state), memo1_(memo1), form_(form), appearance_(appearance) {}
+  Documents(WindowState& state, Editor& memo1, FormWindow& form, NewDocumentLook& look)
+      : state_(state), memo1_(memo1), form_(form), look_(look) {}
 
   void fnameSet(const std::string& name);
   void fileSinki();
@@ -35,7 +35,7 @@ class Documents {
   WindowState& state_;
   Editor& memo1_;
   FormWindow& form_;
-  Appearance& appearance_;
+  NewDocumentLook& look_;
 };
 
 }  // namespace kakipo

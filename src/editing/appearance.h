@@ -5,6 +5,7 @@
 #include "core/editor.h"
 #include "core/font.h"
 #include "core/form_window.h"
+#include "core/new_document_look.h"
 #include "core/ui.h"
 #include "core/window_state.h"
 
@@ -21,16 +22,14 @@ class FontColourDialogs {
   virtual bool chooseColour(Colour& colour) = 0;
 };
 
-class Appearance {
+class Appearance : public NewDocumentLook {
  public:
   Appearance(WindowState& state, Editor& memo1, FormWindow& form)
       : state_(state), memo1_(memo1), form_(form) {}
 
-  // Wrap on: vertical scroll bar only; wrap off: both. Text, formats and modified flag stay.
-  void wrapOnOff();
+  void wrapOnOff() override;
   void tbtnWrapClick();
-  // The editor's default text format takes the next-open font; the selection's format is untouched.
-  void applyNextOpenFont();
+  void applyNextOpenFont() override;
 
  private:
   WindowState& state_;

@@ -4,6 +4,7 @@
 
 #include "core/errors.h"
 #include "documents/document_commands.h"
+#include "editing/appearance.h"
 #include "support/cp932_control_model.h"
 #include "support/fake_document_ports.h"
 #include "support/fake_files.h"
