@@ -69,16 +69,21 @@ class MainForm {
 
   // The first showing: everything the user sees at start-up, in order.
   void FormShow(const std::string& commandLine);
+  // "Initialise": what every start begins from before the settings file is read: the phrase keys
+  // and default phrases, an empty history, the default size and colour, every bar shown.
   void syokika();
+  // "Initialise the combo box": the phrase box after the settings file is read.
   void comboSyokika();
   // The close request (also the session's end). True when the window may close.
   bool FormCloseQuery();
+  // "System menu on/off": toggles the bar a system-menu command names.
   void sysMenuOnOff(unsigned command);
   // What the settings file gave, put in place: the bounds to the form, the phrases to the phrase
   // box, the history, next-open font and colour to the state, then that font to the editor.
   void applySettings(const SettingsValues& values);
   // What an accepted close writes to the settings file.
   SettingsValues settingsToWrite() const;
+  // The right button on New starts another instance of the program.
   void tbtnNewMouseDown(MouseButton button);
 
   // Runs one event handler; whatever it throws ends it and is shown in the general error box.

@@ -46,24 +46,35 @@ class DocumentCommands {
                    const DocumentPorts& ports);
 
   // Opening.
+  // "Read the file": asks first about a large one, loads it as plain or rich text by its
+  // extension, makes it current and records it in the history; the history's empty slot is no file.
   void fileYomikomi(const std::string& name);
+  // "File size": the size of the named file, -1 when there is none.
   std::int64_t fileYoryo(const std::string& name) const;
+  // "Open dialog": runs the Open dialog and reads the file chosen.
   void dlgOpenFile();
-  // The names of the dropped files, in full; only the first is opened.
+  // "Read a drop": the names of the dropped files, in full; only the first is opened.
   void dropYomikomi(const std::vector<std::string>& names);
 
-  // Saving and the guard. True when the document was written.
+  // Saving and the guard.
+  // "Save dialog": Save As from name, with the questions about the extension, overwriting and
+  // characters a plain-text file cannot hold. True when the document was written.
   bool dlgSaveFile(const std::string& name);
-  // True when the caller may go on: nothing to save, the user declined saving, or it was saved.
+  // "If changed, save": true when the caller may go on: nothing to save, the user declined
+  // saving, or it was saved.
   bool ifHenkoSave();
   void tbtnNewClick();
   void tbtnOpenClick();
   void tbtnSaveClick();
+  // The overwrite-save button: writes the current file without a dialog (Save As when untitled).
   void tbtnUwagakiClick();
 
   // Recent files.
+  // "Update the history": records name as the newest entry unless the history holds it already.
   void rirekKosin(const std::string& name);
+  // The history menu opens: its five entries are captioned from the history.
   void PopupMenu2Popup();
+  // "History entry clicked": opens the entry, after the unsaved-changes guard.
   void popRirekClick(int index);
   void popRirek0Click() { popRirekClick(0); }
   void popRirek1Click() { popRirekClick(1); }

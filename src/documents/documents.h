@@ -25,7 +25,9 @@ class Documents {
   Documents(WindowState& state, Editor& memo1, FormWindow& form, NewDocumentLook& look)
       : state_(state), memo1_(memo1), form_(form), look_(look) {}
 
+  // "Set the file name": the current name, the window caption and the overwrite-save hint.
   void fnameSet(const std::string& name);
+  // "New file": an empty, unmodified, untitled document with the look of a new one.
   void fileSinki();
 
   // Dropped by every new document and every load, refreshed by every plain-text load and save.

@@ -14,6 +14,7 @@ class Appearance : public NewDocumentLook {
       : state_(state), memo1_(memo1), form_(form) {}
 
   void wrapOnOff() override;
+  // The word-wrap button: wrap follows the button, and the editor gets the focus back.
   void tbtnWrapClick();
   void applyNextOpenFont() override;
 

@@ -18,8 +18,11 @@ class FontButtons {
   FontButtons(WindowState& state, Editor& memo1, MessageBoxes& ui, FontColourDialogs& dialogs)
       : state_(state), memo1_(memo1), ui_(ui), dialogs_(dialogs) {}
 
+  // The selection takes the font chosen in the font dialog; without a selection it only tells.
   void tbtnFontClick();
+  // The right button chooses the editor's background colour.
   void tbtnFontMouseDown(MouseButton button);
+  // "Next font": the font dialog chooses the font of the next new or opened document.
   void tbtnJikFonClick();
 
  private:

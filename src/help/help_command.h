@@ -8,6 +8,7 @@ namespace kakipo {
 class HelpCommand {
  public:
   explicit HelpCommand(HelpWindows& windows) : windows_(windows) {}
+  // The version-and-help button.
   void tbtnVajHelClick() {
     if (windows_.showAboutBox() == aboutresult::showHelp) windows_.showHelpViewer();
   }

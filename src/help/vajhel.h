@@ -13,13 +13,14 @@ namespace kakipo {
 // leaves (blanks, a line break).
 std::string trimBlanks(const std::string& s);
 
+// "Version and help": the help viewer's logic.
 class VajHel {
  public:
   VajHel(HelpPane& richEdit1, HelpPane& richEdit2, HelpViewerView& view);
 
-  // Looks a contents entry up in the body pane (match case).
+  // "Show the selection": looks a contents entry up in the body pane (match case).
   void sentakHyoj(const std::string& text);
-  // Looks a keyword up in the detail pane (whole word, match case).
+  // "Show the details": looks a keyword up in the detail pane (whole word, match case).
   void syosaiHyoj(const std::string& text);
 
   // The selected node's or item's text; nothing when none is selected, which does nothing.
@@ -31,6 +32,7 @@ class VajHel {
   void RichEdit1MouseUp(MouseButton button);
   void RichEdit2MouseUp(MouseButton button);
 
+  // The body ("honbun") and details ("syosai") pages shown: each sets its status text.
   void TabHonbunShow();
   void TabSyosaiShow();
 
