@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/app_texts.h"
 #include "app/command_line.h"
 #include "app/error_report.h"
 
@@ -29,9 +30,9 @@ MainForm::MainForm(const MainFormPorts& ports, const StartupFacts& facts)
 void MainForm::FormShow(const std::string& commandLine) {
   auto& form = ports_.form;
   form.appendSystemMenuItem(sysmenu::separator, "");
-  form.appendSystemMenuItem(sysmenu::toolBar, "ボタンバー表示ON/OFF(&B)");
-  form.appendSystemMenuItem(sysmenu::phraseBox, "定型文ボックス表示ON/OFF(&T)");
-  form.appendSystemMenuItem(sysmenu::statusBar, "ステータスバー表示ON/OFF(&U)");
+  form.appendSystemMenuItem(sysmenu::toolBar, texts::sysMenuToolBar);
+  form.appendSystemMenuItem(sysmenu::phraseBox, texts::sysMenuPhraseBox);
+  form.appendSystemMenuItem(sysmenu::statusBar, texts::sysMenuStatusBar);
   syokika();
   documents.fileSinki();
   applySettings(settings.inifileyomu());
@@ -48,13 +49,8 @@ void MainForm::FormShow(const std::string& commandLine) {
 }
 
 void MainForm::syokika() {
-  static const char* const phrases[phraseCount] = {
-      "Hi EveryOne,", "kind Regards,", "mail: your.name@example.jp", "home: https://example.jp/",
-      "前略", "草々", "はじめまして", "よろしくおねがいします", "ありがとうございました", "それではまた"};
-  for (int i = 0; i < phraseCount; ++i) {
-    state.phraseKeys[i] = "items" + std::to_string(i);
-    state.defaultPhrases[i] = phrases[i];
-  }
+  for (int i = 0; i < phraseCount; ++i) state.phraseKeys[i] = "items" + std::to_string(i);
+  state.defaultPhrases = texts::defaultPhrases;
   state.history.fill(emptySlot);
   ports_.form.setBounds({ports_.form.bounds().left, ports_.form.bounds().top, defaultFormBounds.width,
                          defaultFormBounds.height});

@@ -5,11 +5,12 @@
 #include <exception>
 #include <string>
 
+#include "app/app_texts.h"
+#include "app/settings.h"
 #include "core/editor.h"
 #include "core/form_window.h"
 #include "core/profile.h"
 #include "core/progress.h"
-#include "app/settings.h"
 #include "core/ui.h"
 #include "core/window_state.h"
 #include "documents/document_commands.h"
@@ -94,7 +95,7 @@ class MainForm {
     } catch (const std::exception& e) {
       showError(e.what());
     } catch (...) {
-      showError("予期しないエラーが発生しました");
+      showError(texts::unexpectedError);
     }
   }
   void showError(const std::string& message) noexcept;

@@ -1,8 +1,10 @@
 #include "app/settings.h"
 
 #include <cstdint>
+#include <limits>
 #include <vector>
 
+#include "app/app_texts.h"
 #include "core/cp932.h"
 #include "core/errors.h"
 
@@ -20,7 +22,7 @@ const std::string secFont = "memoFont";
 constexpr int secondInstanceOffset = 20;
 constexpr int defaultSize = 11;
 
-std::string writeFailedMessage(const std::string& path) { return path + " に書き込めません"; }
+std::string writeFailedMessage(const std::string& path) { return path + texts::settingsNotWritable; }
 
 }  // namespace
 
@@ -58,14 +60,15 @@ std::optional<int> parseSettingsInt(const std::string& text) {
       return std::nullopt;
     }
     value = value * (hex ? 16 : 10) + digit;
-    if (value > 0xFFFFFFFFull) return std::nullopt;
+    if (value > std::numeric_limits<std::uint32_t>::max()) return std::nullopt;
   }
   if (hex) {
     // Hexadecimal spells the 32 bits themselves, so 0x80000005 is the system window colour.
     const auto bits = static_cast<std::uint32_t>(value);
     return static_cast<std::int32_t>(negative ? 0u - bits : bits);
   }
-  if (negative ? value > 0x80000000ull : value > 0x7FFFFFFFull) return std::nullopt;
+  constexpr std::uint64_t intMax = std::numeric_limits<int>::max();
+  if (value > (negative ? intMax + 1 : intMax)) return std::nullopt;
   return static_cast<int>(negative ? -static_cast<long long>(value) : static_cast<long long>(value));
 }
 

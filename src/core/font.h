@@ -11,6 +11,11 @@ namespace kakipo {
 
 enum class Pitch { Default = 0, Fixed = 1, Variable = 2 };
 
+// The platform's number for the Shift_JIS character set.
+inline constexpr int shiftJisCharset = 128;
+// The face of every font the program makes itself.
+inline const std::string defaultFaceName = "ＭＳ Ｐゴシック";
+
 struct FontStyle {
   bool bold = false;
   bool italic = false;
@@ -22,14 +27,20 @@ struct FontStyle {
 class Font {
  public:
   static constexpr int designPixelsPerInch = 96;
+  // Heights in pixels at the design resolution: 11 points, the document's text until the user
+  // picks another; 9 points, the program's own controls and the font dialog before anything is
+  // chosen in it.
+  static constexpr int defaultHeight = -15;
+  static constexpr int uiHeight = -12;
 
-  int charset = 128;
+  int charset = shiftJisCharset;
   Colour color = clWindowText;
-  std::string name = "ＭＳ Ｐゴシック";  // at most faceNameBytes, like LOGFONT's face name
+  std::string name = defaultFaceName;  // at most faceNameBytes, like LOGFONT's face name
   Pitch pitch = Pitch::Default;
   FontStyle style;
 
-  explicit Font(int pixelsPerInch = designPixelsPerInch) : ppi_(pixelsPerInch > 0 ? pixelsPerInch : 96) {}
+  explicit Font(int pixelsPerInch = designPixelsPerInch)
+      : ppi_(pixelsPerInch > 0 ? pixelsPerInch : designPixelsPerInch) {}
 
   int height() const { return height_; }
   void setHeight(int h) { height_ = h; }
@@ -46,7 +57,7 @@ class Font {
     return static_cast<int>(q);
   }
   int ppi_;
-  int height_ = -15;
+  int height_ = defaultHeight;
 };
 
 // The face name field of the platform's font records holds 31 bytes and a terminator.

@@ -19,8 +19,6 @@ namespace kakipo {
 
 // Files above this many bytes are loaded only after the user agrees.
 inline constexpr std::int64_t largeFileBytes = 1000000;
-// Byte offsets into the document are ints; anything larger can never be held whole.
-inline constexpr std::int64_t maxDocumentBytes = 0x7FFFFFFF;
 
 // Records name in slot 0 unless a slot holds it already; the oldest entry drops out of slot 4.
 void recordRecentFile(std::array<std::string, historyCount>& history, const std::string& name);

@@ -13,7 +13,7 @@ bool isRichTextName(const std::string& path) { return upperAscii(extensionOf(pat
 
 void Documents::fnameSet(const std::string& name) {
   state_.fileName = name;
-  form_.setCaption(titlePrefix + name);
+  form_.setCaption(texts::titlePrefix + name);
   form_.setOverwriteSaveHint(texts::overwriteHintPrefix + filePart(name));
 }
 

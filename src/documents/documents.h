@@ -11,8 +11,6 @@
 
 namespace kakipo {
 
-inline const std::string titlePrefix = "カキポ ";
-
 // The file name of a path, and its extension from the dot on (empty when it has none); see
 // pathParts for the separators.
 std::string filePart(const std::string& path);

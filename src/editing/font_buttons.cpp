@@ -6,10 +6,10 @@ namespace kakipo {
 
 Font initialFontDialogFont() {
   Font f;
-  f.charset = 128;
+  f.charset = shiftJisCharset;
   f.color = clWindowText;
-  f.setHeight(-12);
-  f.name = "ＭＳ Ｐゴシック";
+  f.setHeight(Font::uiHeight);
+  f.name = defaultFaceName;
   f.style = {};
   return f;
 }
