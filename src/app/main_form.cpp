@@ -10,9 +10,9 @@ namespace kakipo {
 
 MainForm::MainForm(const MainFormPorts& ports, const StartupFacts& facts)
     : appearance(state, ports.memo1, ports.form),
-      documents(state, ports.memo1, ports.form, appearance),
+      document(state, ports.memo1, ports.form, appearance),
       fonts(state, ports.memo1, ports.ui, ports.fontDialogs),
-      commands(state, documents, appearance,
+      commands(state, document, appearance,
                {ports.memo1, ports.ui, ports.files, ports.fileDialogs, ports.progress, ports.historyMenu,
                 ports.front, ports.loss}),
       settings(state, ports.profile, facts.settingsPath),
@@ -34,14 +34,14 @@ void MainForm::FormShow(const std::string& commandLine) {
   form.appendSystemMenuItem(sysmenu::phraseBox, texts::sysMenuPhraseBox);
   form.appendSystemMenuItem(sysmenu::statusBar, texts::sysMenuStatusBar);
   syokika();
-  documents.fileSinki();
+  document.fileSinki();
   applySettings(settings.inifileyomu());
   ports_.memo1.setBackgroundColour(state.backColour);
   comboSyokika();
   const std::string name = startupFileName(commandLine);
   if (!name.empty()) {
     // The name stays current even when the load fails or is declined.
-    documents.fnameSet(name);
+    document.fnameSet(name);
     commands.fileYomikomi(name);
   }
   form.acceptDroppedFiles();

@@ -14,7 +14,7 @@
 #include "core/ui.h"
 #include "core/window_state.h"
 #include "documents/document_commands.h"
-#include "documents/documents.h"
+#include "documents/current_document.h"
 #include "editing/appearance.h"
 #include "editing/font_buttons.h"
 #include "editing/clipboard_commands.h"
@@ -102,7 +102,7 @@ class MainForm {
 
   WindowState state;
   Appearance appearance;
-  Documents documents;
+  CurrentDocument document;
   FontButtons fonts;
   DocumentCommands commands;
   Settings settings;

@@ -12,7 +12,7 @@
 #include "core/ui.h"
 #include "core/window_state.h"
 #include "documents/document_ports.h"
-#include "documents/documents.h"
+#include "documents/current_document.h"
 #include "documents/files.h"
 
 namespace kakipo {
@@ -40,7 +40,7 @@ std::string lossReportText(const std::string& name, const std::vector<LostCharac
 
 class DocumentCommands {
  public:
-  DocumentCommands(WindowState& state, Documents& documents, NewDocumentLook& look,
+  DocumentCommands(WindowState& state, CurrentDocument& document, NewDocumentLook& look,
                    const DocumentPorts& ports);
 
   // Opening.
@@ -95,7 +95,7 @@ class DocumentCommands {
   bool acceptLoss(const std::string& name);
 
   WindowState& state_;
-  Documents& documents_;
+  CurrentDocument& document_;
   NewDocumentLook& look_;
   DocumentPorts ports_;
   int openFilter_ = filter::text;

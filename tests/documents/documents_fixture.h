@@ -32,7 +32,7 @@ class LimitedEditor : public MemoryEditor {
 struct DocumentsTest : ::testing::Test {
   DocumentsTest() {
     state.history.fill(emptySlot);
-    documents.fileSinki();
+    document.fileSinki();
   }
 
   // A file that exists on the fake disk.
@@ -50,8 +50,8 @@ struct DocumentsTest : ::testing::Test {
   FakeFront front;
   FakeTextLoss loss;
   Appearance appearance{state, memo1, form};
-  Documents documents{state, memo1, form, appearance};
-  DocumentCommands commands{state, documents, appearance,
+  CurrentDocument document{state, memo1, form, appearance};
+  DocumentCommands commands{state, document, appearance,
                             {memo1, ui, files, dialogs, progress, historyMenu, front, loss}};
 };
 

@@ -67,7 +67,7 @@ class RealDocumentsTest : public ::testing::Test {
  protected:
   RealDocumentsTest() {
     state.history.fill(emptySlot);
-    documents.fileSinki();
+    document.fileSinki();
     wchar_t tmp[MAX_PATH];
     GetTempPathW(MAX_PATH, tmp);
     folderW = std::wstring(tmp) + L"kakipo_exact_" + std::to_wstring(GetCurrentProcessId());
@@ -130,8 +130,8 @@ class RealDocumentsTest : public ::testing::Test {
   FakeFront front;
   FakeTextLoss loss;
   Appearance appearance{state, memo1, form};
-  Documents documents{state, memo1, form, appearance};
-  DocumentCommands commands{state, documents, appearance,
+  CurrentDocument document{state, memo1, form, appearance};
+  DocumentCommands commands{state, document, appearance,
                             {memo1, ui, files, dialogs, progress, historyMenu, front, loss}};
   std::wstring folderW;
   std::string folder;

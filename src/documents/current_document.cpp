@@ -1,4 +1,4 @@
-#include "documents/documents.h"
+#include "documents/current_document.h"
 
 #include "core/cp932.h"
 #include "documents/document_texts.h"
@@ -11,13 +11,13 @@ std::string extensionOf(const std::string& path) { return path.substr(pathParts(
 
 bool isRichTextName(const std::string& path) { return upperAscii(extensionOf(path)) == ".KPO"; }
 
-void Documents::fnameSet(const std::string& name) {
+void CurrentDocument::fnameSet(const std::string& name) {
   state_.fileName = name;
   form_.setCaption(texts::titlePrefix + name);
   form_.setOverwriteSaveHint(texts::overwriteHintPrefix + filePart(name));
 }
 
-void Documents::fileSinki() {
+void CurrentDocument::fileSinki() {
   look_.wrapOnOff();
   original.forget();
   memo1_.clear();

@@ -18,9 +18,9 @@ std::string extensionOf(const std::string& path);
 // A name whose extension is .kpo in any letter case is a rich-text document.
 bool isRichTextName(const std::string& path);
 
-class Documents {
+class CurrentDocument {
  public:
-  Documents(WindowState& state, Editor& memo1, FormWindow& form, NewDocumentLook& look)
+  CurrentDocument(WindowState& state, Editor& memo1, FormWindow& form, NewDocumentLook& look)
       : state_(state), memo1_(memo1), form_(form), look_(look) {}
 
   // "Set the file name": the current name, the window caption and the overwrite-save hint.
