@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/app_texts.h"
 #include "app/command_line.h"
 #include "app/error_report.h"
 
@@ -9,12 +10,12 @@ namespace kakipo {
 
 MainForm::MainForm(const MainFormPorts& ports, const StartupFacts& facts)
     : appearance(state, ports.memo1, ports.form),
-      documents(state, ports.memo1, ports.form, appearance),
+      document(state, ports.memo1, ports.form, appearance),
       fonts(state, ports.memo1, ports.ui, ports.fontDialogs),
-      commands(state, documents, appearance,
+      commands(state, document, appearance,
                {ports.memo1, ports.ui, ports.files, ports.fileDialogs, ports.progress, ports.historyMenu,
                 ports.front, ports.loss}),
-      settings(state, ports.form, ports.phraseBox, appearance, ports.profile, facts.settingsPath),
+      settings(state, ports.profile, facts.settingsPath),
       phrases(state, ports.memo1, ports.phraseBox),
       clipboard(ports.memo1, ports.ui, ports.progress, ports.clipboard),
       quotes(ports.memo1, ports.ui),
@@ -29,18 +30,18 @@ MainForm::MainForm(const MainFormPorts& ports, const StartupFacts& facts)
 void MainForm::FormShow(const std::string& commandLine) {
   auto& form = ports_.form;
   form.appendSystemMenuItem(sysmenu::separator, "");
-  form.appendSystemMenuItem(sysmenu::toolBar, "ボタンバー表示ON/OFF(&B)");
-  form.appendSystemMenuItem(sysmenu::phraseBox, "定型文ボックス表示ON/OFF(&T)");
-  form.appendSystemMenuItem(sysmenu::statusBar, "ステータスバー表示ON/OFF(&U)");
+  form.appendSystemMenuItem(sysmenu::toolBar, texts::sysMenuToolBar);
+  form.appendSystemMenuItem(sysmenu::phraseBox, texts::sysMenuPhraseBox);
+  form.appendSystemMenuItem(sysmenu::statusBar, texts::sysMenuStatusBar);
   syokika();
-  documents.fileSinki();
-  settings.inifileyomu();
+  document.fileSinki();
+  applySettings(settings.inifileyomu());
   ports_.memo1.setBackgroundColour(state.backColour);
   comboSyokika();
   const std::string name = startupFileName(commandLine);
   if (!name.empty()) {
     // The name stays current even when the load fails or is declined.
-    documents.fnameSet(name);
+    document.fnameSet(name);
     commands.fileYomikomi(name);
   }
   form.acceptDroppedFiles();
@@ -48,13 +49,8 @@ void MainForm::FormShow(const std::string& commandLine) {
 }
 
 void MainForm::syokika() {
-  static const char* const phrases[phraseCount] = {
-      "Hi EveryOne,", "kind Regards,", "mail: your.name@example.jp", "home: https://example.jp/",
-      "前略", "草々", "はじめまして", "よろしくおねがいします", "ありがとうございました", "それではまた"};
-  for (int i = 0; i < phraseCount; ++i) {
-    state.phraseKeys[i] = "items" + std::to_string(i);
-    state.defaultPhrases[i] = phrases[i];
-  }
+  for (int i = 0; i < phraseCount; ++i) state.phraseKeys[i] = "items" + std::to_string(i);
+  state.defaultPhrases = texts::defaultPhrases;
   state.history.fill(emptySlot);
   ports_.form.setBounds({ports_.form.bounds().left, ports_.form.bounds().top, defaultFormBounds.width,
                          defaultFormBounds.height});
@@ -74,8 +70,21 @@ bool MainForm::FormCloseQuery() {
   if (!commands.ifHenkoSave()) return false;
   // A settings file that cannot be written throws here: the close does not happen and the next
   // close tries again.
-  settings.inifilekaku();
+  settings.inifilekaku(settingsToWrite());
   return true;
+}
+
+void MainForm::applySettings(const SettingsValues& values) {
+  ports_.form.setBounds(values.bounds);
+  ports_.phraseBox.setItems(values.phrases);
+  state.history = values.history;
+  state.nextOpenFont = values.nextOpenFont;
+  state.backColour = values.backColour;
+  appearance.applyNextOpenFont();
+}
+
+SettingsValues MainForm::settingsToWrite() const {
+  return {ports_.form.bounds(), ports_.phraseBox.items(), state.history, state.nextOpenFont, state.backColour};
 }
 
 void MainForm::sysMenuOnOff(unsigned command) {

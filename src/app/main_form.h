@@ -5,22 +5,24 @@
 #include <exception>
 #include <string>
 
+#include "app/app_texts.h"
+#include "app/settings.h"
 #include "core/editor.h"
 #include "core/form_window.h"
 #include "core/profile.h"
 #include "core/progress.h"
-#include "app/settings.h"
 #include "core/ui.h"
 #include "core/window_state.h"
+#include "documents/current_document.h"
 #include "documents/document_commands.h"
-#include "documents/documents.h"
 #include "editing/appearance.h"
 #include "editing/clipboard_commands.h"
+#include "editing/font_buttons.h"
 #include "editing/phrase_box.h"
 #include "editing/phrase_box_view.h"
 #include "editing/quote_markers.h"
 #include "editing/status_bar.h"
-#include "help/about_box.h"
+#include "help/help_command.h"
 #include "search/find_replace.h"
 #include "search/search_dialogs.h"
 
@@ -68,11 +70,21 @@ class MainForm {
 
   // The first showing: everything the user sees at start-up, in order.
   void FormShow(const std::string& commandLine);
+  // "Initialise": what every start begins from before the settings file is read: the phrase keys
+  // and default phrases, an empty history, the default size and colour, every bar shown.
   void syokika();
+  // "Initialise the combo box": the phrase box after the settings file is read.
   void comboSyokika();
   // The close request (also the session's end). True when the window may close.
   bool FormCloseQuery();
+  // "System menu on/off": toggles the bar a system-menu command names.
   void sysMenuOnOff(unsigned command);
+  // What the settings file gave, put in place: the bounds to the form, the phrases to the phrase
+  // box, the history, next-open font and colour to the state, then that font to the editor.
+  void applySettings(const SettingsValues& values);
+  // What an accepted close writes to the settings file.
+  SettingsValues settingsToWrite() const;
+  // The right button on New starts another instance of the program.
   void tbtnNewMouseDown(MouseButton button);
 
   // Runs one event handler; whatever it throws ends it and is shown in the general error box.
@@ -83,14 +95,14 @@ class MainForm {
     } catch (const std::exception& e) {
       showError(e.what());
     } catch (...) {
-      showError("予期しないエラーが発生しました");
+      showError(texts::unexpectedError);
     }
   }
   void showError(const std::string& message) noexcept;
 
   WindowState state;
   Appearance appearance;
-  Documents documents;
+  CurrentDocument document;
   FontButtons fonts;
   DocumentCommands commands;
   Settings settings;

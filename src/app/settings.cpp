@@ -1,9 +1,10 @@
 #include "app/settings.h"
 
-#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
+#include "app/app_texts.h"
 #include "core/cp932.h"
 #include "core/errors.h"
 
@@ -20,30 +21,13 @@ const std::string secFont = "memoFont";
 
 constexpr int secondInstanceOffset = 20;
 constexpr int defaultSize = 11;
-constexpr std::size_t faceNameBytes = 31;
 
-std::string writeFailedMessage(const std::string& path) { return path + " に書き込めません"; }
+std::string writeFailedMessage(const std::string& path) { return path + texts::settingsNotWritable; }
 
 }  // namespace
 
 std::string settingsPathFor(const std::string& exePath) {
-  std::size_t nameStart = 0;
-  std::size_t lastDot = std::string::npos;
-  for (std::size_t i = 0; i < exePath.size(); ++i) {
-    const auto c = static_cast<unsigned char>(exePath[i]);
-    if (isLeadByte(c)) {
-      ++i;  // its trail byte may be 0x5C or 0x2E-like; it is never a separator or a dot
-      continue;
-    }
-    if (c == '\\' || c == '/' || c == ':') {
-      nameStart = i + 1;
-      lastDot = std::string::npos;
-    } else if (c == '.') {
-      lastDot = i;
-    }
-  }
-  if (lastDot != std::string::npos && lastDot >= nameStart) return exePath.substr(0, lastDot) + ".ini";
-  return exePath + ".ini";
+  return exePath.substr(0, pathParts(exePath).extensionStart) + ".ini";
 }
 
 std::optional<int> parseSettingsInt(const std::string& text) {
@@ -76,41 +60,29 @@ std::optional<int> parseSettingsInt(const std::string& text) {
       return std::nullopt;
     }
     value = value * (hex ? 16 : 10) + digit;
-    if (value > 0xFFFFFFFFull) return std::nullopt;
+    if (value > std::numeric_limits<std::uint32_t>::max()) return std::nullopt;
   }
   if (hex) {
     // Hexadecimal spells the 32 bits themselves, so 0x80000005 is the system window colour.
     const auto bits = static_cast<std::uint32_t>(value);
     return static_cast<std::int32_t>(negative ? 0u - bits : bits);
   }
-  if (negative ? value > 0x80000000ull : value > 0x7FFFFFFFull) return std::nullopt;
+  constexpr std::uint64_t intMax = std::numeric_limits<int>::max();
+  if (value > (negative ? intMax + 1 : intMax)) return std::nullopt;
   return static_cast<int>(negative ? -static_cast<long long>(value) : static_cast<long long>(value));
 }
 
-std::string cutAtCharBoundary(const std::string& s, std::size_t maxBytes) {
-  // A value already cut by the platform may end on a lone lead byte, so this looks at the end
-  // even when nothing more needs to go.
-  const std::size_t limit = std::min(s.size(), maxBytes);
-  std::size_t end = 0;
-  while (end < limit) {
-    const std::size_t step = isLeadByte(static_cast<unsigned char>(s[end])) ? 2 : 1;
-    if (end + step > limit) break;
-    end += step;
-  }
-  return s.substr(0, end);
-}
-
-int Settings::readInt(const std::string& section, const std::string& key, int defaultValue) {
+int Settings::readInt(const std::string& section, const std::string& key, int defaultValue) const {
   const auto value = parseSettingsInt(profile_.readString(path_, section, key, std::to_string(defaultValue)));
   return value.value_or(defaultValue);
 }
 
-bool Settings::readBool(const std::string& section, const std::string& key, bool defaultValue) {
+bool Settings::readBool(const std::string& section, const std::string& key, bool defaultValue) const {
   return readInt(section, key, defaultValue ? 1 : 0) != 0;
 }
 
 std::string Settings::readString(const std::string& section, const std::string& key,
-                                 const std::string& defaultValue) {
+                                 const std::string& defaultValue) const {
   // The platform cuts a long value at the buffer's size, possibly between the two bytes of a
   // character; a lone lead byte would swallow whatever follows it on screen and in the file.
   return cutAtCharBoundary(profile_.readString(path_, section, key, defaultValue), Profile::maxValueBytes);
@@ -124,8 +96,9 @@ void Settings::writeInt(const std::string& section, const std::string& key, long
   write(section, key, std::to_string(value));
 }
 
-void Settings::inifileyomu() {
-  Rect r;
+SettingsValues Settings::inifileyomu() const {
+  SettingsValues values;
+  Rect& r = values.bounds;
   r.left = readInt(secForm, "left", defaultFormBounds.left);
   r.top = readInt(secForm, "top", defaultFormBounds.top);
   if (state_.secondInstance) {
@@ -134,29 +107,25 @@ void Settings::inifileyomu() {
   }
   r.width = readInt(secForm, "width", defaultFormBounds.width);
   r.height = readInt(secForm, "height", defaultFormBounds.height);
-  form_.setBounds(r);
 
-  std::vector<std::string> phrases;
   for (int i = 0; i < phraseCount; ++i) {
-    phrases.push_back(readString(secPhrases, state_.phraseKeys[i], state_.defaultPhrases[i]));
+    values.phrases.push_back(readString(secPhrases, state_.phraseKeys[i], state_.defaultPhrases[i]));
   }
-  phraseBox_.setItems(phrases);
-
   for (int i = 0; i < historyCount; ++i) {
-    state_.history[i] = readString(secHistory, "filmei" + std::to_string(i), emptySlot);
+    values.history[i] = readString(secHistory, "filmei" + std::to_string(i), emptySlot);
   }
-
-  fontYomu(state_.nextOpenFont, secFont);
-  appearance_.applyNextOpenFont();
+  values.nextOpenFont = state_.nextOpenFont;
+  fontYomu(values.nextOpenFont, values.backColour, secFont);
+  return values;
 }
 
-void Settings::fontYomu(Font& font, const std::string& section) {
+void Settings::fontYomu(Font& font, Colour& backColour, const std::string& section) const {
   const Font defaults;
   font.charset = readInt(section, "charset", defaults.charset);
   font.color = static_cast<Colour>(readInt(section, "color", static_cast<std::int32_t>(clWindowText)));
   font.setHeight(readInt(section, "height", defaults.height()));
   const std::string name = readString(section, "name", defaults.name);
-  if (!name.empty()) font.name = cutAtCharBoundary(name, faceNameBytes);
+  if (!name.empty()) font.name = cutFaceName(name);
   switch (readInt(section, "pitch", 0)) {
     case 0: font.pitch = Pitch::Default; break;
     case 1: font.pitch = Pitch::Fixed; break;
@@ -170,27 +139,27 @@ void Settings::fontYomu(Font& font, const std::string& section) {
   font.style.italic = readBool(section, "italic", false);
   font.style.underline = readBool(section, "underLine", false);
   font.style.strikeOut = readBool(section, "strikeOut", false);
-  state_.backColour = static_cast<Colour>(readInt(section, "backcolor", static_cast<std::int32_t>(clWindow)));
+  backColour = static_cast<Colour>(readInt(section, "backcolor", static_cast<std::int32_t>(clWindow)));
 }
 
-void Settings::inifilekaku() {
-  const Rect r = form_.bounds();
+void Settings::inifilekaku(const SettingsValues& values) {
+  const Rect& r = values.bounds;
   writeInt(secForm, "left", r.left);
   writeInt(secForm, "top", r.top);
   writeInt(secForm, "width", r.width);
   writeInt(secForm, "height", r.height);
 
-  const auto phrases = phraseBox_.items();
+  const auto& phrases = values.phrases;
   for (int i = 0; i < phraseCount; ++i) {
     write(secPhrases, state_.phraseKeys[i], i < static_cast<int>(phrases.size()) ? phrases[i] : emptySlot);
   }
   for (int i = 0; i < historyCount; ++i) {
-    write(secHistory, "filmei" + std::to_string(i), state_.history[i]);
+    write(secHistory, "filmei" + std::to_string(i), values.history[i]);
   }
-  fontKaku(state_.nextOpenFont, secFont);
+  fontKaku(values.nextOpenFont, values.backColour, secFont);
 }
 
-void Settings::fontKaku(const Font& font, const std::string& section) {
+void Settings::fontKaku(const Font& font, Colour backColour, const std::string& section) {
   writeInt(section, "charset", font.charset);
   writeInt(section, "color", static_cast<std::int32_t>(font.color));
   writeInt(section, "height", font.height());
@@ -201,7 +170,7 @@ void Settings::fontKaku(const Font& font, const std::string& section) {
   writeInt(section, "italic", font.style.italic ? 1 : 0);
   writeInt(section, "underline", font.style.underline ? 1 : 0);
   writeInt(section, "strikeout", font.style.strikeOut ? 1 : 0);
-  writeInt(section, "backcolor", static_cast<std::int32_t>(state_.backColour));
+  writeInt(section, "backcolor", static_cast<std::int32_t>(backColour));
 }
 
 }  // namespace kakipo

@@ -2,59 +2,62 @@
 // history, the next-open font and the background colour. Read once at start-up, written once at an
 // accepted close, through the platform's private-profile functions.
 #pragma once
+#include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "core/colour.h"
 #include "core/font.h"
 #include "core/form_window.h"
 #include "core/profile.h"
 #include "core/window_state.h"
-#include "editing/appearance.h"
-#include "editing/phrase_box_view.h"
 
 namespace kakipo {
 
 // The executable's path with the extension of its file name replaced by ".ini" (appended when the
-// name has none). Dots in folder names and trail bytes 0x5C of double-byte characters are not
-// taken for an extension or a separator.
+// name has none).
 std::string settingsPathFor(const std::string& exePath);
 
 // An integer as the settings file holds it: signed decimal, or hexadecimal after "0x", "0X" or
 // "$" (32 bits, so system colours may be written either way). Anything else is not a number.
 std::optional<int> parseSettingsInt(const std::string& text);
 
-// At most maxBytes of s, never ending in the first byte of a double-byte character (a lone
-// lead byte at the very end is dropped too).
-std::string cutAtCharBoundary(const std::string& s, std::size_t maxBytes);
+// What the settings file holds, as read at start-up and as written at an accepted close.
+struct SettingsValues {
+  Rect bounds = defaultFormBounds;
+  std::vector<std::string> phrases;  // the phrase box's list; ten when read
+  std::array<std::string, historyCount> history;
+  Font nextOpenFont;
+  Colour backColour = clWindow;
+};
 
 class Settings {
  public:
-  Settings(WindowState& state, FormWindow& form, PhraseBoxView& phraseBox, Appearance& appearance,
-           Profile& profile, std::string path)
-      : state_(state), form_(form), phraseBox_(phraseBox), appearance_(appearance), profile_(profile),
-        path_(std::move(path)) {}
+  // The phrase keys, the default phrases, the second-instance gesture and the next-open font to
+  // read over come from state.
+  Settings(const WindowState& state, Profile& profile, std::string path)
+      : state_(state), profile_(profile), path_(std::move(path)) {}
 
-  // Applies the file to the window state; a missing file, section or key gives the defaults.
-  // Needs syokika's phrase keys and default phrases.
-  void inifileyomu();
-  // Writes every key; throws Error("<path> に書き込めません") at the first key that cannot be
-  // written, leaving the keys after it unwritten.
-  void inifilekaku();
-  // A font and the background colour, from and to one section.
-  void fontYomu(Font& font, const std::string& section);
-  void fontKaku(const Font& font, const std::string& section);
+  // "Read the ini file": every value; a missing file, section or key gives the default. Needs
+  // syokika's phrase keys and default phrases.
+  SettingsValues inifileyomu() const;
+  // "Write the ini file": every key; throws Error("<path> に書き込めません") at the first key
+  // that cannot be written, leaving the keys after it unwritten.
+  void inifilekaku(const SettingsValues& values);
 
  private:
-  int readInt(const std::string& section, const std::string& key, int defaultValue);
-  bool readBool(const std::string& section, const std::string& key, bool defaultValue);
-  std::string readString(const std::string& section, const std::string& key, const std::string& defaultValue);
+  // "Read / write the font": a font and the background colour, from and to one section.
+  void fontYomu(Font& font, Colour& backColour, const std::string& section) const;
+  void fontKaku(const Font& font, Colour backColour, const std::string& section);
+  int readInt(const std::string& section, const std::string& key, int defaultValue) const;
+  bool readBool(const std::string& section, const std::string& key, bool defaultValue) const;
+  std::string readString(const std::string& section, const std::string& key,
+                         const std::string& defaultValue) const;
   void write(const std::string& section, const std::string& key, const std::string& value);
   void writeInt(const std::string& section, const std::string& key, long long value);
 
-  WindowState& state_;
-  FormWindow& form_;
-  PhraseBoxView& phraseBox_;
-  Appearance& appearance_;
+  const WindowState& state_;
   Profile& profile_;
   std::string path_;
 };

@@ -1,13 +1,20 @@
 // A font as the program keeps it: the next-open font, the font dialog's font and the editor's
 // character formats. Size in points and height in pixels are two views of one value.
 #pragma once
+#include <cstddef>
 #include <string>
 
 #include "core/colour.h"
+#include "core/cp932.h"
 
 namespace kakipo {
 
 enum class Pitch { Default = 0, Fixed = 1, Variable = 2 };
+
+// The platform's number for the Shift_JIS character set.
+inline constexpr int shiftJisCharset = 128;
+// The face of every font the program makes itself.
+inline const std::string defaultFaceName = "ＭＳ Ｐゴシック";
 
 struct FontStyle {
   bool bold = false;
@@ -20,14 +27,20 @@ struct FontStyle {
 class Font {
  public:
   static constexpr int designPixelsPerInch = 96;
+  // Heights in pixels at the design resolution: 11 points, the document's text until the user
+  // picks another; 9 points, the program's own controls and the font dialog before anything is
+  // chosen in it.
+  static constexpr int defaultHeight = -15;
+  static constexpr int uiHeight = -12;
 
-  int charset = 128;
+  int charset = shiftJisCharset;
   Colour color = clWindowText;
-  std::string name = "ＭＳ Ｐゴシック";  // at most 31 bytes, like LOGFONT's face name
+  std::string name = defaultFaceName;  // at most faceNameBytes, like LOGFONT's face name
   Pitch pitch = Pitch::Default;
   FontStyle style;
 
-  explicit Font(int pixelsPerInch = designPixelsPerInch) : ppi_(pixelsPerInch > 0 ? pixelsPerInch : 96) {}
+  explicit Font(int pixelsPerInch = designPixelsPerInch)
+      : ppi_(pixelsPerInch > 0 ? pixelsPerInch : designPixelsPerInch) {}
 
   int height() const { return height_; }
   void setHeight(int h) { height_ = h; }
@@ -44,10 +57,11 @@ class Font {
     return static_cast<int>(q);
   }
   int ppi_;
-  int height_ = -15;
+  int height_ = defaultHeight;
 };
 
 // The face name field of the platform's font records holds 31 bytes and a terminator.
-inline std::string cutFaceName(const std::string& name) { return name.substr(0, 31); }
+inline constexpr std::size_t faceNameBytes = 31;
+inline std::string cutFaceName(const std::string& name) { return cutAtCharBoundary(name, faceNameBytes); }
 
 }  // namespace kakipo

@@ -17,7 +17,7 @@ class Profile {
   // The value of key in section (names match regardless of case; blanks around the value and one
   // pair of enclosing quotation marks are not part of it), or defaultValue when the key is missing.
   virtual std::string readString(const std::string& file, const std::string& section,
-                                 const std::string& key, const std::string& defaultValue) = 0;
+                                 const std::string& key, const std::string& defaultValue) const = 0;
   // Replaces the key's value where it stands, or adds the key at the end of its section, adding the
   // section at the end of the file when missing. False when the file could not be written.
   virtual bool writeString(const std::string& file, const std::string& section, const std::string& key,

@@ -14,11 +14,11 @@ inline constexpr int last = 8;
 class ProgressDialog {
  public:
   virtual ~ProgressDialog() = default;
-  // Shows the dialog; false (and nothing shown) when a progress dialog of any running instance of
-  // the program is already up. kind is the animation clip 0 ... 8.
+  // "Show progress": shows the dialog; false (and nothing shown) when a progress dialog of any
+  // running instance of the program is already up. kind is the animation clip 0 ... 8.
   virtual bool sinkouHyoj(bool cancelAllowed, const std::string& caption, int minimum, int maximum,
                           int kind) = 0;
-  // Closes this instance's dialog if it has one open.
+  // "End progress": closes this instance's dialog if it has one open.
   virtual void sinkouSyuryo() = 0;
   virtual bool cancelRequested() const = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/cp932.h"
 #include "core/errors.h"
 #include "documents/document_texts.h"
 
@@ -14,9 +15,9 @@ void recordRecentFile(std::array<std::string, historyCount>& history, const std:
   history[0] = name;
 }
 
-DocumentCommands::DocumentCommands(WindowState& state, Documents& documents, Appearance& appearance,
+DocumentCommands::DocumentCommands(WindowState& state, CurrentDocument& document, NewDocumentLook& look,
                                    const DocumentPorts& ports)
-    : state_(state), documents_(documents), appearance_(appearance), ports_(ports) {
+    : state_(state), document_(document), look_(look), ports_(ports) {
   menuCaptions_.fill(emptySlot);
 }
 
@@ -41,7 +42,7 @@ void DocumentCommands::fileYomikomi(const std::string& name) {
   const bool rich = ext == ".KPO";
   memo1.setPlainText(!rich);
   openFilter_ = saveFilter_ = rich ? filter::kakipo : ext == ".TXT" ? filter::text : filter::all;
-  appearance_.applyNextOpenFont();
+  look_.applyNextOpenFont();
 
   if (size > maxDocumentBytes) {
     tellCannotHold(name);
@@ -57,15 +58,15 @@ void DocumentCommands::fileYomikomi(const std::string& name) {
     return;
   } catch (const DocumentTooLarge&) {
     // Whatever part the editor took in must not pass for the file, nor for the old document.
-    if (editorTouched_) documents_.fileSinki();
+    if (editorTouched_) document_.fileSinki();
     tellCannotHold(name);
     return;
   } catch (const BrokenRtf&) {
-    documents_.fileSinki();
+    document_.fileSinki();
     ui.messageBox(name + texts::nameBreak + texts::brokenRtfText, texts::openErrorCaption, mb::ok | mb::iconError);
     return;
   }
-  documents_.fnameSet(name);
+  document_.fnameSet(name);
   rirekKosin(name);
   memo1.setModified(false);
 }
@@ -73,11 +74,11 @@ void DocumentCommands::fileYomikomi(const std::string& name) {
 void DocumentCommands::loadFile(const std::string& name) {
   auto& memo1 = ports_.memo1;
   const std::string bytes = ports_.files.readAll(name);
-  documents_.original.forget();
+  document_.original.forget();
   editorTouched_ = true;
   if (memo1.plainText()) {
     memo1.load(bytes);
-    documents_.original.remember(bytes, memo1.save());
+    document_.original.remember(bytes, memo1.save());
     return;
   }
   try {
@@ -121,7 +122,7 @@ void DocumentCommands::dropYomikomi(const std::vector<std::string>& names) {
   const std::string name = names.front();
   // A cancelled save keeps the unsaved text rather than dropping it for the new file.
   if (!ifHenkoSave()) return;
-  documents_.fileSinki();
+  document_.fileSinki();
   fileYomikomi(name);
   ports_.front.bringToForeground();
   ports_.memo1.setModified(false);
@@ -158,7 +159,7 @@ bool DocumentCommands::dlgSaveFile(const std::string& name) {
   if (!isRichTextName(finalName) && !acceptLoss(finalName)) return false;
 
   // The plain-text mode changes only now, so an abandoned Save As leaves the document's kind alone.
-  documents_.fnameSet(finalName);
+  document_.fnameSet(finalName);
   ports_.memo1.setPlainText(!isRichTextName(finalName));
   writeFile(finalName);
   ports_.memo1.setModified(false);
@@ -177,9 +178,9 @@ void DocumentCommands::writeFile(const std::string& name) {
     ports_.files.writeAll(name, rendition);
     return;
   }
-  std::string bytes = documents_.original.bytesFor(rendition);
+  std::string bytes = document_.original.bytesFor(rendition);
   ports_.files.writeAll(name, bytes);
-  documents_.original.remember(std::move(bytes), rendition);
+  document_.original.remember(std::move(bytes), rendition);
 }
 
 std::string lossReportText(const std::string& name, const std::vector<LostCharacter>& lost) {
@@ -222,7 +223,7 @@ bool DocumentCommands::ifHenkoSave() {
 }
 
 void DocumentCommands::tbtnNewClick() {
-  if (ifHenkoSave()) documents_.fileSinki();
+  if (ifHenkoSave()) document_.fileSinki();
   ports_.memo1.setFocus();
 }
 

@@ -7,20 +7,18 @@
 #include <vector>
 
 #include "core/editor.h"
+#include "core/new_document_look.h"
 #include "core/progress.h"
 #include "core/ui.h"
 #include "core/window_state.h"
 #include "documents/document_ports.h"
-#include "documents/documents.h"
+#include "documents/current_document.h"
 #include "documents/files.h"
-#include "editing/appearance.h"
 
 namespace kakipo {
 
 // Files above this many bytes are loaded only after the user agrees.
 inline constexpr std::int64_t largeFileBytes = 1000000;
-// Byte offsets into the document are ints; anything larger can never be held whole.
-inline constexpr std::int64_t maxDocumentBytes = 0x7FFFFFFF;
 
 // Records name in slot 0 unless a slot holds it already; the oldest entry drops out of slot 4.
 void recordRecentFile(std::array<std::string, historyCount>& history, const std::string& name);
@@ -42,28 +40,39 @@ std::string lossReportText(const std::string& name, const std::vector<LostCharac
 
 class DocumentCommands {
  public:
-  DocumentCommands(WindowState& state, Documents& documents, Appearance& appearance,
+  DocumentCommands(WindowState& state, CurrentDocument& document, NewDocumentLook& look,
                    const DocumentPorts& ports);
 
   // Opening.
+  // "Read the file": asks first about a large one, loads it as plain or rich text by its
+  // extension, makes it current and records it in the history; the history's empty slot is no file.
   void fileYomikomi(const std::string& name);
+  // "File size": the size of the named file, -1 when there is none.
   std::int64_t fileYoryo(const std::string& name) const;
+  // "Open dialog": runs the Open dialog and reads the file chosen.
   void dlgOpenFile();
-  // The names of the dropped files, in full; only the first is opened.
+  // "Read a drop": the names of the dropped files, in full; only the first is opened.
   void dropYomikomi(const std::vector<std::string>& names);
 
-  // Saving and the guard. True when the document was written.
+  // Saving and the guard.
+  // "Save dialog": Save As from name, with the questions about the extension, overwriting and
+  // characters a plain-text file cannot hold. True when the document was written.
   bool dlgSaveFile(const std::string& name);
-  // True when the caller may go on: nothing to save, the user declined saving, or it was saved.
+  // "If changed, save": true when the caller may go on: nothing to save, the user declined
+  // saving, or it was saved.
   bool ifHenkoSave();
   void tbtnNewClick();
   void tbtnOpenClick();
   void tbtnSaveClick();
+  // The overwrite-save button: writes the current file without a dialog (Save As when untitled).
   void tbtnUwagakiClick();
 
   // Recent files.
+  // "Update the history": records name as the newest entry unless the history holds it already.
   void rirekKosin(const std::string& name);
+  // The history menu opens: its five entries are captioned from the history.
   void PopupMenu2Popup();
+  // "History entry clicked": opens the entry, after the unsaved-changes guard.
   void popRirekClick(int index);
   void popRirek0Click() { popRirekClick(0); }
   void popRirek1Click() { popRirekClick(1); }
@@ -86,8 +95,8 @@ class DocumentCommands {
   bool acceptLoss(const std::string& name);
 
   WindowState& state_;
-  Documents& documents_;
-  Appearance& appearance_;
+  CurrentDocument& document_;
+  NewDocumentLook& look_;
   DocumentPorts ports_;
   int openFilter_ = filter::text;
   int saveFilter_ = filter::text;

@@ -6,9 +6,7 @@
 
 namespace kakipo {
 
-// The filter both dialogs share, and its entries as the dialogs number them.
-inline const std::string fileDialogFilter =
-    "テキストファイル *.txt|*.txt|カキポ形式 *.kpo|*.kpo|すべてのファイル *.*|*.*";
+// The entries of the dialogs' filter (texts::fileDialogFilter) as the dialogs number them.
 namespace filter {
 inline constexpr int text = 1;    // *.txt
 inline constexpr int kakipo = 2;  // *.kpo

@@ -7,6 +7,8 @@ namespace kakipo::texts {
 // A name, a blank line, then a sentence that continues it.
 inline const std::string nameBreak = "\r\n\r\n";
 
+// The window caption before the current file's name.
+inline const std::string titlePrefix = "カキポ ";
 inline const std::string untitled = "無題";
 inline const std::string overwriteHintPrefix = "上書き保存 ";
 
@@ -32,6 +34,14 @@ inline const std::string openErrorText = "という名前のファイルは無�
 inline const std::string tooLargeText = "は大きすぎてカキポでは開けません";
 inline const std::string brokenRtfText = "はカキポ形式（RTF）の途中までしかないため開けません";
 inline const std::string openingSuffix = "を開いています しばらく待っててね";
+
+// The filter both file dialogs share: pairs of a caption and its patterns.
+inline const std::string fileDialogFilter =
+    "テキストファイル *.txt|*.txt|カキポ形式 *.kpo|*.kpo|すべてのファイル *.*|*.*";
+
+// Around the name of a file that could not be written.
+inline const std::string cannotCreatePrefix = "ファイル ";
+inline const std::string cannotCreateSuffix = " を作成できません";
 
 inline const std::string streamReadFailed = "ストリームからの読み込みに失敗しました";
 inline const std::string streamWriteFailed = "ストリームへの書き込みに失敗しました";

@@ -2,9 +2,15 @@
 // writers shut out, and saves that never destroy the file they replace.
 #pragma once
 #include <cstdint>
+#include <limits>
 #include <string>
 
+#include "documents/document_texts.h"
+
 namespace kakipo {
+
+// Byte offsets into the document are ints; a file larger than this can never be held whole.
+inline constexpr std::int64_t maxDocumentBytes = std::numeric_limits<int>::max();
 
 class Files {
  public:
@@ -27,7 +33,7 @@ class Files {
 
 // The text of a failed save, shared by every implementation of Files.
 inline std::string cannotCreateMessage(const std::string& name) {
-  return "ファイル " + name + " を作成できません";
+  return texts::cannotCreatePrefix + name + texts::cannotCreateSuffix;
 }
 
 }  // namespace kakipo

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "core/cp932.h"
+
 namespace kakipo {
 
 namespace {
-
-bool isLead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 // Lines separated by CR LF, as the editor gives them.
 std::vector<std::string_view> splitLines(std::string_view s) {
@@ -29,8 +29,8 @@ bool sameShape(std::string_view fileLine, std::string_view editorLine) {
   while (i < n && j < m) {
     const auto a = static_cast<unsigned char>(fileLine[i]);
     const auto b = static_cast<unsigned char>(editorLine[j]);
-    if (isLead(a) != isLead(b)) return false;
-    if (isLead(a)) {
+    if (isLeadByte(a) != isLeadByte(b)) return false;
+    if (isLeadByte(a)) {
       i += (i + 1 < n && fileLine[i + 1] != '\0') ? 2 : 1;
       j += 2;
     } else if (a == '\r' && fileLine.compare(i, 3, "\r\r\n") == 0) {
@@ -54,7 +54,7 @@ std::vector<PlainTextOriginal::Line> PlainTextOriginal::splitFileLines(std::stri
   const std::size_t n = s.size();
   for (std::size_t i = 0; i < n; ++i) {
     const auto c = static_cast<unsigned char>(s[i]);
-    if (isLead(c)) {
+    if (isLeadByte(c)) {
       if (i + 1 < n && s[i + 1] != '\0') ++i;
     } else if (c == '\r' && s.compare(i, 3, "\r\r\n") == 0) {
       i += 2;

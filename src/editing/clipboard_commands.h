@@ -39,7 +39,7 @@ class ClipboardCommands {
   void popDelClick() { memo1_.deleteSelection(); }
   void popAllSelClick() { memo1_.selectAll(); }
 
-  // The paste. fromKeyboard leaves a small text to the editor's own key handling. Returns true
+  // "Paste". fromKeyboard leaves a small text to the editor's own key handling. Returns true
   // when the clipboard text was large, whatever the user answered: the paste key must then go no
   // further.
   bool harituke(bool fromKeyboard);

@@ -1,5 +1,5 @@
-// The captions and messages of the editing aids (paste, quote markers, status bar), kept in one
-// place so that every byte the user reads can be checked against one list.
+// The captions and messages of the editing aids (paste, quote markers, fonts, status bar), kept in
+// one place so that every byte the user reads can be checked against one list.
 #pragma once
 #include <string>
 
@@ -19,6 +19,10 @@ inline const std::string quoteOutCaption = "カキポ ♪行頭から > を削�
 inline const std::string quoteWrapOn = "ワードラップ（右端で折り返す）はOFFにしておいてね";
 inline const std::string quoteInNoSelection = "> を挿入する行を範囲選択しておいてね";
 inline const std::string quoteOutNoSelection = "> を削除する行を範囲選択しておいてね";
+
+// The font button.
+inline const std::string fontNoSelectionCaption = "カキポ ♪フォント変更する前に";
+inline const std::string fontNoSelectionText = "フォント変更する箇所を範囲選択しておいてね";
 
 // The status bar.
 inline const std::string statusBarHint = "ダブルクリックで日付時刻をカーソル位置へ挿入";

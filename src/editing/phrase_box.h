@@ -11,7 +11,8 @@ class PhraseBox {
  public:
   PhraseBox(WindowState& state, Editor& memo1, PhraseBoxView& box) : state_(state), memo1_(memo1), box_(box) {}
 
-  // After the settings file is read: phrase 0 shown, selected and the one the next Enter replaces.
+  // "Initialise the combo box", after the settings file is read: phrase 0 shown, selected and the
+  // one the next Enter replaces.
   void comboSyokika();
   // Inserts the box text at the start of the editor's selection; the selected text stays.
   void ComboBox1DblClick();

@@ -10,6 +10,7 @@ class QuoteMarkers {
  public:
   QuoteMarkers(Editor& memo1, MessageBoxes& ui) : memo1_(memo1), ui_(ui) {}
 
+  // "Quote in" and "quote out": a ">" put on or taken off the start of every line selected.
   void inyofIn();
   void inyofOut();
   void popInyofInClick() { inyofIn(); }

@@ -22,7 +22,9 @@ class StatusBar {
   StatusBar(Editor& memo1, StatusBarView& view, Clock& clock)
       : memo1_(memo1), view_(view), clock_(clock) {}
 
+  // "Line-column timer": the caret and date-time panels, every 200 ms.
   void timerGyoRetTimer();
+  // The date stamp: the date and time as the status bar shows them, inserted at the caret.
   void StatusBar1DblClick();
   // The system announced new regional settings (WM_SETTINGCHANGE "intl").
   void regionalSettingsChanged() { clock_.reloadFormats(); }

@@ -1,25 +1,29 @@
-// The fixed content of the help viewer: the body and detail texts (CP932, CR LF, converted from
-// the UTF-8 files beside this header at build time), the contents tree and the keyword list.
+// What the help viewer and the about box say besides the help content itself: captions, tab
+// names, status texts and the about box's lines and buttons.
 #pragma once
-#include <span>
 #include <string>
 
-namespace kakipo::help {
+#include "core/version.h"
 
-const std::string& bodyText();
-const std::string& detailText();
+namespace kakipo::texts {
 
-// One node of TreeView1, in display order; level 0 is a root node, and a node belongs to the
-// nearest node before it with a smaller level.
-struct TreeEntry {
-  const char* text;
-  int level;
-  int image;
-  int selectedImage;
-};
+// The help viewer.
+inline const std::string helpCaption = "カキポ ♪ヘルプ";
+inline const std::string tabMokj = "目次";          // contents
+inline const std::string tabKiwad = "キーワード";   // keywords
+inline const std::string tabHonbun = "本文説明";    // body
+inline const std::string tabSyosai = "詳細説明";    // details
+inline const std::string honbunStatus =
+    "本文，詳細説明では< >で囲まれた文字列を範囲選択して、右クリックで詳細説明表示。";
+inline const std::string syosaiStatus =
+    "本文，詳細説明では< >で囲まれた文字列を範囲選択して、右クリックで本文説明表示。";
 
-std::span<const TreeEntry> contentsTree();
-// ListBox1's items: the detail pane heads a reader is most likely to look up.
-std::span<const char* const> keywords();
+// The about box.
+inline const std::string aboutCaption = "バージョン＆ヘルプ";
+inline const std::string productName = "カキポ";
+inline const std::string aboutVersion = "Version " KAKIPO_VERSION_TEXT;
+inline const std::string copyright = "Copyright (C) 2025 カキポ制作室";
+inline const std::string aboutHelpButton = "ヘルプ表示";
+inline const std::string aboutCancelButton = "キャンセル";
 
-}  // namespace kakipo::help
+}  // namespace kakipo::texts

@@ -1,5 +1,7 @@
 #include "help/vajhel.h"
 
+#include "help/help_texts.h"
+
 namespace kakipo {
 
 std::string trimBlanks(const std::string& s) {
@@ -69,18 +71,5 @@ void VajHel::RichEdit2MouseUp(MouseButton button) {
 void VajHel::TabHonbunShow() { view_.setStatusText(texts::honbunStatus); }
 
 void VajHel::TabSyosaiShow() { view_.setStatusText(texts::syosaiStatus); }
-
-int FormResize(int outerWidth, int splitterLeft, int leftPaneWidth) {
-  using namespace helplayout;
-  int width = leftPaneWidth;
-  const int room = outerWidth - splitterMinSize - splitterWidth;
-  if (room <= splitterLeft) width = room;
-  if (splitterMinSize >= width) width = splitterMinSize;
-  return width;
-}
-
-int Splitter1Moved(int leftPaneWidth) {
-  return helplayout::splitterMinSize > leftPaneWidth ? helplayout::splitterMinSize : leftPaneWidth;
-}
 
 }  // namespace kakipo

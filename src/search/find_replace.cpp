@@ -2,21 +2,10 @@
 
 #include <vector>
 
-#include "core/cp932.h"
 #include "search/search.h"
 #include "search/search_texts.h"
 
 namespace kakipo {
-
-std::string limitDialogText(std::string_view text) {
-  std::size_t end = 0;
-  while (end < text.size()) {
-    const std::size_t width = isLeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1;
-    if (end + width > dialogTextLimit) break;
-    end += width;
-  }
-  return std::string(text.substr(0, std::min(end, text.size())));
-}
 
 void FindReplace::tbtnFindClick() {
   anchor_ = 0;

@@ -15,6 +15,7 @@ class FindReplace {
   FindReplace(Editor& memo1, MessageBoxes& ui, SearchDialogs& dialogs, SearchWindow& window)
       : memo1_(memo1), ui_(ui), dialogs_(dialogs), window_(window) {}
 
+  // The find and replace ("tikan") buttons: each opens its dialog, the search anchor back at 0.
   void tbtnFindClick();
   void tbtnTikanClick();
   // Find Next in the Find dialog.
@@ -23,7 +24,9 @@ class FindReplace {
   void ReplaceDialog1Find();
   // Replace or Replace All in the Replace dialog, told apart by the option word.
   void ReplaceDialog1Replace();
+  // "Replace": the selected match, then the next one is found.
   void tikanSuru();
+  // "Replace all", after a confirmation: every match from the anchor on.
   void subeteTikan();
 
   // Where the Replace dialog's next find begins, independent of the caret.

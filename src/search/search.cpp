@@ -2,19 +2,17 @@
 
 #include <algorithm>
 
+#include "core/cp932.h"
 #include "search/match_finder.h"
 
 namespace kakipo {
 
-void ansiUpper(unsigned char* bytes, std::size_t count) {
-  for (std::size_t i = 0; i < count; ++i)
-    if (bytes[i] >= 'a' && bytes[i] <= 'z') bytes[i] -= 0x20;
-}
-
 FoldTable makeFoldTable(bool fold) {
   FoldTable table;
-  for (int i = 0; i < 256; ++i) table[i] = static_cast<unsigned char>(i);
-  if (fold) ansiUpper(table.data(), table.size());
+  for (int i = 0; i < 256; ++i) {
+    const auto c = static_cast<unsigned char>(i);
+    table[i] = fold ? upperAscii(c) : c;
+  }
   return table;
 }
 
@@ -105,8 +103,7 @@ std::optional<int> bufKensak(const char* buffer, int length, int selStart, int s
   const bool fold = (options & fr::matchCase) == 0 &&
                     std::none_of(searchText.begin(), searchText.end(),
                                  [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-  std::string pattern(searchText);
-  if (fold) ansiUpper(reinterpret_cast<unsigned char*>(pattern.data()), pattern.size());
+  const std::string pattern = fold ? upperAscii(std::string(searchText)) : std::string(searchText);
 
   const auto* bytes = reinterpret_cast<const unsigned char*>(buffer);
   const FoldTable table = makeFoldTable(fold);

@@ -21,10 +21,7 @@ inline constexpr std::array<std::uint8_t, 32> wordDelimiters = {
 
 constexpr bool isDelimiter(unsigned char c) { return (wordDelimiters[c >> 3] >> (c & 7)) & 1; }
 
-// The ANSI upper-casing of a byte buffer, in place: a-z become A-Z, every other byte stays.
-void ansiUpper(unsigned char* bytes, std::size_t count);
-
-// Maps a candidate byte to the byte it is compared as: the identity, or upper-cased when folding.
+// Maps a candidate byte to the byte it is compared as: the identity, or upperAscii when folding.
 using FoldTable = std::array<unsigned char, 256>;
 FoldTable makeFoldTable(bool fold);
 
@@ -40,18 +37,19 @@ struct ScanState {
   unsigned char at(int i) const { return i >= 0 && i < length ? buffer[i] : 0; }
 };
 
-// Whole-word step before each candidate: down, to the start of the word after the one (or the
-// delimiters) at the cursor; up, to the start of the word at or before the cursor.
+// "Skip a word", the whole-word step before each candidate: down, to the start of the word after
+// the one (or the delimiters) at the cursor; up, to the start of the word at or before the cursor.
 void tangoTobas(ScanState& scan);
 
-// Position of the first match of `searchText` in the `length` bytes at `buffer`, searching from the
-// selection by the option word (fr::down, fr::matchCase, fr::wholeWord; other bits are ignored).
-// An empty search text finds nothing. No byte at or after `length` is read.
+// "Buffer search": the position of the first match of `searchText` in the `length` bytes at
+// `buffer`, searching from the selection by the option word (fr::down, fr::matchCase,
+// fr::wholeWord; other bits are ignored). An empty search text finds nothing. No byte at or after
+// `length` is read.
 std::optional<int> bufKensak(const char* buffer, int length, int selStart, int selLength,
                              std::string_view searchText, unsigned options);
 
-// Searches the editor's text from its selection and selects the match; false when nothing is found.
-// No message is shown here.
+// "Memo search": searches the editor's text from its selection and selects the match; false when
+// nothing is found. No message is shown here.
 bool memoKensak(Editor& editor, const std::string& searchText, unsigned options);
 
 }  // namespace kakipo

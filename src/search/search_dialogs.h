@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/cp932.h"
 #include "search/search_options.h"
 
 namespace kakipo {
@@ -20,7 +21,7 @@ inline constexpr std::size_t dialogTextLimit = 255;
 inline constexpr unsigned dialogInitialOptions = fr::down;
 
 // A dialog text cut to the limit without splitting a double-byte character.
-std::string limitDialogText(std::string_view text);
+inline std::string limitDialogText(std::string_view text) { return cutAtCharBoundary(text, dialogTextLimit); }
 
 class SearchDialogs {
  public:

@@ -1,6 +1,7 @@
 #include "win32/about_box.h"
 
-#include "help/about_box.h"
+#include "help/help_texts.h"
+#include "help/help_windows.h"
 #include "win32/encoding.h"
 #include "win32/owned_window.h"
 

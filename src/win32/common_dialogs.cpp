@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "documents/document_texts.h"
 #include "win32/files.h"
 
 namespace kakipo {
@@ -39,7 +40,7 @@ bool Win32FileDialogs::runSaveDialog(std::string& name, int& filterIndex) {
 }
 
 bool Win32FileDialogs::run(bool save, std::string& name, int& filterIndex) {
-  static const std::wstring filter = dialogFilter(fileDialogFilter);
+  static const std::wstring filter = dialogFilter(texts::fileDialogFilter);
   std::vector<wchar_t> file(fileBufferChars, L'\0');
   const std::wstring seed = widenPath(name);
   std::copy_n(seed.begin(), std::min<std::size_t>(seed.size(), fileBufferChars - 1), file.begin());

@@ -6,7 +6,7 @@
 #include <array>
 
 #include "documents/document_ports.h"
-#include "editing/appearance.h"
+#include "editing/font_colour_dialogs.h"
 
 namespace kakipo {
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "help/help_content.h"
 #include "help/help_texts.h"
 #include "win32/about_box.h"
 #include "win32/encoding.h"

@@ -12,7 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "help/about_box.h"
+#include "help/help_layout.h"
+#include "help/help_windows.h"
 #include "help/vajhel.h"
 
 namespace kakipo {

@@ -14,7 +14,7 @@
 namespace kakipo::win32 {
 
 std::string PrivateProfile::readString(const std::string& file, const std::string& section,
-                                       const std::string& key, const std::string& defaultValue) {
+                                       const std::string& key, const std::string& defaultValue) const {
   // A buffer of as many UTF-16 units as the platform's byte buffer holds bytes never cuts more than
   // the byte buffer would; the logic cuts the CP932 result to its 2047 bytes.
   std::vector<wchar_t> buffer(bufferSize, L'\0');

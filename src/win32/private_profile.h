@@ -10,7 +10,7 @@ namespace kakipo::win32 {
 class PrivateProfile : public Profile {
  public:
   std::string readString(const std::string& file, const std::string& section, const std::string& key,
-                         const std::string& defaultValue) override;
+                         const std::string& defaultValue) const override;
   bool writeString(const std::string& file, const std::string& section, const std::string& key,
                    const std::string& value) override;
 };

@@ -114,7 +114,7 @@ TEST_F(MainFormTest, StartUpReadsTheSettingsFile) {
 
 TEST_F(MainFormTest, DispatchShowsWhatAHandlerThrowsAndGoesOn) {
   main.FormShow("kakipo.exe");
-  main.documents.fnameSet("a.txt");
+  main.document.fnameSet("a.txt");
   main.dispatch([] { throw std::runtime_error("読めません"); });
   main.dispatch([] {});
   ASSERT_EQ(ui.shown.size(), 1u);

@@ -42,9 +42,12 @@ struct SettingsTest : ::testing::Test {
   test::ScriptedMessageBoxes& ui = h.ui;
   MainForm& main = h.main;
   WindowState& state = main.state;
-  Settings settings{main.state, form, phrases, main.appearance, profile, iniPath};
+  Settings settings{main.state, profile, iniPath};
 
   void SetUp() override { main.syokika(); }
+  // A start and a close as the main form runs them.
+  void inifileyomu() { main.applySettings(settings.inifileyomu()); }
+  void inifilekaku() { settings.inifilekaku(main.settingsToWrite()); }
   void set(const std::string& section, const std::string& key, const std::string& value) {
     profile.set(iniPath, section, key, value);
   }
@@ -54,7 +57,7 @@ struct SettingsTest : ::testing::Test {
 };
 
 TEST_F(SettingsTest, NoFileGivesEveryDefault) {
-  settings.inifileyomu();
+  inifileyomu();
   EXPECT_EQ(form.bounds(), (Rect{0, 0, 280, 380}));
   ASSERT_EQ(phrases.items().size(), 10u);
   for (int i = 0; i < 10; ++i) EXPECT_EQ(phrases.items()[i], state.defaultPhrases[i]) << i;
@@ -84,7 +87,7 @@ TEST_F(SettingsTest, StoredValuesReachTheWindowState) {
   set("memoFont", "italic", "1");
   set("memoFont", "strikeout", "1");
   set("memoFont", "backcolor", "65535");
-  settings.inifileyomu();
+  inifileyomu();
   EXPECT_EQ(form.bounds(), (Rect{100, -5, 640, 480}));
   EXPECT_EQ(phrases.items()[3], "よろしく");
   EXPECT_EQ(phrases.items()[2], state.defaultPhrases[2]);
@@ -107,7 +110,7 @@ class IntegerReading : public SettingsTest, public ::testing::WithParamInterface
 
 TEST_P(IntegerReading, DecimalOrPrefixedHexElseTheDefault) {
   set("form", "width", GetParam().text);
-  settings.inifileyomu();
+  inifileyomu();
   EXPECT_EQ(form.bounds().width, GetParam().expected) << "width=" << GetParam().text;
 }
 
@@ -133,7 +136,7 @@ class BooleanReading : public SettingsTest, public ::testing::WithParamInterface
 
 TEST_P(BooleanReading, AnyNonZeroNumberIsTrue) {
   set("memoFont", "bold", GetParam().text);
-  settings.inifileyomu();
+  inifileyomu();
   EXPECT_EQ(state.nextOpenFont.style.bold, GetParam().expected) << "bold=" << GetParam().text;
 }
 
@@ -145,10 +148,10 @@ INSTANTIATE_TEST_SUITE_P(Table, BooleanReading,
 TEST_F(SettingsTest, StyleKeysAreReadInAnyLetterCaseAndWrittenInLowerCase) {
   set("MEMOFONT", "UNDERLINE", "1");
   set("memofont", "strikeOUT", "1");
-  settings.inifileyomu();
+  inifileyomu();
   EXPECT_TRUE(state.nextOpenFont.style.underline);
   EXPECT_TRUE(state.nextOpenFont.style.strikeOut);
-  EXPECT_NO_THROW(settings.inifilekaku());
+  EXPECT_NO_THROW(inifilekaku());
   EXPECT_EQ(stored("memoFont", "underline"), "1");
   EXPECT_EQ(stored("memoFont", "strikeout"), "1");
 }
@@ -172,7 +175,7 @@ TEST_P(FontSizeReading, TheSizeWinsOverTheHeight) {
   state.nextOpenFont = Font(c.ppi);
   if (c.height) set("memoFont", "height", c.height);
   if (c.size) set("memoFont", "size", c.size);
-  settings.inifileyomu();
+  inifileyomu();
   EXPECT_EQ(state.nextOpenFont.height(), c.expectedHeight);
   EXPECT_EQ(state.nextOpenFont.size(), c.expectedSize);
 }
@@ -188,14 +191,14 @@ INSTANTIATE_TEST_SUITE_P(Table, FontSizeReading,
 TEST_F(SettingsTest, UnknownPitchKeepsTheFontsOwnAndTheWrittenPitchIsWhatTheFontHas) {
   state.nextOpenFont.pitch = Pitch::Fixed;
   set("memoFont", "pitch", "7");
-  settings.inifileyomu();
+  inifileyomu();
   EXPECT_EQ(state.nextOpenFont.pitch, Pitch::Fixed);
-  settings.inifilekaku();
+  inifilekaku();
   EXPECT_EQ(stored("memoFont", "pitch"), "1");
 
   for (auto [text, pitch] : {std::pair{"0", Pitch::Default}, {"1", Pitch::Fixed}, {"2", Pitch::Variable}}) {
     set("memoFont", "pitch", text);
-    settings.inifileyomu();
+    inifileyomu();
     EXPECT_EQ(state.nextOpenFont.pitch, pitch) << text;
   }
 }
@@ -203,33 +206,33 @@ TEST_F(SettingsTest, UnknownPitchKeepsTheFontsOwnAndTheWrittenPitchIsWhatTheFont
 TEST_F(SettingsTest, EmptyFaceNameKeepsTheCurrentOneAndLongOnesAreCut) {
   state.nextOpenFont.name = "IPAGothic";
   set("memoFont", "name", "");
-  settings.inifileyomu();
+  inifileyomu();
   EXPECT_EQ(state.nextOpenFont.name, "IPAGothic");
 
   set("memoFont", "name", std::string(40, 'F'));
-  settings.inifileyomu();
+  inifileyomu();
   EXPECT_EQ(state.nextOpenFont.name, std::string(31, 'F'));
 
   // 15 double-byte characters and one more would end on a lone lead byte at 31.
   std::string japanese;
   for (int i = 0; i < 16; ++i) japanese += "ゴ";
   set("memoFont", "name", japanese);
-  settings.inifileyomu();
+  inifileyomu();
   EXPECT_EQ(state.nextOpenFont.name.size(), 30u);
 }
 
 TEST_F(SettingsTest, ColourValuesReadInHexAreWrittenAsSignedDecimal) {
   set("memoFont", "color", "0x000000FF");
   set("memoFont", "backcolor", "0x80000005");
-  settings.inifileyomu();
+  inifileyomu();
   EXPECT_EQ(state.nextOpenFont.color, 0x000000FFu);
   EXPECT_EQ(state.backColour, 0x80000005u);
-  settings.inifilekaku();
+  inifilekaku();
   EXPECT_EQ(stored("memoFont", "color"), "255");
   EXPECT_EQ(stored("memoFont", "backcolor"), "-2147483643");
 
   state.nextOpenFont.color = clWindowText;
-  settings.inifilekaku();
+  inifilekaku();
   EXPECT_EQ(stored("memoFont", "color"), "-2147483640");
 }
 
@@ -238,7 +241,7 @@ TEST_F(SettingsTest, LongValuesComeBackCutAt2047BytesNeverInsideACharacter) {
   std::string japanese;  // the 1024th character's lead byte is the 2047th byte
   for (int i = 0; i < 1500; ++i) japanese += "あ";
   set("combobox", "items1", japanese);
-  settings.inifileyomu();
+  inifileyomu();
   EXPECT_EQ(phrases.items()[0], std::string(2047, 'a'));
   EXPECT_EQ(phrases.items()[1].size(), 2046u);
   EXPECT_EQ(phrases.items()[1], japanese.substr(0, 2046));
@@ -248,14 +251,14 @@ TEST_F(SettingsTest, SecondInstanceOpensTwentyPixelsRightAndBelow) {
   set("form", "left", "300");
   set("form", "top", "200");
   state.secondInstance = true;
-  settings.inifileyomu();
+  inifileyomu();
   EXPECT_EQ(form.bounds(), (Rect{320, 220, 280, 380}));
 }
 
 TEST_F(SettingsTest, FirstCloseWritesTheFourSectionsInOrder) {
-  settings.inifileyomu();
+  inifileyomu();
   form.setBounds({10, 20, 300, 400});
-  settings.inifilekaku();
+  inifilekaku();
   EXPECT_EQ(profile.sectionNames(iniPath), (std::vector<std::string>{"form", "combobox", "rireki", "memoFont"}));
   EXPECT_EQ(profile.keyNames(iniPath, "form"), (std::vector<std::string>{"left", "top", "width", "height"}));
   EXPECT_EQ(profile.keyNames(iniPath, "combobox"),
@@ -277,7 +280,7 @@ TEST_F(SettingsTest, FirstCloseWritesTheFourSectionsInOrder) {
 TEST_F(SettingsTest, FailedWriteStopsAtThatKeyAndNamesTheFile) {
   profile.failFromWrite = 6;  // combobox/items1
   try {
-    settings.inifilekaku();
+    inifilekaku();
     FAIL() << "no error";
   } catch (const Error& e) {
     EXPECT_EQ(std::string(e.what()), "C:\\Tools\\kakipo.ini に書き込めません");
@@ -288,21 +291,21 @@ TEST_F(SettingsTest, FailedWriteStopsAtThatKeyAndNamesTheFile) {
   EXPECT_EQ(stored("memoFont", "charset"), "<missing>");
 
   profile.failFromWrite = 0;  // the next close tries again, from the start
-  EXPECT_NO_THROW(settings.inifilekaku());
+  EXPECT_NO_THROW(inifilekaku());
   EXPECT_EQ(stored("memoFont", "backcolor"), "-2147483643");
 }
 
 TEST_F(SettingsTest, ReachesTheGeneralErrorBoxThroughDispatch) {
   profile.failFromWrite = 1;
   form.setCaption("カキポ ");
-  main.dispatch([&] { settings.inifilekaku(); });
+  main.dispatch([&] { inifilekaku(); });
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, "C:\\Tools\\kakipo.ini に書き込めません.");
   EXPECT_EQ(ui.shown[0].flags, mb::ok | mb::iconError);
 }
 
 TEST_F(SettingsTest, EverythingWrittenComesBackAtTheNextStart) {
-  settings.inifileyomu();
+  inifileyomu();
   form.setBounds({-8, 33, 500, 600});
   auto items = phrases.items();
   items[0] = "編集した定型文";
@@ -314,15 +317,15 @@ TEST_F(SettingsTest, EverythingWrittenComesBackAtTheNextStart) {
   state.nextOpenFont.color = 0x00112233;
   state.nextOpenFont.style = {true, false, true, false};
   state.backColour = 0x00FFEEDD;
-  settings.inifilekaku();
+  inifilekaku();
 
   test::MainFormHarness h2{&profile};
   test::FakeForm& form2 = h2.form;
   test::FakePhraseBox& phrases2 = h2.phrases;
   MainForm& main2 = h2.main;
   main2.syokika();
-  Settings settings2{main2.state, form2, phrases2, main2.appearance, profile, iniPath};
-  settings2.inifileyomu();
+  Settings settings2{main2.state, profile, iniPath};
+  main2.applySettings(settings2.inifileyomu());
   EXPECT_EQ(form2.bounds(), form.bounds());
   EXPECT_EQ(phrases2.items(), phrases.items());
   EXPECT_EQ(main2.state.history, state.history);
@@ -353,15 +356,6 @@ INSTANTIATE_TEST_SUITE_P(
                       PathCase{"C:\\a.b\\表", "C:\\a.b\\表.ini"},             // 5C is no separator
                       PathCase{"C:kakipo.exe", "C:kakipo.ini"},
                       PathCase{"\\\\server\\share.d\\kakipo.EXE", "\\\\server\\share.d\\kakipo.ini"}));
-
-TEST(CutAtCharBoundary, NeverLeavesALoneLeadByte) {
-  EXPECT_EQ(cutAtCharBoundary("abc", 5), "abc");
-  EXPECT_EQ(cutAtCharBoundary("abcdef", 3), "abc");
-  EXPECT_EQ(cutAtCharBoundary("aあい", 2), "a");
-  EXPECT_EQ(cutAtCharBoundary("aあい", 3), "aあ");
-  EXPECT_EQ(cutAtCharBoundary("ｱｲｳ", 2), "ｱｲ") << "half-width katakana are single bytes";
-  EXPECT_EQ(cutAtCharBoundary(std::string("ab\x82"), 5), "ab");
-}
 
 }  // namespace
 }  // namespace kakipo

@@ -32,7 +32,7 @@ struct ByteExactTest : DocumentsTest {
 
   // Replaces the text of line k and saves; every other line, with its break, must be as it was.
   void editLineAndCheck(const std::string& name, const std::string& bytes, int k, const std::string& label) {
-    ASSERT_TRUE(documents.original.linesPaired()) << label;
+    ASSERT_TRUE(document.original.linesPaired()) << label;
     memo1.replaceLine(k, "EDIT");
     memo1.setModified(true);
     commands.tbtnUwagakiClick();

@@ -180,7 +180,7 @@ class UnreadableEditor : public LimitedEditor {
 
 TEST_F(DocumentsTest, FailedRetryIsAReadErrorForTheGeneralReport) {
   UnreadableEditor broken;
-  DocumentCommands cmds{state, documents, appearance, {broken, ui, files, dialogs, progress, historyMenu, front, loss}};
+  DocumentCommands cmds{state, document, appearance, {broken, ui, files, dialogs, progress, historyMenu, front, loss}};
   put("C:\\a.kpo", "x");
   broken.setPlainText(true);
   try {

@@ -182,10 +182,10 @@ TEST_F(DocumentsTest, SaveAsRunsEvenWhenUnmodified) {
 TEST_F(DocumentsTest, TitleAndHintFollowTheCurrentName) {
   EXPECT_EQ(form.caption(), "カキポ ");
   EXPECT_EQ(form.overwriteHint, "上書き保存 ");
-  documents.fnameSet("D:メモ帳\\表.txt");
+  document.fnameSet("D:メモ帳\\表.txt");
   EXPECT_EQ(form.caption(), "カキポ D:メモ帳\\表.txt");
   EXPECT_EQ(form.overwriteHint, "上書き保存 表.txt");
-  documents.fnameSet("D:x.txt");
+  document.fnameSet("D:x.txt");
   EXPECT_EQ(form.overwriteHint, "上書き保存 x.txt");
 }
 
@@ -203,7 +203,7 @@ TEST_F(DocumentsTest, GuardAsksNamingTheDocumentOrUntitled) {
   EXPECT_FALSE(memo1.modified());
   EXPECT_EQ(memo1.text(), "x");  // declined changes stay until replaced
 
-  documents.fnameSet("C:\\a.txt");
+  document.fnameSet("C:\\a.txt");
   memo1.setModified(true);
   ui.answers = {mb::idNo};
   commands.ifHenkoSave();

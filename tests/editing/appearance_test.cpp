@@ -1,4 +1,5 @@
 #include "editing/appearance.h"
+#include "editing/font_buttons.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,9 @@
-// The help viewer's lookups and handlers on the real help texts, its layout rules and the
-// version-and-help button.
+// The help viewer's lookups and handlers on the real help texts.
 #include "help/vajhel.h"
-#include "support/fake_help_windows.h"
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
-#include "help/about_box.h"
+#include "help/help_content.h"
 #include "help/help_texts.h"
 #include "support/fake_help_pane.h"
 
@@ -150,51 +146,6 @@ TEST(TrimBlanks, RemovesControlBytesAndSpacesAtBothEndsOnly) {
   EXPECT_EQ(trimBlanks("\x7F!"), "\x7F!");
   EXPECT_EQ(trimBlanks(" \r\n "), "");
   EXPECT_EQ(trimBlanks("\x81\x40x"), "\x81\x40x");  // a full-width space is not a blank byte
-}
-
-// outer width, splitter left edge, left pane width -> left pane width after FormResize
-class FormResizeTable : public ::testing::TestWithParam<std::tuple<int, int, int, int>> {};
-
-TEST_P(FormResizeTable, KeepsTheLeftPaneWithinTheWindow) {
-  const auto [outer, splitterLeft, width, expected] = GetParam();
-  EXPECT_EQ(FormResize(outer, splitterLeft, width), expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    HelpLayout, FormResizeTable,
-    ::testing::Values(std::make_tuple(600, 200, 200, 200),  // room to spare: unchanged
-                      std::make_tuple(237, 200, 200, 200),  // 237 - 36 = 201 > 200
-                      std::make_tuple(236, 200, 200, 200),  // exactly at the edge: 200
-                      std::make_tuple(235, 200, 200, 199),  // the splitter follows the edge
-                      std::make_tuple(150, 200, 200, 114),
-                      std::make_tuple(66, 30, 30, 30),      // 66 - 36 = 30 = the minimum
-                      std::make_tuple(60, 30, 30, 30),      // never below the minimum
-                      std::make_tuple(600, 10, 10, 30)));   // a pane left too narrow grows back
-
-class SplitterMovedTable : public ::testing::TestWithParam<std::pair<int, int>> {};
-
-TEST_P(SplitterMovedTable, KeepsTheMinimumWidth) {
-  EXPECT_EQ(Splitter1Moved(GetParam().first), GetParam().second);
-}
-
-INSTANTIATE_TEST_SUITE_P(HelpLayout, SplitterMovedTable,
-                         ::testing::Values(std::pair{0, 30}, std::pair{29, 30}, std::pair{30, 30},
-                                           std::pair{31, 31}, std::pair{400, 400}));
-
-
-
-TEST(HelpCommand, OnlyTheHelpButtonOfTheAboutBoxOpensTheViewer) {
-  test::FakeHelpWindows windows;
-  HelpCommand command{windows};
-  for (int result : {aboutresult::cancel, 0, 6}) {
-    windows.result = result;
-    command.tbtnVajHelClick();
-  }
-  EXPECT_EQ(windows.aboutShown, 3);
-  EXPECT_EQ(windows.viewerShown, 0);
-  windows.result = aboutresult::showHelp;
-  command.tbtnVajHelClick();
-  EXPECT_EQ(windows.viewerShown, 1);
 }
 
 }  // namespace

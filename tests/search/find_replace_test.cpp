@@ -321,6 +321,7 @@ INSTANTIATE_TEST_SUITE_P(Lengths, DialogTextLimit,
                                            LimitCase{std::string(300, 'a'), 255},
                                            LimitCase{std::string(254, 'a') + "表", 254},
                                            LimitCase{std::string(253, 'a') + "表x", 255},
+                                           LimitCase{"ab\x82", 2},  // a lone lead byte at the end goes
                                            LimitCase{"", 0}));
 
 }  // namespace

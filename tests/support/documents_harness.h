@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "documents/document_commands.h"
+#include "editing/appearance.h"
 #include "support/fake_document_ports.h"
 #include "support/fake_form.h"
 #include "support/fake_progress.h"
@@ -20,7 +21,7 @@ struct DocumentsHarness : ::testing::Test {
   template <class... EditorArgs>
   explicit DocumentsHarness(EditorArgs&&... editorArgs) : memo1(std::forward<EditorArgs>(editorArgs)...) {
     state.history.fill(emptySlot);
-    documents.fileSinki();
+    document.fileSinki();
   }
 
   void typeText(const std::string& s) { memo1.replaceSel(s, true); }
@@ -36,8 +37,8 @@ struct DocumentsHarness : ::testing::Test {
   FakeFront front;
   FakeTextLoss loss;
   Appearance appearance{state, memo1, form};
-  Documents documents{state, memo1, form, appearance};
-  DocumentCommands commands{state, documents, appearance,
+  CurrentDocument document{state, memo1, form, appearance};
+  DocumentCommands commands{state, document, appearance,
                             {memo1, ui, files, dialogs, progress, historyMenu, front, loss}};
 };
 

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "editing/appearance.h"
+#include "editing/font_colour_dialogs.h"
 
 namespace kakipo::test {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "help/vajhel.h"
+#include "help/help_viewer_ports.h"
 #include "support/memory_editor.h"
 
 namespace kakipo::test {

@@ -1,6 +1,6 @@
 // The about box and help viewer, counted instead of shown.
 #pragma once
-#include "help/about_box.h"
+#include "help/help_windows.h"
 
 namespace kakipo::test {
 

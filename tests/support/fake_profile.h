@@ -21,7 +21,7 @@ class FakeProfile : public Profile {
   using File = std::vector<Section>;
 
   std::string readString(const std::string& file, const std::string& section, const std::string& key,
-                         const std::string& defaultValue) override {
+                         const std::string& defaultValue) const override {
     ++reads;
     auto f = files.find(file);
     if (f == files.end()) return defaultValue;
@@ -96,7 +96,7 @@ class FakeProfile : public Profile {
   std::map<std::string, File> files;
   int failFromWrite = 0;  // 0: never; n: the n-th write and every later one fail
   int writes = 0;
-  int reads = 0;
+  mutable int reads = 0;
 
  private:
   static bool sameName(const std::string& a, const std::string& b) {

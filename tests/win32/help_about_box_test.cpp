@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "help/about_box.h"
+#include "help/help_command.h"
+#include "help/help_texts.h"
 #include "win32/encoding.h"
 #include "win32/help_viewer.h"
 

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "help/help_content.h"
 #include "help/help_texts.h"
 #include "win32/about_box.h"
 #include "win32/encoding.h"

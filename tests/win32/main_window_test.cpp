@@ -64,7 +64,7 @@ TEST_F(MainWindowTest, TenButtonsWithTheirTooltips) {
 }
 
 TEST_F(MainWindowTest, OverwriteHintNamesTheCurrentFile) {
-  form.logic().documents.fnameSet("C:\\メモ\\買い物.txt");
+  form.logic().document.fnameSet("C:\\メモ\\買い物.txt");
   EXPECT_EQ(tooltipOf(tbtnUwagaki), L"上書き保存 買い物.txt");
   EXPECT_EQ(windowText(form.hwnd()), L"カキポ C:\\メモ\\買い物.txt");
 }

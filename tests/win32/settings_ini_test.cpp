@@ -21,7 +21,7 @@ namespace {
 
 // One running program as far as the settings file is concerned.
 struct Instance {
-  Instance(const std::string& path, bool second) : settings(main.state, form, phrases, main.appearance, profile, path) {
+  Instance(const std::string& path, bool second) : settings(main.state, profile, path) {
     main.syokika();
     main.state.secondInstance = second;
   }
@@ -61,7 +61,7 @@ struct SettingsFileTest : ::testing::Test {
   }
   std::unique_ptr<Instance> start(bool second = false) {
     auto p = std::make_unique<Instance>(path, second);
-    p->settings.inifileyomu();
+    p->main.applySettings(p->settings.inifileyomu());
     return p;
   }
 };
@@ -71,7 +71,7 @@ TEST_F(SettingsFileTest, FirstCloseCreatesTheFourSectionsInOrder) {
   auto a = start();
   EXPECT_EQ(a->form.bounds(), (Rect{0, 0, 280, 380}));
   a->form.setBounds({40, 50, 300, 420});
-  a->settings.inifilekaku();
+  a->settings.inifilekaku(a->main.settingsToWrite());
 
   const std::string text = fileBytes();
   const auto form = text.find("[form]");
@@ -102,7 +102,7 @@ TEST_F(SettingsFileTest, ValuesRoundTripThroughACloseAndAStart) {
   a->main.state.nextOpenFont.setSize(16);
   a->main.state.nextOpenFont.style = {false, true, true, false};
   a->main.state.backColour = 0x00CCFFFF;
-  a->settings.inifilekaku();
+  a->settings.inifilekaku(a->main.settingsToWrite());
 
   auto b = start();
   EXPECT_EQ(b->form.bounds(), (Rect{-4, 12, 333, 444}));
@@ -134,7 +134,7 @@ TEST_F(SettingsFileTest, HandWrittenValuesFollowTheReadingRules) {
   EXPECT_EQ(a->main.state.backColour, 0x80000005u);
   EXPECT_EQ(a->form.bounds(), (Rect{7, 0, 280, 380}));
 
-  a->settings.inifilekaku();
+  a->settings.inifilekaku(a->main.settingsToWrite());
   const std::string text = fileBytes();
   EXPECT_NE(text.find("color=255\r\n"), std::string::npos) << text;
   EXPECT_NE(text.find("backcolor=-2147483643\r\n"), std::string::npos);
@@ -145,7 +145,7 @@ TEST_F(SettingsFileTest, HandWrittenValuesFollowTheReadingRules) {
 
 void expectWriteError(Instance& a, const std::string& path) {
   try {
-    a.settings.inifilekaku();
+    a.settings.inifilekaku(a.main.settingsToWrite());
     ADD_FAILURE() << "the write did not fail";
   } catch (const Error& e) {
     EXPECT_EQ(std::string(e.what()), path + " に書き込めません");
@@ -168,7 +168,7 @@ TEST_F(SettingsFileTest, ReadOnlyFileStartsWithItsValuesAndRefusesTheClose) {
 
   // Once the file is writable again, the next close writes everything.
   SetFileAttributesW(widen(path).c_str(), FILE_ATTRIBUTE_NORMAL);
-  EXPECT_NO_THROW(a->settings.inifilekaku());
+  EXPECT_NO_THROW(a->settings.inifilekaku(a->main.settingsToWrite()));
   EXPECT_NE(fileBytes().find("backcolor="), std::string::npos);
 }
 
@@ -183,7 +183,7 @@ TEST_F(SettingsFileTest, FileHeldByAnotherProgramRefusesTheCloseUntilItIsFree) {
   CloseHandle(held);
   EXPECT_EQ(fileBytes(), "[form]\r\nleft=123\r\n");
 
-  EXPECT_NO_THROW(a->settings.inifilekaku());
+  EXPECT_NO_THROW(a->settings.inifilekaku(a->main.settingsToWrite()));
   EXPECT_NE(fileBytes().find("left=1\r\n"), std::string::npos);
   EXPECT_NE(fileBytes().find("backcolor="), std::string::npos);
 }
@@ -198,8 +198,8 @@ TEST_F(SettingsFileTest, TheInstanceThatClosesLastDecidesAndTheSecondOpensOffset
   auto items = first->phrases.items();
   items[0] = "first's phrase";
   first->phrases.setItems(items);
-  first->settings.inifilekaku();
-  second->settings.inifilekaku();
+  first->settings.inifilekaku(first->main.settingsToWrite());
+  second->settings.inifilekaku(second->main.settingsToWrite());
 
   auto next = start();
   EXPECT_EQ(next->form.bounds().left, 120);

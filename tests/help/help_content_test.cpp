@@ -1,13 +1,13 @@
 // The help texts as they are built into the program: the rules that make every link of the
 // contents tree, the keyword list and the right-click cross references land where they should.
-#include "help/help_texts.h"
+#include "help/help_content.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "help/about_box.h"
+#include "help/help_texts.h"
 
 namespace kakipo {
 namespace {

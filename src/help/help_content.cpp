@@ -1,4 +1,4 @@
-#include "help/help_texts.h"
+#include "help/help_content.h"
 
 #include <array>
 

@@ -5,30 +5,27 @@
 
 #include "core/editor.h"
 #include "core/form_window.h"
+#include "core/new_document_look.h"
 #include "core/window_state.h"
 #include "documents/plain_text_original.h"
-#include "editing/appearance.h"
 
 namespace kakipo {
 
-inline const std::string titlePrefix = "カキポ ";
-
-// What follows the last "\" or ":" of a path. A trail byte 0x5C of a double-byte character is
-// not a separator.
+// The file name of a path, and its extension from the dot on (empty when it has none); see
+// pathParts for the separators.
 std::string filePart(const std::string& path);
-// From the last "." of the file part to the end, dot included; empty when the file part has none.
 std::string extensionOf(const std::string& path);
-// Only the ASCII letters change, so double-byte characters stay intact.
-std::string upperAscii(std::string s);
 // A name whose extension is .kpo in any letter case is a rich-text document.
 bool isRichTextName(const std::string& path);
 
-class Documents {
+class CurrentDocument {
  public:
-  Documents(WindowState& state, Editor& memo1, FormWindow& form, Appearance& appearance)
-      : state_(state), memo1_(memo1), form_(form), appearance_(appearance) {}
+  CurrentDocument(WindowState& state, Editor& memo1, FormWindow& form, NewDocumentLook& look)
+      : state_(state), memo1_(memo1), form_(form), look_(look) {}
 
+  // "Set the file name": the current name, the window caption and the overwrite-save hint.
   void fnameSet(const std::string& name);
+  // "New file": an empty, unmodified, untitled document with the look of a new one.
   void fileSinki();
 
   // Dropped by every new document and every load, refreshed by every plain-text load and save.
@@ -38,7 +35,7 @@ class Documents {
   WindowState& state_;
   Editor& memo1_;
   FormWindow& form_;
-  Appearance& appearance_;
+  NewDocumentLook& look_;
 };
 
 }  // namespace kakipo

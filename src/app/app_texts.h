@@ -1,0 +1,24 @@
+// What the main window's own logic shows: the system-menu items it adds, the phrases the phrase
+// box starts with, and the messages of the general error box and the settings file.
+#pragma once
+#include <array>
+#include <string>
+
+#include "core/window_state.h"
+
+namespace kakipo::texts {
+
+inline const std::string sysMenuToolBar = "ボタンバー表示ON/OFF(&B)";
+inline const std::string sysMenuPhraseBox = "定型文ボックス表示ON/OFF(&T)";
+inline const std::string sysMenuStatusBar = "ステータスバー表示ON/OFF(&U)";
+
+inline const std::array<std::string, phraseCount> defaultPhrases = {
+    "Hi EveryOne,", "kind Regards,", "mail: your.name@example.jp", "home: https://example.jp/",
+    "前略", "草々", "はじめまして", "よろしくおねがいします", "ありがとうございました", "それではまた"};
+
+// What a handler threw that carries no message of its own.
+inline const std::string unexpectedError = "予期しないエラーが発生しました";
+// Follows the settings file's path.
+inline const std::string settingsNotWritable = " に書き込めません";
+
+}  // namespace kakipo::texts
