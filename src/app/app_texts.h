@@ -20,5 +20,10 @@ inline const std::array<std::string, phraseCount> defaultPhrases = {
 inline const std::string unexpectedError = "予期しないエラーが発生しました";
 // Follows the settings file's path.
 inline const std::string settingsNotWritable = " に書き込めません";
+// Asked when a close has already failed on the settings file once: the path, a blank line, then
+// this. No keeps the window, so the user can mend the cause and close again.
+inline const std::string closeWithoutSettingsCaption = "カキポ ♪終了の確認";
+inline const std::string closeWithoutSettingsQuestion =
+    "に設定を書き込めませんでした。設定を保存しないで終了しますか？";
 
 }  // namespace kakipo::texts

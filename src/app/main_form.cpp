@@ -5,6 +5,7 @@
 #include "app/app_texts.h"
 #include "app/command_line.h"
 #include "app/error_report.h"
+#include "documents/document_texts.h"
 
 namespace kakipo {
 
@@ -63,15 +64,35 @@ void MainForm::syokika() {
 
 void MainForm::comboSyokika() { phrases.comboSyokika(); }
 
-bool MainForm::FormCloseQuery() {
+bool MainForm::FormCloseQuery(CloseReason reason) {
   // The help viewer goes even when the close is then refused.
   ports_.helpWindows.releaseHelpViewer();
   state.backColour = ports_.memo1.backgroundColour();
   if (!commands.ifHenkoSave()) return false;
-  // A settings file that cannot be written throws here: the close does not happen and the next
-  // close tries again.
-  settings.inifilekaku(settingsToWrite());
+  try {
+    settings.inifilekaku(settingsToWrite());
+  } catch (const Error& e) {
+    return closeWithoutSettings(e, reason);
+  }
+  settingsWriteFailed_ = false;
   return true;
+}
+
+// The first failure keeps the window, so the user can mend the cause (a file another program
+// holds, a full disk) and close again. A folder that cannot be written for good must not trap the
+// user, so from the second failure on the user may close without the settings; the keys written
+// before the failing one stay, the rest are not written. The end of the session never waits for
+// the settings file.
+bool MainForm::closeWithoutSettings(const Error& failure, CloseReason reason) {
+  if (reason == CloseReason::SessionEnd) return true;
+  showError(failure.what());
+  if (!settingsWriteFailed_) {
+    settingsWriteFailed_ = true;
+    return false;
+  }
+  return ports_.ui.messageBox(settings.path() + texts::nameBreak + texts::closeWithoutSettingsQuestion,
+                              texts::closeWithoutSettingsCaption,
+                              mb::yesNo | mb::iconQuestion | mb::defButton2) == mb::idYes;
 }
 
 void MainForm::applySettings(const SettingsValues& values) {

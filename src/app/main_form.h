@@ -8,6 +8,7 @@
 #include "app/app_texts.h"
 #include "app/settings.h"
 #include "core/editor.h"
+#include "core/errors.h"
 #include "core/form_window.h"
 #include "core/profile.h"
 #include "core/progress.h"
@@ -57,6 +58,10 @@ struct MainFormPorts {
   HelpWindows& helpWindows;
 };
 
+// Who asks the window to close: the user (the close box, Alt+F4, the system menu) or the end of
+// the Windows session (log-off, shutdown), which the settings file must never hold up.
+enum class CloseReason { User, SessionEnd };
+
 // What the shell knows of the process before the window's logic exists.
 struct StartupFacts {
   bool secondInstance = false;  // another instance held the named mutex at entry
@@ -76,7 +81,7 @@ class MainForm {
   // "Initialise the combo box": the phrase box after the settings file is read.
   void comboSyokika();
   // The close request (also the session's end). True when the window may close.
-  bool FormCloseQuery();
+  bool FormCloseQuery(CloseReason reason = CloseReason::User);
   // "System menu on/off": toggles the bar a system-menu command names.
   void sysMenuOnOff(unsigned command);
   // What the settings file gave, put in place: the bounds to the form, the phrases to the phrase
@@ -114,7 +119,11 @@ class MainForm {
   HelpCommand help;
 
  private:
+  // The settings file could not be written; true when the window may close all the same.
+  bool closeWithoutSettings(const Error& failure, CloseReason reason);
+
   MainFormPorts ports_;
+  bool settingsWriteFailed_ = false;  // a close of this run has already failed on the settings file
 };
 
 }  // namespace kakipo

@@ -39,6 +39,8 @@ class Settings {
   Settings(const WindowState& state, Profile& profile, std::string path)
       : state_(state), profile_(profile), path_(std::move(path)) {}
 
+  const std::string& path() const { return path_; }
+
   // "Read the ini file": every value; a missing file, section or key gives the default. Needs
   // syokika's phrase keys and default phrases.
   SettingsValues inifileyomu() const;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <vector>
+
 #include "support/main_form_harness.h"
 
 namespace kakipo {
@@ -122,6 +125,60 @@ TEST_F(MainFormTest, DispatchShowsWhatAHandlerThrowsAndGoesOn) {
   EXPECT_EQ(ui.shown[0].text, "読めません.");
   EXPECT_EQ(ui.shown[0].flags, mb::ok | mb::iconError);
 }
+
+// A settings file that cannot be written keeps the window at the first close; from the second on,
+// the user may close without it. The session's end never waits for it.
+struct CloseRow {
+  const char* name;
+  int failFromWrite;                // 0: every write succeeds
+  std::vector<CloseReason> closes;  // one close attempt each, in order
+  std::deque<int> answers;          // to every box, the error boxes included
+  std::vector<bool> closed;         // what each attempt answered
+  std::vector<unsigned> boxes;      // the flags of every box shown, in order
+};
+
+struct SettingsCloseTest : MainFormTest, ::testing::WithParamInterface<CloseRow> {};
+
+TEST_P(SettingsCloseTest, TheSecondFailureMayCloseAndTheSessionNeverWaits) {
+  const CloseRow& r = GetParam();
+  main.FormShow("kakipo.exe");
+  profile.failFromWrite = r.failFromWrite;
+  ui.answers = r.answers;
+  std::vector<bool> closed;
+  for (const CloseReason reason : r.closes) closed.push_back(main.FormCloseQuery(reason));
+  EXPECT_EQ(closed, r.closed);
+  std::vector<unsigned> boxes;
+  for (const auto& box : ui.shown) boxes.push_back(box.flags);
+  EXPECT_EQ(boxes, r.boxes);
+  if (r.failFromWrite == 0) return;
+  // Keys before the failing one are written and stay; the rest never are.
+  EXPECT_EQ(profile.readString(test::harnessIniPath, "form", "left", "<missing>"), "0");
+  EXPECT_EQ(profile.readString(test::harnessIniPath, "memoFont", "backcolor", "<missing>"), "<missing>");
+  for (const auto& box : ui.shown) {
+    if (box.flags == (mb::ok | mb::iconError)) continue;
+    EXPECT_EQ(box.text, test::harnessIniPath + "\r\n\r\nに設定を書き込めませんでした。設定を保存しないで終了しますか？");
+  }
+}
+
+constexpr int ok = mb::idOk;
+constexpr unsigned errorBox = mb::ok | mb::iconError;
+constexpr unsigned question = mb::yesNo | mb::iconQuestion | mb::defButton2;
+const CloseReason user = CloseReason::User;
+const CloseReason sessionEnd = CloseReason::SessionEnd;
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SettingsCloseTest,
+    ::testing::Values(CloseRow{"Written", 0, {user}, {}, {true}, {}},
+                      CloseRow{"FirstFailureKeepsTheWindow", 2, {user}, {}, {false}, {errorBox}},
+                      CloseRow{"SecondFailureAnsweredNoStays", 2, {user, user}, {ok, ok, mb::idNo}, {false, false},
+                               {errorBox, errorBox, question}},
+                      CloseRow{"SecondFailureAnsweredYesCloses", 2, {user, user}, {ok, ok, mb::idYes}, {false, true},
+                               {errorBox, errorBox, question}},
+                      CloseRow{"EveryLaterFailureAsksAgain", 2, {user, user, user}, {ok, ok, mb::idNo, ok, mb::idYes},
+                               {false, false, true}, {errorBox, errorBox, question, errorBox, question}},
+                      CloseRow{"SessionEndIsNeverRefused", 2, {sessionEnd}, {}, {true}, {}},
+                      CloseRow{"SessionEndAfterAFailedClose", 2, {user, sessionEnd}, {}, {false, true}, {errorBox}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace kakipo

@@ -70,7 +70,7 @@ std::vector<std::string> detailHeads() {
   return heads;
 }
 
-TEST(HelpTexts, AreCp932WithCrLfLineBreaksAndTheirFixedLineCounts) {
+TEST(HelpTexts, AreCp932WithCrLfLineBreaks) {
   const std::string& body = help::bodyText();
   EXPECT_EQ(body.substr(0, 6), "\x83\x4A\x83\x4C\x83\x7C");  // カキポ
   for (const std::string* text : {&body, &help::detailText()}) {
@@ -84,8 +84,6 @@ TEST(HelpTexts, AreCp932WithCrLfLineBreaksAndTheirFixedLineCounts) {
     }
     EXPECT_NE(text->substr(text->size() - 2), "\r\n") << "no line break after the last line";
   }
-  EXPECT_EQ(linesOf(body).size(), 169u);
-  EXPECT_EQ(linesOf(help::detailText()).size(), 63u);
 }
 
 TEST(HelpTexts, BodyOpensWithProductCopyrightAndContactLines) {
