@@ -12,6 +12,7 @@ inline constexpr int pictureSize = 16;  // a button's picture
 inline constexpr int comboRowHeight = 12;
 inline constexpr int comboRows = 10;     // entries the dropped list shows
 inline constexpr int comboFieldHeight = 20;
+inline constexpr int comboBandEdges = 6;  // the phrase box's band around its closed field
 // The phrase box with its list dropped: the field, ten rows and the list's border.
 inline constexpr int comboDropHeight = comboFieldHeight + comboRows * comboRowHeight + 4;
 

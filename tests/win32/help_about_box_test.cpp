@@ -12,7 +12,7 @@
 #include "win32/encoding.h"
 #include "win32/help_viewer.h"
 
-namespace kakipo {
+namespace kakipo::win32 {
 namespace {
 
 std::function<void(AboutBoxWindow&)> action;
@@ -108,4 +108,4 @@ TEST_F(AboutBoxTest, DISABLED_ScreenshotStaysUpForAWhile) {
 }
 
 }  // namespace
-}  // namespace kakipo
+}  // namespace kakipo::win32

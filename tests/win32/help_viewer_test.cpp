@@ -13,7 +13,7 @@
 #include "win32/encoding.h"
 #include "win32/window_probe.h"
 
-namespace kakipo {
+namespace kakipo::win32 {
 namespace {
 using test::pump;
 
@@ -247,4 +247,4 @@ TEST_F(HelpViewerTest, DISABLED_ScreenshotStaysUpForAWhile) {
 }
 
 }  // namespace
-}  // namespace kakipo
+}  // namespace kakipo::win32

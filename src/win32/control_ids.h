@@ -1,0 +1,17 @@
+// The ids of the main window's controls, commands and timer.
+#pragma once
+
+namespace kakipo::win32::ids {
+
+constexpr int memo1 = 100;
+constexpr int coolBar = 102;
+constexpr int toolBar = 103;
+constexpr int comboBox = 104;
+constexpr int statusBar = 105;
+constexpr int firstButton = 200;   // tbtnNew ... tbtnVajHel are 200 ... 209
+constexpr int firstPopup = 300;    // popUndo ... popInyofOut
+constexpr int historyHeader = 319; // the caption above the recent files, chosen to do nothing
+constexpr int firstHistory = 320;  // popRirek0 ... popRirek4
+constexpr int timerGyoRet = 1;
+
+}  // namespace kakipo::win32::ids
