@@ -11,7 +11,9 @@
 
 namespace kakipo::win32 {
 
-enum Button { tbtnNew, tbtnOpen, tbtnSave, tbtnUwagaki, tbtnFont, tbtnJikFon, tbtnWrap, tbtnFind, tbtnTikan, tbtnVajHel };
+enum Button {
+  tbtnNew, tbtnOpen, tbtnSave, tbtnUwagaki, tbtnFont, tbtnJikFon, tbtnWrap, tbtnFind, tbtnTikan, tbtnVajHel
+};
 inline constexpr int buttonCount = tbtnVajHel + 1;
 
 class ButtonBar {

@@ -70,7 +70,8 @@ void CoolBar::addBands(HWND toolBar, HWND phraseBox) {
   bands_ = {toolBar, phraseBox};
   insertBand(Bar::ToolBar, std::max<int>(tb::maxSize(toolBar).cy, mainlayout::buttonSize), -1);
   // The closed combo box takes its edit field's height, not the dropped list's.
-  insertBand(Bar::PhraseBox, std::max(mainlayout::comboFieldHeight, combo::fieldHeight(phraseBox) + mainlayout::comboBandEdges), -1);
+  const int fieldHeight = combo::fieldHeight(phraseBox) + mainlayout::comboBandEdges;
+  insertBand(Bar::PhraseBox, std::max(mainlayout::comboFieldHeight, fieldHeight), -1);
 }
 
 void CoolBar::insertBand(Bar bar, int minHeight, int at) {
@@ -128,9 +129,9 @@ void CoolBar::floatBar(Bar bar) {
   rb::deleteBand(coolBar_, bandIndex(bar));
   SetParent(child, f);
   const int margin = mainlayout::floatingMargin;
-  SetWindowPos(child, nullptr, margin, margin, width - 2 * margin, tools ? mainlayout::buttonSize : mainlayout::comboDropHeight,
-               SWP_NOZORDER | SWP_SHOWWINDOW);
-  if (!tools) MoveWindow(child, margin, margin, width - 2 * margin, mainlayout::comboDropHeight, TRUE);
+  const int height = tools ? mainlayout::buttonSize : mainlayout::comboDropHeight;
+  SetWindowPos(child, nullptr, margin, margin, width - 2 * margin, height, SWP_NOZORDER | SWP_SHOWWINDOW);
+  if (!tools) MoveWindow(child, margin, margin, width - 2 * margin, height, TRUE);
   ShowWindow(coolBar_, floating_[0] && floating_[1] ? SW_HIDE : SW_SHOW);
   relayout_();
 }

@@ -118,8 +118,8 @@ void HelpViewerWindow::createControls() {
   tab::insert(pageControl2_, 0, widen(texts::tabHonbun));
   tab::insert(pageControl2_, 1, widen(texts::tabSyosai));
 
-  treeView1_ = makeChild(hwnd(), WC_TREEVIEWW, WS_VISIBLE | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT,
-                         idTreeView1);
+  treeView1_ = makeChild(hwnd(), WC_TREEVIEWW,
+                         WS_VISIBLE | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT, idTreeView1);
   listBox1_ = makeChild(hwnd(), WC_LISTBOXW, WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, idListBox1);
   const DWORD paneStyle = WS_TABSTOP | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL |
                           ES_AUTOVSCROLL | ES_NOHIDESEL | ES_DISABLENOSCROLL;
@@ -133,7 +133,8 @@ void HelpViewerWindow::createControls() {
   SetWindowPos(pageControl1_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowPos(pageControl2_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
-  for (HWND c : {pageControl1_, pageControl2_, treeView1_, listBox1_, edit1, edit2, statusBar1_}) setFont(c, font_.get());
+  for (HWND c : {pageControl1_, pageControl2_, treeView1_, listBox1_, edit1, edit2, statusBar1_})
+    setFont(c, font_.get());
 
   imageList1_ = makeHelpImages();
   tv::setImages(treeView1_, imageList1_.get());
@@ -185,7 +186,7 @@ void HelpViewerWindow::fillTree() {
   // The whole contents are shown open, as a table of contents is read.
   for (HTREEITEM item : withChildren) tv::expand(treeView1_, item);
   tv::ensureVisible(treeView1_, tv::root(treeView1_));
-  SendMessageW(treeView1_, WM_HSCROLL, SB_LEFT, 0);
+  tv::scrollToLeft(treeView1_);
 }
 
 std::optional<std::string> HelpViewerWindow::selectedNode() const {

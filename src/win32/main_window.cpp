@@ -314,12 +314,7 @@ void MainWindow::onDropFiles(HDROP drop) {
 
 // ---- FormWindow
 
-std::string MainWindow::caption() const {
-  const int len = GetWindowTextLengthW(hwnd());
-  std::wstring text(static_cast<std::size_t>(len) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd(), text.data(), len + 1)));
-  return narrow(text);
-}
+std::string MainWindow::caption() const { return narrow(windowText(hwnd())); }
 
 void MainWindow::setCaption(const std::string& text) {
   // The task-bar button of a single top-level window shows this same text.

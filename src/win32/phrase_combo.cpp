@@ -20,8 +20,9 @@ constexpr UINT_PTR editWatchId = 1;
 }  // namespace
 
 PhraseCombo::PhraseCombo(HWND parent, HFONT font, HWND tooltips, HWND owner)
-    : combo_(CreateWindowExW(0, WC_COMBOBOXW, nullptr, WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
-                             0, 0, mainlayout::barWidth, mainlayout::comboDropHeight, parent, childId(ids::comboBox),
+    : combo_(CreateWindowExW(0, WC_COMBOBOXW, nullptr,
+                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, 0,
+                             mainlayout::barWidth, mainlayout::comboDropHeight, parent, childId(ids::comboBox),
                              GetModuleHandleW(nullptr), nullptr)) {
   if (!combo_) throw Error(texts::controlNotCreated);
   setFont(combo_, font);
@@ -70,13 +71,7 @@ void PhraseCombo::setItems(const std::vector<std::string>& list) {
   for (const auto& s : list) combo::add(combo_, widen(s));
 }
 
-std::string PhraseCombo::text() const {
-  const int len = GetWindowTextLengthW(combo_);
-  std::wstring buf(static_cast<std::size_t>(len) + 1, L'\0');
-  GetWindowTextW(combo_, buf.data(), len + 1);
-  buf.resize(static_cast<std::size_t>(len));
-  return narrow(buf);
-}
+std::string PhraseCombo::text() const { return narrow(windowText(combo_)); }
 
 void PhraseCombo::setText(const std::string& text) { SetWindowTextW(combo_, widen(text).c_str()); }
 

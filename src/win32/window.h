@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 #include "win32/ui_resources.h"
 
 namespace kakipo::win32 {
@@ -19,6 +21,13 @@ struct WindowClass {
 
 // A child window's id, passed where CreateWindowExW takes a menu.
 inline HMENU childId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
+
+// A window's whole text, however long.
+inline std::wstring windowText(HWND h) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(h)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(h, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
 
 // T provides `static WindowClass windowClass()` and `LRESULT handle(UINT, WPARAM, LPARAM)`; a window
 // that owns its object (the about box, the help viewer) also provides `void finalMessage()`, which

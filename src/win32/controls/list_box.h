@@ -8,7 +8,9 @@
 
 namespace kakipo::win32::lb {
 
-inline void add(HWND h, const std::wstring& text) { SendMessageW(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())); }
+inline void add(HWND h, const std::wstring& text) {
+  SendMessageW(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
 inline void setItemHeight(HWND h, int pixels) { SendMessageW(h, LB_SETITEMHEIGHT, 0, pixels); }
 // The selected item's text, nothing when none is selected.
 inline std::optional<std::wstring> selectedText(HWND h) {

@@ -75,7 +75,9 @@ inline void scrollCaret(HWND h) { send(h, EM_SCROLLCARET); }
 inline void scroll(HWND h, int bar, int code) { send(h, bar == SB_VERT ? WM_VSCROLL : WM_HSCROLL, code); }
 
 // The first match in ft.chrg, or -1; ft.chrgText says where it ends.
-inline LONG find(HWND h, WPARAM flags, FINDTEXTEXW& ft) { return static_cast<LONG>(send(h, EM_FINDTEXTEXW, flags, ptr(&ft))); }
+inline LONG find(HWND h, WPARAM flags, FINDTEXTEXW& ft) {
+  return static_cast<LONG>(send(h, EM_FINDTEXTEXW, flags, ptr(&ft)));
+}
 
 inline void streamIn(HWND h, UINT format, EDITSTREAM& es) { send(h, EM_STREAMIN, format, ptr(&es)); }
 inline void streamOut(HWND h, UINT format, EDITSTREAM& es) { send(h, EM_STREAMOUT, format, ptr(&es)); }
@@ -90,7 +92,9 @@ inline void setCharFormat(HWND h, WPARAM which, const CHARFORMAT2W& cf) {
   send(h, EM_SETCHARFORMAT, which, ptr(&cf));
 }
 // The system's window colour when `system`, else colour.
-inline void setBackground(HWND h, bool system, COLORREF colour) { send(h, EM_SETBKGNDCOLOR, system, system ? 0 : colour); }
+inline void setBackground(HWND h, bool system, COLORREF colour) {
+  send(h, EM_SETBKGNDCOLOR, system, system ? 0 : colour);
+}
 // Word wrap at the window's edge, or none.
 inline void setWrap(HWND h, bool on) { send(h, EM_SETTARGETDEVICE, 0, on ? 0 : 1); }
 

@@ -18,7 +18,9 @@ inline HTREEITEM root(HWND h) {
 inline HTREEITEM selected(HWND h) {
   return reinterpret_cast<HTREEITEM>(SendMessageW(h, TVM_GETNEXTITEM, TVGN_CARET, 0));
 }
-inline void ensureVisible(HWND h, HTREEITEM item) { SendMessageW(h, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item)); }
+inline void ensureVisible(HWND h, HTREEITEM item) {
+  SendMessageW(h, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+}
 // An item's text of at most maxChars characters; nothing when the tree does not know the item.
 inline std::optional<std::wstring> text(HWND h, HTREEITEM item, int maxChars) {
   std::wstring buffer(static_cast<std::size_t>(maxChars), L'\0');
@@ -35,5 +37,6 @@ inline void setImages(HWND h, HIMAGELIST images) {
   SendMessageW(h, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
 }
 inline void setIndent(HWND h, int pixels) { SendMessageW(h, TVM_SETINDENT, pixels, 0); }
+inline void scrollToLeft(HWND h) { SendMessageW(h, WM_HSCROLL, SB_LEFT, 0); }
 
 }  // namespace kakipo::win32::tv
