@@ -42,7 +42,7 @@ target_link_options(kakipo PRIVATE -municode)
 # What the test programs share to read and drive windows, without the program's code.
 file(GLOB KAKIPO_PROBE_SOURCES CONFIGURE_DEPENDS tests/win32/probe/*.cpp)
 add_library(kakipo_probe STATIC ${KAKIPO_PROBE_SOURCES})
-target_include_directories(kakipo_probe PUBLIC tests)
+target_include_directories(kakipo_probe PUBLIC tests src)
 target_link_libraries(kakipo_probe PUBLIC kakipo_win32_api user32 gdi32 kernel32)
 
 # Programs that show a window and wait, for screenshots and for tests that need another process;

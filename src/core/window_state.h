@@ -22,7 +22,7 @@ struct WindowState {
   std::array<std::string, phraseCount> defaultPhrases;
   std::array<std::string, historyCount> history;
   int phraseIndex = 0;
-  Font nextOpenFont;  // what the hidden memoUra holds: the font of every new or opened document
+  Font nextOpenFont;  // the font every new or opened document starts with
 };
 
 }  // namespace kakipo

@@ -5,47 +5,41 @@
 
 #include <string>
 
-namespace kakipo {
+#include "win32/handles.h"
+#include "win32/window.h"
 
-class AboutBoxWindow {
+namespace kakipo::win32 {
+
+// Owns itself: made by show(), released once its window is gone.
+class AboutBoxWindow : public Window<AboutBoxWindow> {
  public:
+  static WindowClass windowClass() { return {L"TAboutBox"}; }
+
   // Shows a new about box modally over owner (which is disabled meanwhile) and returns its
   // result: 1 for "ヘルプ表示", 2 for "キャンセル", Esc or the close box. The box is gone on
-  // return. icon: the program icon to show; null takes the executable's first icon.
+  // return. icon: the program icon to show; null takes the program's own.
   static int show(HWND owner, HICON icon = nullptr);
   // The box while it is up (tests drive it from a timer), else null.
   static AboutBoxWindow* instance();
 
-  HWND hwnd() const { return hwnd_; }
   HWND okButton() const { return okButton_; }
   HWND cancelButton() const { return button1_; }
 
-  AboutBoxWindow(const AboutBoxWindow&) = delete;
-  AboutBoxWindow& operator=(const AboutBoxWindow&) = delete;
-
  private:
+  friend class Window<AboutBoxWindow>;
   AboutBoxWindow() = default;
-  ~AboutBoxWindow();
-  static void registerClass();
-  static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  ~AboutBoxWindow() = default;
   LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);
+  void finalMessage();
   void createControls(HICON icon);
   void finish(int result);
 
-  HWND hwnd_ = nullptr;
+  // The controls are children of the box and go with it.
   HWND okButton_ = nullptr;
   HWND button1_ = nullptr;
-  HFONT font_ = nullptr;
+  UniqueFont font_;
   int result_ = 0;
   bool done_ = false;
 };
 
-// Helpers shared by the help windows.
-namespace helpwin {
-// "ＭＳ Ｐゴシック" at the given pixel height, Shift_JIS character set.
-HFONT makeFont(int pixelHeight);
-// The executable's first icon resource at the given size, or the system's application icon.
-HICON programIcon(int size);
-}  // namespace helpwin
-
-}  // namespace kakipo
+}  // namespace kakipo::win32

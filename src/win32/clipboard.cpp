@@ -3,9 +3,10 @@
 #include <cwchar>
 
 #include "core/errors.h"
+#include "editing/system_texts.h"
 #include "win32/encoding.h"
 
-namespace kakipo {
+namespace kakipo::win32 {
 
 namespace {
 
@@ -56,7 +57,7 @@ bool Win32Clipboard::hasText() const {
 
 std::string Win32Clipboard::text() const {
   OpenClipboardScope clipboard(owner_);
-  if (!clipboard.open()) throw Error("クリップボードを開けません。ほかのプログラムが使用中です");
+  if (!clipboard.open()) throw Error(texts::clipboardBusy);
   const HANDLE data = GetClipboardData(CF_UNICODETEXT);
   if (!data) return {};
   GlobalLockScope lock(static_cast<HGLOBAL>(data));
@@ -65,7 +66,7 @@ std::string Win32Clipboard::text() const {
   // The text ends at its NUL, but a careless program may leave that out: never read past the
   // memory block.
   const std::size_t capacity = GlobalSize(static_cast<HGLOBAL>(data)) / sizeof(wchar_t);
-  return win32::narrow({chars, wcsnlen(chars, capacity)});
+  return narrow({chars, wcsnlen(chars, capacity)});
 }
 
-}  // namespace kakipo
+}  // namespace kakipo::win32

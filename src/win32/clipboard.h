@@ -7,7 +7,7 @@
 
 #include "editing/clipboard.h"
 
-namespace kakipo {
+namespace kakipo::win32 {
 
 class Win32Clipboard : public Clipboard {
  public:
@@ -21,4 +21,4 @@ class Win32Clipboard : public Clipboard {
   HWND owner_;
 };
 
-}  // namespace kakipo
+}  // namespace kakipo::win32

@@ -6,24 +6,24 @@
 #include <vector>
 
 #include "documents/document_texts.h"
-#include "win32/files.h"
+#include "win32/encoding.h"
+#include "win32/handles.h"
+#include "win32/ui_resources.h"
 
-namespace kakipo {
+namespace kakipo::win32 {
 
 namespace {
 // Long paths are allowed in the file name box; the dialog returns at most this many characters.
 constexpr DWORD fileBufferChars = 32768;
 
 int screenPixelsPerInch() {
-  HDC dc = GetDC(nullptr);
-  const int ppi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : Font::designPixelsPerInch;
-  if (dc) ReleaseDC(nullptr, dc);
-  return ppi;
+  const ScreenDc screen;
+  return screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : Font::designPixelsPerInch;
 }
 }  // namespace
 
 std::wstring dialogFilter(const std::string& filter) {
-  std::wstring out = widenPath(filter);
+  std::wstring out = widen(filter);
   for (auto& c : out)
     if (c == L'|') c = L'\0';
   out.push_back(L'\0');
@@ -42,7 +42,7 @@ bool Win32FileDialogs::runSaveDialog(std::string& name, int& filterIndex) {
 bool Win32FileDialogs::run(bool save, std::string& name, int& filterIndex) {
   static const std::wstring filter = dialogFilter(texts::fileDialogFilter);
   std::vector<wchar_t> file(fileBufferChars, L'\0');
-  const std::wstring seed = widenPath(name);
+  const std::wstring seed = widen(name);
   std::copy_n(seed.begin(), std::min<std::size_t>(seed.size(), fileBufferChars - 1), file.begin());
 
   OPENFILENAMEW ofn{};
@@ -56,14 +56,9 @@ bool Win32FileDialogs::run(bool save, std::string& name, int& filterIndex) {
   ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
   const BOOL ok = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
   if (!ok) return false;
-  name = narrowPath(file.data());
+  name = narrow(file.data());
   filterIndex = static_cast<int>(ofn.nFilterIndex);
   return true;
-}
-
-COLORREF toColorRef(Colour colour) {
-  if (isSystemColour(colour)) return GetSysColor(static_cast<int>(colour & 0xFF));
-  return static_cast<COLORREF>(colour & 0x00FFFFFF);
 }
 
 LOGFONTW toLogFont(const Font& font) {
@@ -78,7 +73,7 @@ LOGFONTW toLogFont(const Font& font) {
   lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   lf.lfQuality = DEFAULT_QUALITY;
   lf.lfPitchAndFamily = static_cast<BYTE>(font.pitch);
-  const std::wstring face = widenPath(cutFaceName(font.name));
+  const std::wstring face = widen(cutFaceName(font.name));
   wcsncpy(lf.lfFaceName, face.c_str(), LF_FACESIZE - 1);
   return lf;
 }
@@ -88,7 +83,7 @@ Font fromLogFont(const LOGFONTW& lf, COLORREF colour, int pixelsPerInch) {
   f.setHeight(lf.lfHeight);
   f.charset = lf.lfCharSet;
   f.color = colour;
-  f.name = cutFaceName(narrowPath(lf.lfFaceName));
+  f.name = cutFaceName(narrow(lf.lfFaceName));
   f.pitch = static_cast<Pitch>(lf.lfPitchAndFamily & 3) == Pitch::Fixed      ? Pitch::Fixed
             : static_cast<Pitch>(lf.lfPitchAndFamily & 3) == Pitch::Variable ? Pitch::Variable
                                                                              : Pitch::Default;
@@ -127,4 +122,4 @@ bool Win32FontColourDialogs::chooseColour(Colour& colour) {
   return true;
 }
 
-}  // namespace kakipo
+}  // namespace kakipo::win32

@@ -8,7 +8,7 @@
 #include "documents/document_ports.h"
 #include "editing/font_colour_dialogs.h"
 
-namespace kakipo {
+namespace kakipo::win32 {
 
 // "caption|pattern|..." as the dialogs want it: pieces ending in NUL, the whole in two.
 std::wstring dialogFilter(const std::string& filter);
@@ -35,9 +35,7 @@ class Win32FontColourDialogs : public FontColourDialogs {
   std::array<COLORREF, 16> custom_;  // the user's custom colours, kept for the run
 };
 
-// A colour value as the platform draws it: system colours resolved to their current RGB.
-COLORREF toColorRef(Colour colour);
 LOGFONTW toLogFont(const Font& font);
 Font fromLogFont(const LOGFONTW& lf, COLORREF colour, int pixelsPerInch);
 
-}  // namespace kakipo
+}  // namespace kakipo::win32

@@ -81,20 +81,17 @@ std::string narrowControlText(std::wstring_view w) {
   return out;
 }
 
-namespace {
-
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "the control's text is UTF-16");
 
-std::u16string_view units(std::wstring_view w) { return {reinterpret_cast<const char16_t*>(w.data()), w.size()}; }
+// wchar_t and char16_t are distinct types of the same size here; only the pointer type differs.
+std::u16string_view asUtf16(std::wstring_view w) { return {reinterpret_cast<const char16_t*>(w.data()), w.size()}; }
 
-}  // namespace
-
-int controlTextBytes(std::wstring_view w) { return kakipo::controlTextBytes(units(w), table().length); }
+int controlTextBytes(std::wstring_view w) { return kakipo::controlTextBytes(asUtf16(w), table().length); }
 
 int controlUnitsForBytes(std::wstring_view w, int bytes) {
-  return kakipo::controlUnitsForBytes(units(w), bytes, table().length);
+  return kakipo::controlUnitsForBytes(asUtf16(w), bytes, table().length);
 }
 
-OffsetCursor::OffsetCursor(std::wstring_view text) : ControlOffsetCursor(units(text), table().length) {}
+OffsetCursor::OffsetCursor(std::wstring_view text) : ControlOffsetCursor(asUtf16(text), table().length) {}
 
 }  // namespace kakipo::win32

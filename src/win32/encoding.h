@@ -10,6 +10,8 @@
 namespace kakipo::win32 {
 
 std::wstring widen(std::string_view cp932);
+// The same units as the portable code reads them.
+std::u16string_view asUtf16(std::wstring_view text);
 // False for a UTF-16 unit that CP932 has no character for (it would be written as "?").
 bool representableInCp932(wchar_t c);
 // Characters CP932 cannot hold become "?"; nothing is best-fitted to a look-alike.

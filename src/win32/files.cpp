@@ -4,13 +4,14 @@
 #include <vector>
 
 #include "core/errors.h"
+#include "documents/document_commands.h"
 #include "documents/document_texts.h"
+#include "win32/encoding.h"
 
-namespace kakipo {
+namespace kakipo::win32 {
 
 namespace {
 
-constexpr UINT cp932 = 932;
 constexpr DWORD chunkBytes = 1 << 20;
 constexpr DWORD shareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
@@ -156,32 +157,12 @@ bool FileCalls::setAttributes(const std::wstring& name, DWORD attributes) {
   return SetFileAttributesW(name.c_str(), attributes);
 }
 
-// ---- Names ----
-
-std::wstring widenPath(const std::string& name) {
-  if (name.empty()) return {};
-  const int n = MultiByteToWideChar(cp932, 0, name.data(), static_cast<int>(name.size()), nullptr, 0);
-  std::wstring out(n, L'\0');
-  MultiByteToWideChar(cp932, 0, name.data(), static_cast<int>(name.size()), out.data(), n);
-  return out;
-}
-
-std::string narrowPath(const std::wstring& name) {
-  if (name.empty()) return {};
-  const int n = WideCharToMultiByte(cp932, 0, name.data(), static_cast<int>(name.size()), nullptr, 0,
-                                    nullptr, nullptr);
-  std::string out(n, '\0');
-  WideCharToMultiByte(cp932, 0, name.data(), static_cast<int>(name.size()), out.data(), n, nullptr,
-                      nullptr);
-  return out;
-}
-
 // ---- Files ----
 
 Win32Files::Win32Files() : calls_(systemCalls()) {}
 
 std::string Win32Files::fullPath(const std::string& name) const {
-  return narrowPath(fullPathW(widenPath(name)));
+  return narrow(fullPathW(widen(name)));
 }
 
 std::int64_t Win32Files::size(const std::string& name) const {
@@ -189,25 +170,25 @@ std::int64_t Win32Files::size(const std::string& name) const {
   // directory search, takes "*" and "?" as they are.
   WIN32_FILE_ATTRIBUTE_DATA data;
   if (name.empty() ||
-      !GetFileAttributesExW(fullPathW(widenPath(name)).c_str(), GetFileExInfoStandard, &data))
+      !GetFileAttributesExW(fullPathW(widen(name)).c_str(), GetFileExInfoStandard, &data))
     return -1;
   return (static_cast<std::int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
 bool Win32Files::fileExists(const std::string& name) const {
   if (name.empty()) return false;
-  const DWORD attr = GetFileAttributesW(widenPath(name).c_str());
+  const DWORD attr = GetFileAttributesW(widen(name).c_str());
   return attr != INVALID_FILE_ATTRIBUTES && !(attr & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::string Win32Files::readAll(const std::string& name) {
   if (name.empty()) throw OpenError(name);
-  Handle file(calls_, CreateFileW(widenPath(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+  Handle file(calls_, CreateFileW(widen(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (!file.valid()) throw OpenError(name);
   LARGE_INTEGER size;
   if (!GetFileSizeEx(file.get(), &size)) throw Error(texts::streamReadFailed);
-  if (size.QuadPart > 0x7FFFFFFF) throw DocumentTooLarge(name);
+  if (size.QuadPart > maxDocumentBytes) throw DocumentTooLarge(name);
   std::string out(static_cast<std::size_t>(size.QuadPart), '\0');
   std::size_t done = 0;
   while (done < out.size()) {
@@ -224,7 +205,7 @@ std::string Win32Files::readAll(const std::string& name) {
 void Win32Files::writeAll(const std::string& name, const std::string& bytes) {
   const auto fail = [&] { throw Error(cannotCreateMessage(name)); };
   if (name.empty()) fail();
-  const std::wstring target = fullPathW(widenPath(name));
+  const std::wstring target = fullPathW(widen(name));
   const DWORD attr = calls_.attributes(target);
   const bool replacing = attr != INVALID_FILE_ATTRIBUTES;
   if (replacing && (attr & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))) fail();
@@ -321,4 +302,4 @@ void Win32Files::writeInPlace(const std::string& name, const std::wstring& targe
   fail();
 }
 
-}  // namespace kakipo
+}  // namespace kakipo::win32

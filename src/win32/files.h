@@ -7,12 +7,7 @@
 
 #include "documents/files.h"
 
-namespace kakipo {
-
-// Path names are CP932 in the logic; these convert with code page 932 whatever the system's
-// ANSI code page is.
-std::wstring widenPath(const std::string& name);
-std::string narrowPath(const std::wstring& name);
+namespace kakipo::win32 {
 
 // The system calls a save is made of, one virtual each, so that tests can make any one of them
 // fail the way a full disk, a pulled network drive or another program would.
@@ -61,4 +56,4 @@ class Win32Files : public Files {
   FileCalls& calls_;
 };
 
-}  // namespace kakipo
+}  // namespace kakipo::win32

@@ -37,29 +37,25 @@ FindReplaceDialogs::FindReplaceDialogs(HWND owner) : owner_(owner) {
   findMessage();
 }
 
-FindReplaceDialogs::~FindReplaceDialogs() {
-  // The dialogs point into this object; they must not outlive it.
-  for (Dialog* d : {&find_, &replace_})
-    if (d->hwnd && IsWindow(d->hwnd)) DestroyWindow(d->hwnd);
-}
-
 void FindReplaceDialogs::show(SearchDialog dialog) {
   Dialog& d = state(dialog);
-  if (d.hwnd && IsWindow(d.hwnd)) {
-    ShowWindow(d.hwnd, SW_SHOW);
-    BringWindowToTop(d.hwnd);
+  if (d.hwnd && IsWindow(d.hwnd.get())) {
+    ShowWindow(d.hwnd.get(), SW_SHOW);
+    BringWindowToTop(d.hwnd.get());
     return;
   }
+  // One gone with its owner is no longer ours to destroy.
+  d.hwnd.release();
   d.fr.Flags &= ~(FR_FINDNEXT | FR_REPLACE | FR_REPLACEALL | FR_DIALOGTERM);
-  d.hwnd = dialog == SearchDialog::Find ? FindTextW(&d.fr) : ReplaceTextW(&d.fr);
-  if (!d.hwnd) return;
+  d.hwnd.reset(dialog == SearchDialog::Find ? FindTextW(&d.fr) : ReplaceTextW(&d.fr));
+  const HWND h = d.hwnd.get();
+  if (!h) return;
   // The boxes take no more characters than the texts may have bytes; the texts are cut to whole
   // characters within the byte limit when they are read.
-  SendDlgItemMessageW(d.hwnd, edt1, EM_LIMITTEXT, dialogTextLimit, 0);
-  SendDlgItemMessageW(d.hwnd, edt2, EM_LIMITTEXT, dialogTextLimit, 0);
-  if (d.havePlace)
-    SetWindowPos(d.hwnd, nullptr, d.place.x, d.place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  ShowWindow(d.hwnd, SW_SHOW);
+  SendDlgItemMessageW(h, edt1, EM_LIMITTEXT, dialogTextLimit, 0);
+  SendDlgItemMessageW(h, edt2, EM_LIMITTEXT, dialogTextLimit, 0);
+  if (d.havePlace) SetWindowPos(h, nullptr, d.place.x, d.place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  ShowWindow(h, SW_SHOW);
 }
 
 std::string FindReplaceDialogs::findText(SearchDialog dialog) const {
@@ -85,11 +81,11 @@ SearchNotification FindReplaceDialogs::onFindMessage(LPARAM lParam) {
   d.options = optionWord(fr->Flags);
   if (fr->Flags & FR_DIALOGTERM) {
     RECT r;
-    if (d.hwnd && GetWindowRect(d.hwnd, &r)) {
+    if (d.hwnd && GetWindowRect(d.hwnd.get(), &r)) {
       d.place = {r.left, r.top};
       d.havePlace = true;
     }
-    d.hwnd = nullptr;
+    d.hwnd.release();  // the dialog ends itself
     n.request = SearchRequest::Closing;
   } else if (fr->Flags & FR_REPLACEALL) {
     n.request = SearchRequest::ReplaceAll;
@@ -103,7 +99,7 @@ SearchNotification FindReplaceDialogs::onFindMessage(LPARAM lParam) {
 
 bool FindReplaceDialogs::isDialogMessage(MSG& msg) {
   for (const Dialog* d : {&find_, &replace_})
-    if (d->hwnd && IsDialogMessageW(d->hwnd, &msg)) return true;
+    if (d->hwnd && IsDialogMessageW(d->hwnd.get(), &msg)) return true;
   return false;
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "search/search_dialogs.h"
+#include "win32/handles.h"
 
 namespace kakipo::win32 {
 
@@ -24,9 +25,9 @@ unsigned optionWord(DWORD flags);
 
 class FindReplaceDialogs : public SearchDialogs {
  public:
-  // The dialogs are owned by `owner`, which receives their notifications as findMessage().
+  // The dialogs are owned by `owner`, which receives their notifications as findMessage(). They
+  // point into this object and go with it.
   explicit FindReplaceDialogs(HWND owner);
-  ~FindReplaceDialogs() override;
   FindReplaceDialogs(const FindReplaceDialogs&) = delete;
   FindReplaceDialogs& operator=(const FindReplaceDialogs&) = delete;
 
@@ -45,14 +46,14 @@ class FindReplaceDialogs : public SearchDialogs {
   // For the message loop: true when the message was a keystroke for an open dialog and is handled.
   bool isDialogMessage(MSG& msg);
   // The open dialog's window, or null.
-  HWND window(SearchDialog dialog) const { return state(dialog).hwnd; }
+  HWND window(SearchDialog dialog) const { return state(dialog).hwnd.get(); }
 
  private:
   struct Dialog {
     FINDREPLACEW fr{};
     std::array<wchar_t, dialogTextLimit + 1> findWhat{};
     std::array<wchar_t, dialogTextLimit + 1> replaceWith{};
-    HWND hwnd = nullptr;
+    UniqueWindow hwnd;
     unsigned options = dialogInitialOptions;
     bool havePlace = false;
     POINT place{};  // where the user last left it

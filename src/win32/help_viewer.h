@@ -2,78 +2,47 @@
 // body and detail panes on the right, a splitter between them and a status bar, driven by VajHel.
 #pragma once
 #include <windows.h>
-// windows.h first: the control headers build on it.
-#include <commctrl.h>
-#include <richedit.h>
 
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "help/help_layout.h"
 #include "help/help_windows.h"
 #include "help/vajhel.h"
+#include "win32/handles.h"
+#include "win32/help_splitter.h"
+#include "win32/rich_edit_pane.h"
+#include "win32/window.h"
 
-namespace kakipo {
+namespace kakipo::win32 {
 
-// A read-only RICHEDIT50W in plain-text mode as a help pane. The text is set once; the pane keeps
-// the byte offset of every character so that positions convert both ways without re-reading it.
-class RichEditPane : public HelpPane {
+// Where an error raised inside one of the viewer's handlers is shown; by default a message box.
+using ErrorReport = std::function<void(const std::string&)>;
+
+// Owns itself: made by show(), released once its window is gone.
+class HelpViewerWindow : public Window<HelpViewerWindow>, public HelpViewerView, private Splitter::Events {
  public:
-  explicit RichEditPane(HWND hwnd) : hwnd_(hwnd) {}
-  void setText(const std::string& cp932);
+  static WindowClass windowClass() { return {L"TFormVajHel", 0, true}; }
 
-  std::string text() const override { return text_; }
-  int textLength() const override { return static_cast<int>(text_.size()); }
-  void setSelStart(int offset) override;
-  int selLength() const override;
-  void setSelLength(int length) override;
-  std::string selText() const override;
-  int find(const std::string& what, int start, int length, bool wholeWord, bool matchCase) const override;
-  void lineScroll(int lines) override;
-  void scrollCaret() override;
-
-  // For tests and the shell.
-  HWND hwnd() const { return hwnd_; }
-  int selStart() const;
-  void select(int start, int length);
-  int firstVisibleLine() const;
-  int lineFromOffset(int offset) const;
-  int lineCount() const;
-
- private:
-  CHARRANGE selection() const;
-  int byteOf(LONG ch) const;
-  LONG charOf(int byte) const;
-
-  HWND hwnd_;
-  std::string text_;
-  std::vector<int> byteOfChar_;  // byte offset of each character position, and of the end
-};
-
-class HelpViewerWindow : public HelpViewerView {
- public:
-  // Creates the viewer unless it exists, shows it and brings it to the front.
-  static void show();
+  // Creates the viewer unless it exists, shows it and brings it to the front. Its errors go to
+  // report from now on.
+  static void show(ErrorReport report = {});
   // Closes and releases the viewer if it exists; the main window calls this when it closes.
   static void release();
   // The viewer while it exists, else null.
   static HelpViewerWindow* instance();
-  // Where an error raised inside one of the viewer's handlers is reported; by default a message box.
-  static void setErrorReport(std::function<void(const std::string&)> report);
 
   HelpPage activePage() const override;
   void setActivePage(HelpPage page) override;
   void setStatusText(const std::string& text) override;
 
-  HWND hwnd() const { return hwnd_; }
   HWND treeView() const { return treeView1_; }
   HWND listBox() const { return listBox1_; }
   HWND pageControl1() const { return pageControl1_; }
   HWND pageControl2() const { return pageControl2_; }
-  HWND splitter() const { return splitter1_; }
+  HWND splitter() const { return splitter1_.hwnd(); }
   HWND statusBar() const { return statusBar1_; }
   RichEditPane& richEdit1() { return *richEdit1_; }
   RichEditPane& richEdit2() { return *richEdit2_; }
@@ -81,55 +50,59 @@ class HelpViewerWindow : public HelpViewerView {
   int leftPaneWidth() const { return leftWidth_; }
   std::string statusText() const { return status_; }
 
-  HelpViewerWindow(const HelpViewerWindow&) = delete;
-  HelpViewerWindow& operator=(const HelpViewerWindow&) = delete;
-
  private:
+  friend class Window<HelpViewerWindow>;
   HelpViewerWindow() = default;
-  ~HelpViewerWindow();
-  static void registerClasses();
-  static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  static LRESULT CALLBACK splitterProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  static LRESULT CALLBACK childProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
+  ~HelpViewerWindow() override = default;
   LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);
+  void finalMessage();
+  static LRESULT CALLBACK childProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
   LRESULT childMessage(HWND child, UINT msg, WPARAM wp, LPARAM lp);
-  void create();
+  void createControls();
   void fillTree();
   void layout();
   void showLeftPage(int index);
   void showRightPage(HelpPage page);
   std::optional<std::string> selectedNode() const;
   std::optional<std::string> selectedKeyword() const;
+  void splitterDragged(int left) override;
+  void splitterReleased() override;
   template <class F>
   void dispatch(F&& handler) noexcept;
 
-  HWND hwnd_ = nullptr;
+  // The controls are children of the viewer and go with it.
   HWND pageControl1_ = nullptr;
   HWND pageControl2_ = nullptr;
   HWND treeView1_ = nullptr;
   HWND listBox1_ = nullptr;
-  HWND splitter1_ = nullptr;
   HWND statusBar1_ = nullptr;
-  HFONT font_ = nullptr;
-  HIMAGELIST imageList1_ = nullptr;
+  Splitter splitter1_;
+  UniqueFont font_;
+  UniqueImageList imageList1_;
   std::unique_ptr<RichEditPane> richEdit1_;
   std::unique_ptr<RichEditPane> richEdit2_;
   std::unique_ptr<VajHel> vajhel_;
+  ErrorReport report_;
   int leftWidth_ = helplayout::leftPaneWidth;
-  int dragOffset_ = 0;
   std::string status_;
 };
 
-// The help windows as the main window's tbtnVajHelClick opens them.
+// The help windows as the main window's tbtnVajHelClick opens them. The viewer it opened closes
+// when it goes, so the viewer never reports an error to a window that is gone.
 class Win32HelpWindows : public HelpWindows {
  public:
-  explicit Win32HelpWindows(HWND owner) : owner_(owner) {}
+  explicit Win32HelpWindows(HWND owner, ErrorReport report = {}) : owner_(owner), report_(std::move(report)) {}
+  ~Win32HelpWindows() override;
+  Win32HelpWindows(const Win32HelpWindows&) = delete;
+  Win32HelpWindows& operator=(const Win32HelpWindows&) = delete;
   int showAboutBox() override;
-  void showHelpViewer() override { HelpViewerWindow::show(); }
+  void showHelpViewer() override;
   void releaseHelpViewer() override { HelpViewerWindow::release(); }
 
  private:
-  HWND owner_;
+  HWND owner_;  // not owned
+  ErrorReport report_;
+  bool opened_ = false;
 };
 
-}  // namespace kakipo
+}  // namespace kakipo::win32

@@ -1,29 +1,25 @@
 #include "win32/pictures.h"
 
-#include <functional>
-
 namespace kakipo::win32 {
 
 namespace {
 
 constexpr COLORREF maskColour = RGB(255, 0, 255);
 
-struct Pen {
-  HDC dc;
-  HPEN pen;
-  HGDIOBJ old;
-  Pen(HDC d, COLORREF c, int w = 1) : dc(d), pen(CreatePen(PS_SOLID, w, c)), old(SelectObject(d, pen)) {}
-  ~Pen() {
-    SelectObject(dc, old);
-    DeleteObject(pen);
-  }
+// A solid pen selected into dc for a scope.
+class Pen {
+ public:
+  Pen(HDC dc, COLORREF c, int width = 1) : pen_(CreatePen(PS_SOLID, width, c)), selected_(dc, pen_.get()) {}
+
+ private:
+  UniquePen pen_;
+  Selected selected_;
 };
 
 void fill(HDC dc, int l, int t, int r, int b, COLORREF c) {
-  RECT rc{l, t, r, b};
-  HBRUSH br = CreateSolidBrush(c);
-  FillRect(dc, &rc, br);
-  DeleteObject(br);
+  const RECT rc{l, t, r, b};
+  const UniqueBrush brush(CreateSolidBrush(c));
+  FillRect(dc, &rc, brush.get());
 }
 
 void box(HDC dc, int l, int t, int r, int b, COLORREF edge, COLORREF inside) {
@@ -38,14 +34,12 @@ void line(HDC dc, int x1, int y1, int x2, int y2, COLORREF c, int w = 1) {
 }
 
 void letter(HDC dc, int x, int y, const wchar_t* s, COLORREF c, int height, bool bold = true) {
-  HFONT f = CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
-                        NONANTIALIASED_QUALITY, 0, L"Arial");
-  HGDIOBJ old = SelectObject(dc, f);
+  const UniqueFont font(CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
+                                    NONANTIALIASED_QUALITY, 0, L"Arial"));
+  Selected selected(dc, font.get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, c);
   TextOutW(dc, x, y, s, lstrlenW(s));
-  SelectObject(dc, old);
-  DeleteObject(f);
 }
 
 const COLORREF ink = RGB(40, 40, 40);
@@ -104,9 +98,8 @@ void drawToolbar(HDC dc, int i) {
     case 7:  // find
       {
         Pen p(dc, blue, 2);
-        HGDIOBJ old = SelectObject(dc, GetStockObject(NULL_BRUSH));
+        Selected hollow(dc, GetStockObject(NULL_BRUSH));
         Ellipse(dc, 1, 1, 11, 11);
-        SelectObject(dc, old);
       }
       line(dc, 10, 10, 15, 15, ink, 3);
       break;
@@ -118,12 +111,10 @@ void drawToolbar(HDC dc, int i) {
       break;
     case 9:  // version and help
       {
-        HBRUSH br = CreateSolidBrush(blue);
-        HGDIOBJ old = SelectObject(dc, br);
+        const UniqueBrush brush(CreateSolidBrush(blue));
+        Selected inside(dc, brush.get());
         Pen p(dc, blue);
         Ellipse(dc, 0, 0, 16, 16);
-        SelectObject(dc, old);
-        DeleteObject(br);
       }
       letter(dc, 4, 1, L"?", paper, 14);
       break;
@@ -175,66 +166,49 @@ void drawMenu(HDC dc, int i) {
   }
 }
 
-HIMAGELIST makeImages(int count, const std::function<void(HDC, int)>& draw) {
-  HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, count, 0);
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  for (int i = 0; i < count; ++i) {
-    HBITMAP bmp = CreateCompatibleBitmap(screen, 16, 16);
-    HGDIOBJ old = SelectObject(dc, bmp);
-    fill(dc, 0, 0, 16, 16, maskColour);
-    draw(dc, i);
-    SelectObject(dc, old);
-    ImageList_AddMasked(list, bmp, maskColour);
-    DeleteObject(bmp);
+void drawHelp(HDC dc, int i) {
+  Pen p(dc, RGB(64, 64, 96));
+  const UniqueBrush paper(CreateSolidBrush(i == 0 ? RGB(255, 255, 255) : RGB(255, 244, 170)));
+  Selected inside(dc, paper.get());
+  Rectangle(dc, 3, 1, 14, 15);
+  for (int y = 4; y <= 11; y += 3) {
+    MoveToEx(dc, 5, y, nullptr);
+    LineTo(dc, 12, y);
   }
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
+  if (i == 1) fill(dc, 1, 3, 5, 8, RGB(208, 48, 48));  // the selected node's ribbon
+}
+
+UniqueImageList makeImages(int count, void (*draw)(HDC, int)) {
+  UniqueImageList list(ImageList_Create(pictureSize, pictureSize, ILC_COLOR24 | ILC_MASK, count, 0));
+  if (!list) return list;
+  const ScreenDc screen;
+  const MemoryDc dc = memoryDcFor(screen.get());
+  for (int i = 0; i < count; ++i) {
+    const UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), pictureSize, pictureSize));
+    {
+      Selected into(dc.get(), bitmap.get());
+      fill(dc.get(), 0, 0, pictureSize, pictureSize, maskColour);
+      draw(dc.get(), i);
+    }
+    ImageList_AddMasked(list.get(), bitmap.get(), maskColour);
+  }
   return list;
 }
 
 }  // namespace
 
-HIMAGELIST makeToolbarImages() { return makeImages(10, drawToolbar); }
-HIMAGELIST makeMenuImages() { return makeImages(11, drawMenu); }
+UniqueImageList makeToolbarImages() { return makeImages(10, drawToolbar); }
+UniqueImageList makeMenuImages() { return makeImages(11, drawMenu); }
+UniqueImageList makeHelpImages() { return makeImages(2, drawHelp); }
 
-HBITMAP makeMenuBitmap(int index) {
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bmp = CreateCompatibleBitmap(screen, 16, 16);
-  HGDIOBJ old = SelectObject(dc, bmp);
-  fill(dc, 0, 0, 16, 16, GetSysColor(COLOR_MENU));
-  HIMAGELIST list = makeMenuImages();
-  ImageList_Draw(list, index, dc, 0, 0, ILD_TRANSPARENT);
-  ImageList_Destroy(list);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
-  return bmp;
-}
-
-HICON makeProgramIcon(int size) {
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP colour = CreateCompatibleBitmap(screen, size, size);
-  HBITMAP mask = CreateBitmap(size, size, 1, 1, nullptr);
-  HGDIOBJ old = SelectObject(dc, colour);
-  fill(dc, 0, 0, size, size, RGB(0, 0, 0));
-  const int m = size / 8;
-  box(dc, m, m / 2, size - m, size - m / 2, ink, RGB(255, 250, 220));
-  for (int y = size / 3; y < size - m; y += size / 6) line(dc, 2 * m, y, size - 2 * m, y, RGB(120, 150, 210));
-  line(dc, size - 2 * m, 2 * m, size / 2, size - 2 * m, red, std::max(2, size / 10));
-  SelectObject(dc, mask);
-  fill(dc, 0, 0, size, size, RGB(255, 255, 255));
-  fill(dc, m, m / 2, size - m, size - m / 2, RGB(0, 0, 0));
-  SelectObject(dc, old);
-  ICONINFO ii{TRUE, 0, 0, mask, colour};
-  HICON icon = CreateIconIndirect(&ii);
-  DeleteObject(colour);
-  DeleteObject(mask);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
-  return icon;
+UniqueBitmap makeMenuBitmap(HIMAGELIST pictures, int index) {
+  const ScreenDc screen;
+  const MemoryDc dc = memoryDcFor(screen.get());
+  UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), pictureSize, pictureSize));
+  Selected into(dc.get(), bitmap.get());
+  fill(dc.get(), 0, 0, pictureSize, pictureSize, GetSysColor(COLOR_MENU));
+  ImageList_Draw(pictures, index, dc.get(), 0, 0, ILD_TRANSPARENT);
+  return bitmap;
 }
 
 }  // namespace kakipo::win32

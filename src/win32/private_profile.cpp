@@ -30,14 +30,4 @@ bool PrivateProfile::writeString(const std::string& file, const std::string& sec
                                     widen(file).c_str()) != FALSE;
 }
 
-std::string executablePath() {
-  std::vector<wchar_t> buffer(MAX_PATH);
-  for (;;) {
-    const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (n == 0) return {};
-    if (n < buffer.size()) return narrow(std::wstring_view(buffer.data(), n));
-    buffer.resize(buffer.size() * 2);  // the path was cut; ask again with room for it
-  }
-}
-
 }  // namespace kakipo::win32

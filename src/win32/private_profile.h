@@ -1,5 +1,5 @@
-// The Profile port over the system's private-profile functions, and the executable's own path.
-// Strings cross the boundary as CP932 bytes, converted to and from UTF-16 with code page 932.
+// The Profile port over the system's private-profile functions. Strings cross the boundary as
+// CP932 bytes, converted to and from UTF-16 with code page 932.
 #pragma once
 #include <string>
 
@@ -14,9 +14,5 @@ class PrivateProfile : public Profile {
   bool writeString(const std::string& file, const std::string& section, const std::string& key,
                    const std::string& value) override;
 };
-
-// The running executable's full path as CP932 bytes (settingsPathFor turns it into the settings
-// file's path).
-std::string executablePath();
 
 }  // namespace kakipo::win32

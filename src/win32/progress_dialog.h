@@ -7,22 +7,21 @@
 #include <string>
 
 #include "core/progress.h"
+#include "win32/handles.h"
+#include "win32/window.h"
 
 namespace kakipo::win32 {
 
-class ProgressDialogWindow : public ProgressDialog {
+class ProgressDialogWindow : public Window<ProgressDialogWindow>, public ProgressDialog {
  public:
-  static constexpr const wchar_t* className = L"TDlgSinkou";
+  static WindowClass windowClass() { return {L"TDlgSinkou"}; }
   // Our own search clip, an "AVI" resource of the program, for where the shell has none.
   static constexpr const wchar_t* ownClipName = L"SEARCH_CLIP";
 
-  // owner: the main window, so the dialog stays above it; may be set later.
+  // owner: the main window, so the dialog stays above it.
   explicit ProgressDialogWindow(HWND owner = nullptr);
-  ~ProgressDialogWindow() override;
-  ProgressDialogWindow(const ProgressDialogWindow&) = delete;
-  ProgressDialogWindow& operator=(const ProgressDialogWindow&) = delete;
+  ~ProgressDialogWindow() override { sinkouSyuryo(); }
 
-  void setOwner(HWND owner) { owner_ = owner; }
   // Where the shell's clips are taken from: shell32.dll, none under Wine (whose search clip is a
   // still placeholder), or the module a test names.
   void setClipLibrary(HMODULE library) { clipLibrary_ = library; }
@@ -34,7 +33,7 @@ class ProgressDialogWindow : public ProgressDialog {
   void btnToriyameClick() { cancelRequested_ = true; }
 
   // The open dialog and its controls, null while closed.
-  HWND window() const { return hwnd_; }
+  HWND window() const { return hwnd(); }
   HWND animation() const { return anmSinkou_; }
   HWND bar() const { return pbSinkou_; }
   HWND button() const { return btnToriyame_; }
@@ -43,17 +42,17 @@ class ProgressDialogWindow : public ProgressDialog {
   Clip clip() const { return clip_; }
 
  private:
-  static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  friend class Window<ProgressDialogWindow>;
+  LRESULT handle(UINT msg, WPARAM wParam, LPARAM lParam);
   void openClip(int resource);
 
-  HWND owner_;
+  HWND owner_;  // not owned
   HMODULE clipLibrary_;
-  HWND hwnd_ = nullptr;
+  // The controls are children of the dialog and go with it.
   HWND anmSinkou_ = nullptr;
   HWND pbSinkou_ = nullptr;
   HWND btnToriyame_ = nullptr;
-  HFONT font_ = nullptr;
+  UniqueFont font_;
   Clip clip_ = Clip::None;
   bool cancelRequested_ = false;
 };

@@ -9,19 +9,19 @@
 #include <string>
 
 #include "core/editor.h"
+#include "win32/handles.h"
 
 namespace kakipo::win32 {
 
 class RichEditor : public Editor {
  public:
-  // Creates the control as a child of parent with the given id; it is destroyed with this object.
-  RichEditor(HWND parent, int id, int textLimit, bool visible = true);
-  ~RichEditor() override;
+  // Creates the control as a child of parent with the given id; it is destroyed with this object,
+  // or with its parent if that goes first. Throws Error when the control cannot be created.
+  RichEditor(HWND parent, int id, int textLimit);
   RichEditor(const RichEditor&) = delete;
   RichEditor& operator=(const RichEditor&) = delete;
 
-  HWND hwnd() const { return hwnd_; }
-  void setReadOnly(bool on);
+  HWND hwnd() const { return control_.get(); }
 
   std::string text() const override;
   int textLength() const override;
@@ -80,30 +80,26 @@ class RichEditor : public Editor {
   std::vector<int> findAll(const std::string& what, int start, bool matchCase) const override;
   void replaceRanges(const std::vector<TextEdit>& edits) override;
 
+  // The whole text in the control's own units, read from the control only when it may have
+  // changed since the last read.
+  std::shared_ptr<const std::wstring> wideText() const;
   // Control positions, for the shell's own use.
   std::wstring wideRange(int cpFrom, int cpTo) const;
   int cpFromByte(int offset) const;
   int byteFromCp(int cp) const;
 
  private:
-  void create(const RECT& rect, bool visible);
+  UniqueWindow makeControl(const RECT& rect, bool visible) const;
+  void adopt();
   void recreate();
-  void applySettings();
-  // The whole text, read from the control only when it may have changed since the last read.
-  std::shared_ptr<const std::wstring> allText() const;
-  std::wstring readAllText(int length) const;
   static LRESULT CALLBACK watchProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR self);
-  LRESULT send(UINT msg, WPARAM w = 0, LPARAM l = 0) const { return SendMessageW(hwnd_, msg, w, l); }
   void streamIn(const void* data, std::size_t size, UINT format);
-  std::string streamOut(UINT format) const;
 
   HWND parent_;
   int id_;
   int textLimit_;
-  HWND hwnd_ = nullptr;
   bool plainText_ = true;
   bool wordWrap_ = false;
-  bool readOnly_ = false;
   ScrollBars scrollBars_ = ScrollBars::Both;
   Colour background_ = clWindow;
   CHARFORMAT2W defaultFormat_{};
@@ -119,9 +115,9 @@ class RichEditor : public Editor {
   mutable bool caretKnown_ = false;
   mutable LONG caretAt_ = 0;
   mutable CaretPos caret_;
+  // Last, so that it goes first: while the control is destroyed, its watch still reads the fields
+  // above.
+  UniqueWindow control_;
 };
-
-// The platform's colour for a colour value: system colours resolved, RGB passed through.
-COLORREF toColorRef(Colour c);
 
 }  // namespace kakipo::win32

@@ -1,9 +1,10 @@
 #include "win32/system_clock.h"
 
 #include "core/errors.h"
+#include "editing/system_texts.h"
 #include "win32/encoding.h"
 
-namespace kakipo {
+namespace kakipo::win32 {
 
 namespace {
 
@@ -33,11 +34,11 @@ template <class Format>
 std::string formatWith(Format format, const SYSTEMTIME& st, const std::wstring& pattern) {
   const wchar_t* p = pattern.empty() ? nullptr : pattern.c_str();
   const int size = format(LOCALE_USER_DEFAULT, 0, &st, p, nullptr, 0);
-  if (size <= 0) throw Error("日付時刻を書式化できません");
+  if (size <= 0) throw Error(texts::clockFormatFailed);
   std::wstring s(static_cast<std::size_t>(size), L'\0');
   format(LOCALE_USER_DEFAULT, 0, &st, p, s.data(), size);
   s.resize(static_cast<std::size_t>(size - 1));
-  return win32::narrow(s);
+  return narrow(s);
 }
 
 }  // namespace
@@ -63,4 +64,4 @@ void SystemClock::reloadFormats() {
   timePattern_ = localeText(LOCALE_STIMEFORMAT);
 }
 
-}  // namespace kakipo
+}  // namespace kakipo::win32

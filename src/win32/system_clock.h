@@ -6,7 +6,7 @@
 
 #include "core/clock.h"
 
-namespace kakipo {
+namespace kakipo::win32 {
 
 class SystemClock : public Clock {
  public:
@@ -25,4 +25,4 @@ class SystemClock : public Clock {
   std::wstring timePattern_;
 };
 
-}  // namespace kakipo
+}  // namespace kakipo::win32

@@ -1,29 +1,37 @@
-// The program entry: detects a running instance through the named mutex, builds the main window,
-// runs the message loop, and gives up the mutex when the window has closed.
+// The program entry: takes the instance mutex (noting whether another instance holds it), builds
+// the main window and runs the message loop. A main window that cannot be built is explained in a
+// box, and the program ends with a failure code.
 #include <windows.h>
 
+#include <exception>
+#include <memory>
+
+#include "app/main_window_texts.h"
 #include "win32/encoding.h"
 #include "win32/main_window.h"
+#include "win32/single_instance.h"
+
+namespace {
+constexpr int startupFailed = 1;
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
-  const bool secondInstance = kakipo::win32::anotherInstanceRuns();
-  HANDLE mutex = CreateMutexW(nullptr, FALSE, L"uniKakipo");
-
-  int exitCode = 0;
-  {
-    kakipo::win32::MainWindow form(secondInstance);
-    form.show(kakipo::win32::narrow(GetCommandLineW()), showCommand);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-      if (form.preTranslate(msg)) continue;
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    exitCode = static_cast<int>(msg.wParam);
+  using namespace kakipo::win32;
+  const SingleInstance instance;
+  std::unique_ptr<MainWindow> form;
+  try {
+    form = std::make_unique<MainWindow>(instance.anotherInstanceRuns());
+  } catch (const std::exception& e) {
+    MessageBoxW(nullptr, widen(e.what()).c_str(), widen(kakipo::texts::startupFailedCaption).c_str(),
+                MB_OK | MB_ICONERROR);
+    return startupFailed;
   }
-  if (mutex) {
-    ReleaseMutex(mutex);
-    CloseHandle(mutex);
+  form->show(narrow(GetCommandLineW()), showCommand);
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (form->preTranslate(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
   }
-  return exitCode;
+  return static_cast<int>(msg.wParam);
 }

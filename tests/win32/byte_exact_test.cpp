@@ -60,19 +60,19 @@ struct HostWindow {
 };
 
 // The document commands on the real control and real files in a folder of their own.
-class RealDocumentsTest : protected HostWindow, public DocumentsHarness<win32::RichEditor, Win32Files> {
+class RealDocumentsTest : protected HostWindow, public DocumentsHarness<win32::RichEditor, win32::Win32Files> {
  protected:
   RealDocumentsTest() : DocumentsHarness(host, 100, 10000000) {}
   std::string path(const std::string& name) const { return folder + "\\" + name; }
   void put(const std::string& name, const std::string& bytes) {
-    HANDLE h = CreateFileW(widenPath(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE h = CreateFileW(win32::widen(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
     DWORD n = 0;
     WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &n, nullptr);
     CloseHandle(h);
   }
   std::string read(const std::string& name) {
-    HANDLE h = CreateFileW(widenPath(name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    HANDLE h = CreateFileW(win32::widen(name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                            OPEN_EXISTING, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE) return "<missing>";
     std::string out(1 << 16, '\0');
@@ -92,7 +92,7 @@ class RealDocumentsTest : protected HostWindow, public DocumentsHarness<win32::R
   }
 
   probe::TempFolder temp{L"kakipo_exact"};
-  std::string folder = narrowPath(temp.path());
+  std::string folder = win32::narrow(temp.path());
 };
 
 TEST_F(RealDocumentsTest, SingleBytesHardCasesAndRandomFilesComeBackAsRead) {
@@ -141,7 +141,7 @@ TEST_F(RealDocumentsTest, BadFilesAreRefusedOrShownAndNothingOnDiskChanges) {
   put(path("binary.txt"), binary);
   put(path("binary.kpo"), binary);
   put(path("locked.txt"), "locked");
-  CreateDirectoryW(widenPath(path("folder.txt")).c_str(), nullptr);
+  CreateDirectoryW(win32::widen(path("folder.txt")).c_str(), nullptr);
 
   // An empty file and a binary one open as the text they are; saving them unchanged writes them back.
   EXPECT_EQ(openAndSave(path("empty.txt"), ""), "");
@@ -153,7 +153,7 @@ TEST_F(RealDocumentsTest, BadFilesAreRefusedOrShownAndNothingOnDiskChanges) {
   EXPECT_TRUE(ui.shown.empty());
 
   // A folder and a file another program is writing cannot be opened: the open-failure message.
-  HANDLE writer = CreateFileW(widenPath(path("locked.txt")).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+  HANDLE writer = CreateFileW(win32::widen(path("locked.txt")).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                               OPEN_EXISTING, 0, nullptr);
   for (const auto& name : {path("folder.txt"), path("locked.txt")}) {
     ui.shown.clear();
@@ -182,7 +182,7 @@ TEST_F(RealDocumentsTest, BadFilesAreRefusedOrShownAndNothingOnDiskChanges) {
 
 TEST_F(RealDocumentsTest, FileLargerThanTheEditorCanHoldIsRefusedWithoutReadingIt) {
   const std::string name = path("huge.txt");
-  HANDLE h = CreateFileW(widenPath(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  HANDLE h = CreateFileW(win32::widen(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   ASSERT_NE(h, INVALID_HANDLE_VALUE);
   LARGE_INTEGER at;
   at.QuadPart = 0x80000001LL;  // sparse: a byte past what an int offset can reach
@@ -194,7 +194,7 @@ TEST_F(RealDocumentsTest, FileLargerThanTheEditorCanHoldIsRefusedWithoutReadingI
   ASSERT_EQ(ui.shown.size(), 2u);
   EXPECT_EQ(ui.shown[1].text, name + "\r\n\r\nは大きすぎてカキポでは開けません");
   EXPECT_EQ(state.fileName, "");
-  DeleteFileW(widenPath(name).c_str());
+  DeleteFileW(win32::widen(name).c_str());
 }
 
 }  // namespace

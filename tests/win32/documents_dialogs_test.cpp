@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "win32/common_dialogs.h"
-#include "win32/files.h"
+#include "win32/encoding.h"
 
-namespace kakipo {
+namespace kakipo::win32 {
 namespace {
 
 HWND findDialog() {
@@ -55,7 +55,7 @@ TEST(CommonDialogs, FilterBecomesNulSeparatedPairs) {
 TEST(CommonDialogs, SaveDialogReturnsTheSeededFullPathAndFilter) {
   wchar_t tmp[MAX_PATH];
   GetTempPathW(MAX_PATH, tmp);
-  const std::string seed = narrowPath(std::wstring(tmp)) + "メモ帳";
+  const std::string seed = narrow(std::wstring(tmp)) + "メモ帳";
   Win32FileDialogs dialogs(nullptr);
   std::string name = seed;
   int filter = 2;
@@ -95,7 +95,7 @@ TEST(CommonDialogs, FontComesBackAsSeeded) {
   Font font;
   const std::wstring face = installedJapaneseFace();
   ASSERT_FALSE(face.empty());
-  font.name = narrowPath(face);
+  font.name = narrow(face);
   font.charset = 128;
   font.setHeight(-16);
   font.style.bold = true;
@@ -108,7 +108,7 @@ TEST(CommonDialogs, FontComesBackAsSeeded) {
   EXPECT_FALSE(font.style.italic);
   EXPECT_TRUE(font.style.underline);
   EXPECT_EQ(font.color, 0x000000FFu);
-  EXPECT_EQ(font.name, narrowPath(face));
+  EXPECT_EQ(font.name, narrow(face));
 }
 
 TEST(CommonDialogs, ColourDialogStartsFromTheCurrentColour) {
@@ -135,4 +135,4 @@ TEST(CommonDialogs, LogFontConversionKeepsEveryField) {
 }
 
 }  // namespace
-}  // namespace kakipo
+}  // namespace kakipo::win32

@@ -9,9 +9,10 @@
 
 #include "core/errors.h"
 #include "documents/plain_text_original.h"
+#include "win32/encoding.h"
 #include "win32/files.h"
 
-namespace kakipo {
+namespace kakipo::win32 {
 namespace {
 
 class FilesTest : public ::testing::Test {
@@ -22,7 +23,7 @@ class FilesTest : public ::testing::Test {
     folderW_ = std::wstring(tmp) + L"kakipo_files_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
                std::to_wstring(counter_++);
     CreateDirectoryW(folderW_.c_str(), nullptr);
-    folder_ = narrowPath(folderW_);
+    folder_ = narrow(folderW_);
   }
   void TearDown() override {
     WIN32_FIND_DATAW fd;
@@ -42,7 +43,7 @@ class FilesTest : public ::testing::Test {
   }
   std::string path(const std::string& file) const { return folder_ + "\\" + file; }
   static void put(const std::string& name, const std::string& bytes) {
-    HANDLE h = CreateFileW(widenPath(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    HANDLE h = CreateFileW(widen(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
     DWORD n = 0;
@@ -93,13 +94,13 @@ TEST_F(FilesTest, SizesAndExistence) {
   EXPECT_EQ(files.size(path("none")), -1);
   EXPECT_EQ(files.size(path("*")), -1);  // no wildcard search
   EXPECT_FALSE(files.fileExists(path("none")));
-  CreateDirectoryW(widenPath(path("dir.txt")).c_str(), nullptr);
+  CreateDirectoryW(widen(path("dir.txt")).c_str(), nullptr);
   EXPECT_FALSE(files.fileExists(path("dir.txt")));
   EXPECT_GE(files.size(path("dir.txt")), 0);
 }
 
 TEST_F(FilesTest, SizeBeyondFourGigabytesKeepsItsHighBits) {
-  HANDLE h = CreateFileW(widenPath(path("big")).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  HANDLE h = CreateFileW(widen(path("big")).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(h, INVALID_HANDLE_VALUE);
   LARGE_INTEGER at;
@@ -112,7 +113,7 @@ TEST_F(FilesTest, SizeBeyondFourGigabytesKeepsItsHighBits) {
 
 TEST_F(FilesTest, FileHeldOpenForWritingCannotBeOpened) {
   put(path("busy.txt"), "x");
-  HANDLE writer = CreateFileW(widenPath(path("busy.txt")).c_str(), GENERIC_WRITE,
+  HANDLE writer = CreateFileW(widen(path("busy.txt")).c_str(), GENERIC_WRITE,
                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(writer, INVALID_HANDLE_VALUE);
   EXPECT_THROW(files.readAll(path("busy.txt")), OpenError);
@@ -120,7 +121,7 @@ TEST_F(FilesTest, FileHeldOpenForWritingCannotBeOpened) {
   EXPECT_EQ(files.readAll(path("busy.txt")), "x");
   EXPECT_THROW(files.readAll(path("none.txt")), OpenError);
   EXPECT_THROW(files.readAll(""), OpenError);
-  CreateDirectoryW(widenPath(path("d")).c_str(), nullptr);
+  CreateDirectoryW(widen(path("d")).c_str(), nullptr);
   EXPECT_THROW(files.readAll(path("d")), OpenError);
 }
 
@@ -128,7 +129,7 @@ TEST_F(FilesTest, ReaderKeepsWritersOut) {
   put(path("r.txt"), "x");
   // While another reader has it, we can still read it; a writer that shares reading only can't
   // coexist with our shut-out.
-  HANDLE reader = CreateFileW(widenPath(path("r.txt")).c_str(), GENERIC_READ, FILE_SHARE_READ,
+  HANDLE reader = CreateFileW(widen(path("r.txt")).c_str(), GENERIC_READ, FILE_SHARE_READ,
                               nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(reader, INVALID_HANDLE_VALUE);
   EXPECT_EQ(files.readAll(path("r.txt")), "x");
@@ -161,16 +162,16 @@ TEST_F(FilesTest, SaveFailingPartWayLeavesTheOldFileIntact) {
 
 TEST_F(FilesTest, TargetsThatCannotBeReplacedStayAsTheyWere) {
   put(path("ro.txt"), "read only");
-  SetFileAttributesW(widenPath(path("ro.txt")).c_str(), FILE_ATTRIBUTE_READONLY);
+  SetFileAttributesW(widen(path("ro.txt")).c_str(), FILE_ATTRIBUTE_READONLY);
   EXPECT_THROW(files.writeAll(path("ro.txt"), "new"), Error);
   EXPECT_EQ(files.readAll(path("ro.txt")), "read only");
 
-  CreateDirectoryW(widenPath(path("dir.txt")).c_str(), nullptr);
+  CreateDirectoryW(widen(path("dir.txt")).c_str(), nullptr);
   EXPECT_THROW(files.writeAll(path("dir.txt"), "new"), Error);
 
   // Held by a program that lets nobody write: no way in, neither by replacing nor in place.
   put(path("held.txt"), "held");
-  HANDLE other = CreateFileW(widenPath(path("held.txt")).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+  HANDLE other = CreateFileW(widen(path("held.txt")).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                              OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(other, INVALID_HANDLE_VALUE);
   EXPECT_THROW(files.writeAll(path("held.txt"), "new"), Error);
@@ -182,10 +183,10 @@ TEST_F(FilesTest, TargetsThatCannotBeReplacedStayAsTheyWere) {
 
 TEST_F(FilesTest, ReplacingKeepsTheTargetsAttributes) {
   put(path("h.txt"), "old");
-  SetFileAttributesW(widenPath(path("h.txt")).c_str(), FILE_ATTRIBUTE_HIDDEN);
+  SetFileAttributesW(widen(path("h.txt")).c_str(), FILE_ATTRIBUTE_HIDDEN);
   files.writeAll(path("h.txt"), "new");
   EXPECT_EQ(files.readAll(path("h.txt")), "new");
-  EXPECT_TRUE(GetFileAttributesW(widenPath(path("h.txt")).c_str()) & FILE_ATTRIBUTE_HIDDEN);
+  EXPECT_TRUE(GetFileAttributesW(widen(path("h.txt")).c_str()) & FILE_ATTRIBUTE_HIDDEN);
 }
 
 TEST_F(FilesTest, RelativeNamesExpandAgainstTheCurrentFolder) {
@@ -263,4 +264,4 @@ TEST_F(FilesTest, PlainTextOpenAndSaveThroughTheControlKeepsEveryByte) {
 }
 
 }  // namespace
-}  // namespace kakipo
+}  // namespace kakipo::win32

@@ -11,7 +11,7 @@
 #include "support/scripted_ui.h"
 #include "win32/clipboard.h"
 
-namespace kakipo {
+namespace kakipo::win32 {
 namespace {
 
 class ClipboardAdapterTest : public ::testing::Test {
@@ -113,4 +113,4 @@ TEST_F(ClipboardAdapterTest, LargeTextFromTheRealClipboardGoesInAsLines) {
 }
 
 }  // namespace
-}  // namespace kakipo
+}  // namespace kakipo::win32

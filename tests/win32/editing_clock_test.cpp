@@ -11,7 +11,7 @@
 #include "win32/encoding.h"
 #include "win32/system_clock.h"
 
-namespace kakipo {
+namespace kakipo::win32 {
 namespace {
 
 std::wstring userSetting(LCTYPE type) {
@@ -87,4 +87,4 @@ TEST(SystemClockTest, DateStampIsTheLocalTimeInTheRegionalFormats) {
 }
 
 }  // namespace
-}  // namespace kakipo
+}  // namespace kakipo::win32

@@ -13,7 +13,7 @@
 #include "win32/encoding.h"
 #include "win32/help_viewer.h"
 
-namespace kakipo {
+namespace kakipo::win32 {
 namespace {
 
 std::function<void(AboutBoxWindow&)> action;
@@ -101,4 +101,4 @@ TEST_F(AboutBoxTest, HelpButtonOpensTheViewerAndCancelOpensNothing) {
 }
 
 }  // namespace
-}  // namespace kakipo
+}  // namespace kakipo::win32

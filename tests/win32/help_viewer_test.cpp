@@ -14,7 +14,7 @@
 #include "win32/encoding.h"
 #include "win32/window_probe.h"
 
-namespace kakipo {
+namespace kakipo::win32 {
 namespace {
 using test::pump;
 
@@ -239,4 +239,4 @@ TEST_F(HelpViewerTest, ShowingAgainKeepsTheViewerAndClosingReleasesIt) {
 }
 
 }  // namespace
-}  // namespace kakipo
+}  // namespace kakipo::win32

@@ -6,6 +6,7 @@
 
 #include "core/errors.h"
 #include "win32/encoding.h"
+#include "win32/single_instance.h"
 #include "win32/window_probe.h"
 
 namespace kakipo::win32 {
@@ -121,11 +122,13 @@ TEST_F(MainWindowTest, HandlerErrorsReachTheErrorBoxAndTheWindowGoesOn) {
 }
 
 TEST(Instances, SecondInstanceSeesTheMutex) {
-  EXPECT_FALSE(anotherInstanceRuns());
-  HANDLE mutex = CreateMutexW(nullptr, FALSE, L"uniKakipo");
-  EXPECT_TRUE(anotherInstanceRuns());
-  CloseHandle(mutex);
-  EXPECT_FALSE(anotherInstanceRuns());
+  {
+    const SingleInstance first;
+    EXPECT_FALSE(first.anotherInstanceRuns());
+    const SingleInstance second;
+    EXPECT_TRUE(second.anotherInstanceRuns());
+  }
+  EXPECT_FALSE(SingleInstance().anotherInstanceRuns());
 }
 
 std::wstring besideTests(const wchar_t* name) {

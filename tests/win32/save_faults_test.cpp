@@ -9,9 +9,10 @@
 #include <vector>
 
 #include "core/errors.h"
+#include "win32/encoding.h"
 #include "win32/files.h"
 
-namespace kakipo {
+namespace kakipo::win32 {
 namespace {
 
 // Counts every call a save makes and fails the one asked for, or the one write that crosses a
@@ -98,7 +99,7 @@ class SaveFaultsTest : public ::testing::Test {
     folderW_ = std::wstring(tmp) + L"kakipo_faults_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
                std::to_wstring(counter_++);
     CreateDirectoryW(folderW_.c_str(), nullptr);
-    target_ = narrowPath(folderW_) + "\\メモ.txt";
+    target_ = narrow(folderW_) + "\\メモ.txt";
   }
   void TearDown() override {
     for (const auto& f : files()) {
@@ -120,14 +121,14 @@ class SaveFaultsTest : public ::testing::Test {
     return out;
   }
   void put(const std::string& bytes) {
-    HANDLE h = CreateFileW(widenPath(target_).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE h = CreateFileW(widen(target_).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
     DWORD n = 0;
     WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &n, nullptr);
     CloseHandle(h);
   }
   std::string contents() {
-    HANDLE h = CreateFileW(widenPath(target_).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    HANDLE h = CreateFileW(widen(target_).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                            nullptr, OPEN_EXISTING, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE) return "<missing>";
     std::string out(1 << 20, '\0');
@@ -157,8 +158,8 @@ class SaveFaultsTest : public ::testing::Test {
       if (old)
         put(*old);
       else
-        DeleteFileW(widenPath(target_).c_str());
-      HANDLE held = hold ? hold(widenPath(target_)) : nullptr;
+        DeleteFileW(widen(target_).c_str());
+      HANDLE held = hold ? hold(widen(target_)) : nullptr;
       FaultyCalls calls;
       calls.failAt = k;
       Win32Files files(calls);
@@ -191,7 +192,7 @@ class SaveFaultsTest : public ::testing::Test {
     int rounds = 0;
     for (long long at = 0;; at += 4096, ++rounds) {
       put(old);
-      HANDLE held = hold ? hold(widenPath(target_)) : nullptr;
+      HANDLE held = hold ? hold(widen(target_)) : nullptr;
       FaultyCalls calls;
       calls.failAfterBytes = at;
       Win32Files files(calls);
@@ -249,7 +250,7 @@ TEST_F(SaveFaultsTest, WritesFailingAtEvery4KiBLeaveTheOldFile) {
 
 TEST_F(SaveFaultsTest, FileHeldWithoutDeleteSharingIsWrittenInPlace) {
   put("old and longer than the new");
-  HANDLE other = holdWithoutDeleteSharing(widenPath(target_));
+  HANDLE other = holdWithoutDeleteSharing(widen(target_));
   ASSERT_NE(other, INVALID_HANDLE_VALUE);
   Win32Files().writeAll(target_, "new");
   // The other program sees the new content through the handle it already had.
@@ -266,7 +267,7 @@ TEST_F(SaveFaultsTest, FileHeldWithoutDeleteSharingIsWrittenInPlace) {
 TEST_F(SaveFaultsTest, HardLinkedFileIsWrittenInPlaceSoEveryNameSeesIt) {
   put("old");
   const std::wstring other = folderW_ + L"\\link.txt";
-  if (!CreateHardLinkW(other.c_str(), widenPath(target_).c_str(), nullptr)) GTEST_SKIP() << "no hard links here";
+  if (!CreateHardLinkW(other.c_str(), widen(target_).c_str(), nullptr)) GTEST_SKIP() << "no hard links here";
   Win32Files().writeAll(target_, "new content");
   EXPECT_EQ(contents(), "new content");
   HANDLE h = CreateFileW(other.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -325,4 +326,4 @@ INSTANTIATE_TEST_SUITE_P(Errors, ReplaceGivesUpTest,
                                            HalfDone{ERROR_SHARING_VIOLATION, false}));
 
 }  // namespace
-}  // namespace kakipo
+}  // namespace kakipo::win32

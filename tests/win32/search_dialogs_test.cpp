@@ -12,7 +12,7 @@
 #include "win32/find_replace_dialogs.h"
 #include "win32/rich_editor.h"
 
-namespace kakipo {
+namespace kakipo::win32 {
 namespace {
 
 struct OwnerWindow : SearchWindow {
@@ -199,4 +199,4 @@ TEST(SearchOptionWord, TranslatesTheDialogFlags) {
 }
 
 }  // namespace
-}  // namespace kakipo
+}  // namespace kakipo::win32

@@ -160,13 +160,13 @@ HWND Kakipo::statusBar() const { return GetDlgItem(window_, ids::statusBar); }
 
 void Kakipo::settle() const {
   // Messages posted to one thread are handled in order: a marker posted last and seen handled
-  // means everything before it has been handled. The marker is the text limit of the hidden font
-  // holder, which nothing else looks at.
-  static int marker = 20000000;
-  const int mine = ++marker;
-  HWND holder = GetDlgItem(window_, ids::memoUra);
-  PostMessageW(holder, EM_EXLIMITTEXT, 0, mine);
-  waitUntil([&] { return SendMessageW(holder, EM_GETLIMITTEXT, 0, 0) == mine || !running(); });
+  // means everything before it has been handled. The marker is the text colour of the cool bar,
+  // whose bands show no text, so nothing else looks at it.
+  static COLORREF marker = 20000000;
+  const COLORREF mine = ++marker;
+  HWND holder = GetDlgItem(window_, ids::coolBar);
+  PostMessageW(holder, RB_SETTEXTCOLOR, 0, mine);
+  waitUntil([&] { return static_cast<COLORREF>(SendMessageW(holder, RB_GETTEXTCOLOR, 0, 0)) == mine || !running(); });
 }
 
 void Kakipo::clickButton(int index) const {

@@ -1,33 +1,24 @@
 // The main window's control ids and command numbers, for programs that find its controls or send
-// it commands without linking its code. tests/win32/tools/control_ids_match.cpp holds them to
-// the window's own at compile time.
+// it commands without linking its code: the window's own header, which holds constants only.
 #pragma once
+#include "win32/control_ids.h"
 
 namespace kakipo::probe {
 
-namespace ids {
-constexpr int memo1 = 100;
-constexpr int memoUra = 101;
-constexpr int coolBar = 102;  // toolBar and comboBox are its children
-constexpr int toolBar = 103;
-constexpr int comboBox = 104;
-constexpr int statusBar = 105;
-constexpr int firstButton = 200;   // a click on button b arrives as command firstButton + b
-constexpr int firstPopup = 300;    // the editor's context menu, in the order of popup:: below
-constexpr int firstHistory = 320;  // the history entries popRirek0 ... popRirek4
-}  // namespace ids
+namespace ids = kakipo::win32::ids;
 
 // The buttons of the bar, left to right.
 namespace button {
-constexpr int tbtnNew = 0, tbtnOpen = 1, tbtnSave = 2, tbtnUwagaki = 3, tbtnFont = 4, tbtnJikFon = 5,
-              tbtnWrap = 6, tbtnFind = 7, tbtnTikan = 8, tbtnVajHel = 9;
-constexpr int count = 10;
+using enum kakipo::win32::Button;
+constexpr int count = kakipo::win32::buttonCount;
 }  // namespace button
 
-// The editor's context-menu commands.
+// The editor's context-menu commands, as command numbers.
 namespace popup {
-constexpr int popUndo = ids::firstPopup, popCopy = popUndo + 1, popPaste = popUndo + 2, popCut = popUndo + 3,
-              popDel = popUndo + 4, popAllSel = popUndo + 5, popInyofIn = popUndo + 6, popInyofOut = popUndo + 7;
+constexpr int popUndo = ids::firstPopup + win32::popUndo, popCopy = ids::firstPopup + win32::popCopy,
+              popPaste = ids::firstPopup + win32::popPaste, popCut = ids::firstPopup + win32::popCut,
+              popDel = ids::firstPopup + win32::popDel, popAllSel = ids::firstPopup + win32::popAllSel,
+              popInyofIn = ids::firstPopup + win32::popInyofIn, popInyofOut = ids::firstPopup + win32::popInyofOut;
 }  // namespace popup
 
 }  // namespace kakipo::probe

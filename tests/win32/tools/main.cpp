@@ -15,7 +15,7 @@
 #include "win32/probe/window_query.h"
 #include "win32/progress_dialog.h"
 
-namespace kakipo {
+namespace kakipo::win32 {
 namespace {
 
 using probe::pump;
@@ -62,10 +62,10 @@ int showHelp(int seconds) {
 }
 
 }  // namespace
-}  // namespace kakipo
+}  // namespace kakipo::win32
 
 int main(int argc, char** argv) {
-  using namespace kakipo;
+  using namespace kakipo::win32;
   const std::string command = argc > 1 ? argv[1] : "";
   const std::string option = argc > 2 ? argv[2] : "";
   const int seconds = option.empty() ? 10 : std::atoi(option.c_str());

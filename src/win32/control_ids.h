@@ -1,0 +1,31 @@
+// The ids of the main window's controls, commands and timer, and the order of its buttons and
+// context-menu commands. Free of Windows headers, so that the test programs that drive the
+// window from outside share them without linking its code.
+#pragma once
+
+namespace kakipo::win32 {
+
+enum Button {
+  tbtnNew, tbtnOpen, tbtnSave, tbtnUwagaki, tbtnFont, tbtnJikFon, tbtnWrap, tbtnFind, tbtnTikan, tbtnVajHel
+};
+inline constexpr int buttonCount = tbtnVajHel + 1;
+
+enum PopupCommand { popUndo, popCopy, popPaste, popCut, popDel, popAllSel, popInyofIn, popInyofOut };
+inline constexpr int popupCommandCount = popInyofOut + 1;
+
+namespace ids {
+
+constexpr int memo1 = 100;
+constexpr int coolBar = 102;
+constexpr int toolBar = 103;
+constexpr int comboBox = 104;
+constexpr int statusBar = 105;
+constexpr int firstButton = 200;   // tbtnNew ... tbtnVajHel are 200 ... 209
+constexpr int firstPopup = 300;    // popUndo ... popInyofOut
+constexpr int historyHeader = 319; // the caption above the recent files, chosen to do nothing
+constexpr int firstHistory = 320;  // popRirek0 ... popRirek4
+constexpr int timerGyoRet = 1;
+
+}  // namespace ids
+
+}  // namespace kakipo::win32

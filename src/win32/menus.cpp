@@ -1,0 +1,77 @@
+#include "win32/menus.h"
+
+#include "app/main_window_texts.h"
+#include "core/errors.h"
+#include "core/window_state.h"
+#include "win32/control_ids.h"
+#include "win32/encoding.h"
+#include "win32/pictures.h"
+
+namespace kakipo::win32 {
+
+namespace {
+
+struct PopupItem {
+  const std::string* caption;  // null: separator
+  int picture;
+};
+
+const PopupItem popupItems[] = {
+    {&texts::popUndoCaption, 0},    {nullptr, -1},
+    {&texts::popCopyCaption, 1},    {&texts::popPasteCaption, 2},
+    {&texts::popCutCaption, 3},     {&texts::popDelCaption, 4},
+    {&texts::popAllSelCaption, 5},  {nullptr, -1},
+    {&texts::popInyofInCaption, 6}, {&texts::popInyofOutCaption, 7},
+};
+
+}  // namespace
+
+ContextMenus::ContextMenus() : popupMenu1_(CreatePopupMenu()), popupMenu2_(CreatePopupMenu()) {
+  if (!popupMenu1_ || !popupMenu2_) throw Error(texts::menuNotCreated);
+  const UniqueImageList pictures = makeMenuImages();
+  int command = 0;
+  for (const auto& item : popupItems) {
+    if (!item.caption) {
+      AppendMenuW(popupMenu1_.get(), MF_SEPARATOR, 0, nullptr);
+      continue;
+    }
+    const int id = ids::firstPopup + command;
+    AppendMenuW(popupMenu1_.get(), MF_STRING, id, widen(*item.caption).c_str());
+    pictures_[command] = makeMenuBitmap(pictures.get(), item.picture);
+    MENUITEMINFOW mi{sizeof mi};
+    mi.fMask = MIIM_BITMAP;
+    mi.hbmpItem = pictures_[command].get();
+    SetMenuItemInfoW(popupMenu1_.get(), id, FALSE, &mi);
+    ++command;
+  }
+  AppendMenuW(popupMenu2_.get(), MF_STRING, ids::historyHeader, widen(texts::historyMenuHeader).c_str());
+  AppendMenuW(popupMenu2_.get(), MF_SEPARATOR, 0, nullptr);
+  for (int i = 0; i < historyCount; ++i)
+    AppendMenuW(popupMenu2_.get(), MF_STRING, ids::firstHistory + i, widen(emptySlot).c_str());
+}
+
+std::optional<PopupCommand> ContextMenus::popupCommandOf(int id) {
+  if (id < ids::firstPopup || id >= ids::firstPopup + popupCommandCount) return std::nullopt;
+  return static_cast<PopupCommand>(id - ids::firstPopup);
+}
+
+std::optional<int> ContextMenus::historySlotOf(int id) {
+  if (id < ids::firstHistory || id >= ids::firstHistory + historyCount) return std::nullopt;
+  return id - ids::firstHistory;
+}
+
+void ContextMenus::show(HMENU menu, HWND owner, POINT at) {
+  TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
+}
+
+void ContextMenus::setHistoryCaption(int index, const std::string& text) {
+  std::wstring caption;
+  for (wchar_t c : widen(text)) {
+    caption += c;
+    if (c == L'&') caption += L'&';  // a path's "&" is shown, not taken as an accelerator
+  }
+  ModifyMenuW(popupMenu2_.get(), ids::firstHistory + index, MF_BYCOMMAND | MF_STRING, ids::firstHistory + index,
+              caption.c_str());
+}
+
+}  // namespace kakipo::win32

@@ -1,0 +1,38 @@
+// The main window's two context menus: PopupMenu1, the editor's editing commands with their
+// pictures, and PopupMenu2, the recent files (the HistoryMenu port).
+#pragma once
+#include <windows.h>
+
+#include <array>
+#include <optional>
+
+#include "documents/document_ports.h"
+#include "win32/control_ids.h"
+#include "win32/handles.h"
+
+namespace kakipo::win32 {
+
+class ContextMenus : public HistoryMenu {
+ public:
+  // Builds both menus; throws Error when it cannot.
+  ContextMenus();
+
+  // The command or recent-file slot a menu command id stands for.
+  static std::optional<PopupCommand> popupCommandOf(int id);
+  static std::optional<int> historySlotOf(int id);
+
+  // Shows a menu at a screen position; its choice comes to owner as WM_COMMAND.
+  void showPopupMenu1(HWND owner, POINT at) const { show(popupMenu1_.get(), owner, at); }
+  void showPopupMenu2(HWND owner, POINT at) const { show(popupMenu2_.get(), owner, at); }
+
+  void setHistoryCaption(int index, const std::string& text) override;
+
+ private:
+  static void show(HMENU menu, HWND owner, POINT at);
+
+  UniqueMenu popupMenu1_;
+  UniqueMenu popupMenu2_;
+  std::array<UniqueBitmap, popupCommandCount> pictures_;  // shown by PopupMenu1, kept while it lives
+};
+
+}  // namespace kakipo::win32
