@@ -24,7 +24,8 @@ constexpr ShiftState alt = 0x2;
 constexpr ShiftState ctrl = 0x4;
 }  // namespace modifier
 
-// A clipboard text this long or longer (CP932 bytes) goes in as lines, after a question.
+// A clipboard text this long or longer (CP932 bytes, a character CP932 cannot hold counting one
+// byte for each UTF-16 unit, as in the document) goes in as lines, after a question.
 inline constexpr std::size_t largePasteBytes = 100000;
 
 class ClipboardCommands {
@@ -48,7 +49,7 @@ class ClipboardCommands {
   bool memo1KeyDown(int key, ShiftState shift);
 
  private:
-  void pasteAsLines(const std::string& text);
+  void pasteAsLines(const UnicodeText& text);
 
   Editor& memo1_;
   MessageBoxes& ui_;

@@ -36,9 +36,9 @@ class FindReplace {
 
  private:
   // Replaces a non-empty selection and keeps the anchor on the same text.
-  void replaceSelection(const std::string& replacement);
+  void replaceSelection(const UnicodeText& replacement);
   // Replace All's matches from the anchor on, as one bulk edit.
-  void replaceRemaining(const std::string& replacement);
+  void replaceRemaining(const UnicodeText& replacement);
 
   Editor& memo1_;
   MessageBoxes& ui_;

@@ -92,7 +92,8 @@ void MainWindow::createStatusBar() {
   if (!statusBar_) throw Error(texts::controlNotCreated);
   setFont(statusBar_, formFont_.get());
   sb::setMinHeight(statusBar_, mainlayout::statusBarHeight);
-  sb::setParts(statusBar_, {mainlayout::statusPart1Right, mainlayout::statusPart2Right});
+  sb::setParts(statusBar_, {mainlayout::statusPart1Right, mainlayout::statusPart2Right,
+                            mainlayout::statusPart2Right + mainlayout::statusEncodingPanelWidth});
   tt::addTool(tooltips_, hwnd(), statusBar_, widen(texts::statusBarHint));
 }
 
@@ -236,6 +237,10 @@ void MainWindow::onCommand(int id, int code) {
     f.dispatch([&] { f.commands.popRirekClick(*slot); });
     return;
   }
+  if (const auto encoding = ContextMenus::encodingOf(id)) {
+    f.dispatch([&] { f.commands.popMojiKodoClick(*encoding); });
+    return;
+  }
   if (id == ids::comboBox && code == CBN_SELCHANGE) f.dispatch([&] { f.phrases.ComboBox1Click(); });
 }
 
@@ -260,6 +265,14 @@ LRESULT MainWindow::onNotify(NMHDR* nm) {
   if (nm->hwndFrom == statusBar_ && nm->code == NM_DBLCLK) {
     logic_->dispatch([&] { logic_->statusBar.StatusBar1DblClick(); });
     return 0;
+  }
+  if (nm->hwndFrom == statusBar_ && (nm->code == NM_CLICK || nm->code == NM_RCLICK) &&
+      reinterpret_cast<const NMMOUSE*>(nm)->dwItemSpec == static_cast<DWORD_PTR>(encodingPanel) &&
+      logic_->commands.encodingChoosable()) {
+    POINT p;
+    GetCursorPos(&p);
+    menus_->showEncodingMenu(hwnd(), p, memo1_->encoding());
+    return TRUE;
   }
   if (nm->hwndFrom == coolBar_->hwnd() && nm->code == RBN_HEIGHTCHANGE) {
     layout();
