@@ -88,6 +88,37 @@ TEST_F(FindReplaceTest, FindDialogHonoursDirectionAndMatchCase) {
   EXPECT_EQ(commands.searchAnchor(), 0);  // the Find dialog never moves the anchor
 }
 
+// 鷗 (one unit CP932 cannot hold) and 𠮷 (two) stand in the editor's text as "?" each; a search for
+// them finds them exactly, and a search for "?" never finds them.
+TEST_F(FindReplaceTest, TextsCp932CannotHoldAreFoundAndReplacedExactlyAndNeverAsQuestionMarks) {
+  memo1.setEncoding(TextEncoding::Utf8);
+  memo1.load(test::utf8(u8"?\u9DD7 \U00020BB7 \u9DD7"));  // ? 0, 鷗 1, 𠮷 3-4, 鷗 6
+  const UnicodeText ougai("?", test::utf8(u8"\u9DD7"));
+  dialogs.findWhat = ougai;
+  dialogs.findOptions = fr::down | fr::findNext;
+  commands.FindDialog1Find();
+  expectSelection(1, 1);
+  commands.FindDialog1Find();
+  expectSelection(6, 1);
+  dialogs.findOptions = fr::findNext;  // up
+  commands.FindDialog1Find();
+  expectSelection(1, 1);
+  dialogs.findWhat = "?";
+  memo1.select(1, 0);
+  dialogs.findOptions = fr::down | fr::findNext;
+  commands.FindDialog1Find();
+  ASSERT_EQ(ui.shown.size(), 1u);
+
+  replaceDialog("", "", fr::down | fr::replaceAll);
+  dialogs.replaceFindWhat = ougai;
+  dialogs.replaceWith = UnicodeText("??", test::utf8(u8"\U0001F600"));
+  memo1.select(0, 0);
+  ui.answers = {mb::idYes};
+  commands.ReplaceDialog1Replace();
+  EXPECT_EQ(memo1.textUtf8(), test::utf8(u8"?\U0001F600 \U00020BB7 \U0001F600"));
+  EXPECT_EQ(commands.searchAnchor(), 9);
+}
+
 TEST_F(FindReplaceTest, FirstFindNextStartsAtTheTextStartWhereverTheCaretIs) {
   memo1.setText("ab cd ab cd");
   memo1.select(7, 3);
