@@ -17,9 +17,7 @@ void FindReplace::tbtnTikanClick() {
   dialogs_.show(SearchDialog::Replace);
 }
 
-void FindReplace::FindDialog1Find() {
-  const UnicodeText what = dialogs_.findText(SearchDialog::Find);
-  const unsigned options = dialogs_.options(SearchDialog::Find);
+void FindReplace::findFromSelection(const UnicodeText& what, unsigned options) {
   const int size = static_cast<int>(what.cp932.size());
   if (what.fitsCp932() ? memoKensak(memo1_, what.cp932, options) : memoKensakUtf8(memo1_, *what.utf8, size, options))
     return;
@@ -27,9 +25,28 @@ void FindReplace::FindDialog1Find() {
                  mb::ok | mb::iconInformation);
 }
 
+void FindReplace::FindDialog1Find() {
+  const UnicodeText what = dialogs_.findText(SearchDialog::Find);
+  const unsigned options = dialogs_.options(SearchDialog::Find);
+  lastSearch_ = what;
+  lastMatchCase_ = options & fr::matchCase;
+  findFromSelection(what, options);
+}
+
+void FindReplace::findAgain(bool down) {
+  // An empty search finds nothing, so it is no search to repeat.
+  if (lastSearch_.cp932.empty()) {
+    tbtnFindClick();
+    return;
+  }
+  findFromSelection(lastSearch_, lastMatchCase_ | (down ? fr::down : 0));
+}
+
 void FindReplace::ReplaceDialog1Find() {
   const UnicodeText what = dialogs_.findText(SearchDialog::Replace);
   const bool matchCase = (dialogs_.options(SearchDialog::Replace) & fr::matchCase) != 0;
+  lastSearch_ = what;
+  lastMatchCase_ = matchCase ? fr::matchCase : 0;
   // An empty search text would "match" everywhere without moving on; it finds nothing.
   if (what.cp932.empty())
     lastMatch_ = -1;
