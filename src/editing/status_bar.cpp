@@ -1,5 +1,7 @@
 #include "editing/status_bar.h"
 
+#include "core/encoding_texts.h"
+
 namespace kakipo {
 
 std::string caretText(const CaretPos& caret) {

@@ -5,7 +5,6 @@
 
 #include "core/clock.h"
 #include "core/editor.h"
-#include "core/encoding_texts.h"
 #include "editing/status_bar_view.h"
 
 namespace kakipo {

@@ -52,6 +52,16 @@ INSTANTIATE_TEST_SUITE_P(
         DetectionCase{"Empty", "", shiftJis}),
     [](const auto& info) { return std::string(info.param.label); });
 
+TEST(EncodingNames, AreTheOnesTheUserSeesAndNameTheirEncoding) {
+  std::vector<std::string> names;
+  for (const TextEncoding e : allEncodings) {
+    names.push_back(encodingName(e));
+    EXPECT_EQ(encodingNamed(encodingName(e)), e);
+  }
+  EXPECT_EQ(names, (std::vector<std::string>{"Shift_JIS", "UTF-8", "UTF-8 BOM", "UTF-16 LE", "UTF-16 BE"}));
+  EXPECT_EQ(encodingNamed("utf-8"), std::nullopt);
+}
+
 TEST(ReadAs, TheChosenEncodingTakesItsOwnMarkOffOnly) {
   EXPECT_EQ(readAs(TextEncoding::Utf8, "\xEF\xBB\xBFx"), (DetectedEncoding{TextEncoding::Utf8Bom, 3}));
   EXPECT_EQ(readAs(TextEncoding::Utf8Bom, "x"), utf8NoMark);
