@@ -55,6 +55,10 @@ void FindReplaceDialogs::show(SearchDialog dialog) {
   // characters within the byte limit when they are read.
   SendDlgItemMessageW(h, edt1, EM_LIMITTEXT, dialogTextLimit, 0);
   SendDlgItemMessageW(h, edt2, EM_LIMITTEXT, dialogTextLimit, 0);
+  // The texts of the last search as they were typed, which Wine's dialog seeds through the ANSI
+  // code page.
+  if (!d.findBox.empty()) SetDlgItemTextW(h, edt1, d.findBox.c_str());
+  if (!d.replaceBox.empty()) SetDlgItemTextW(h, edt2, d.replaceBox.c_str());
   if (d.havePlace) SetWindowPos(h, nullptr, d.place.x, d.place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   ShowWindow(h, SW_SHOW);
 }
