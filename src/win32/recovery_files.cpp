@@ -134,6 +134,7 @@ void RecoveryFiles::remove(const std::string& id) {
   const std::wstring path = widen(id);
   DeleteFileW(path.c_str());
   DeleteFileW((path + reportedSuffix).c_str());
+  DeleteFileW((path + L".tmp").c_str());  // what a write cut short by a crash left
 }
 
 void RecoveryFiles::markUnreadableReported(const std::string& id) {

@@ -43,6 +43,24 @@ TEST(Recovery, AnUntitledMemoComesBackAfterTheProcessIsKilled) {
   k.start();
   // 鷗 has no CP932 code: the recovery file keeps it all the same.
   k.type(L"買い物\r森鷗外の本");
+  ASSERT_TRUE(waitUntil([&] { return ownsTheOnlyRecoveryFile(k); })) << "no recovery file was written";
+
+  // Another instance started meanwhile leaves a running instance's file alone.
+  k.rightClickButton(button::tbtnNew);
+  HWND second = nullptr;
+  ASSERT_TRUE(waitUntil([&] {
+    for (HWND w : allMainWindows())
+      if (w != k.window()) second = w;
+    return second != nullptr;
+  })) << "no second window";
+  DWORD pid = 0;
+  GetWindowThreadProcessId(second, &pid);
+  Kakipo other(k.folder(), pid);
+  other.settle();
+  EXPECT_TRUE(other.noDialog()) << "a running instance's text was offered";
+  other.close();
+  EXPECT_TRUE(other.waitForExit());
+
   killAndRestore(k, L"無題");
   EXPECT_EQ(k.editorText(), L"買い物\r\n森鷗外の本");
   EXPECT_EQ(k.title(), L"カキポ ");
