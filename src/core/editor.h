@@ -2,6 +2,7 @@
 // every position a 0-based byte offset into that text, lines 0-based. The Win32 adapter maps this
 // onto a rich-edit control; tests use an in-memory editor that keeps the same rules.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -78,9 +79,14 @@ class Editor {
   // off, an RTF stream.
   virtual bool plainText() const = 0;
   virtual void setPlainText(bool on) = 0;
-  // Replace the whole document with a stream in the current mode. Throws on a stream the control
-  // refuses (an RTF load that leaves nothing).
-  virtual void load(const std::string& stream) = 0;
+  // Replaces the whole document with a stream in the current mode. The new document starts from
+  // startFormat as its default text format (the current default when none is given) and ends
+  // unmodified; cancelled is asked between the pieces of the read. When the stream cannot be read
+  // whole (one the control refuses, more than it holds, a cancel: Error, DocumentTooLarge,
+  // LoadCancelled), the editor is exactly as it was: text, formats, caret, scroll position and
+  // modified flag. A user who asked to open another file never loses the one that is open.
+  virtual void load(const std::string& stream, const Font* startFormat = nullptr,
+                    const std::function<bool()>& cancelled = {}) = 0;
   virtual std::string save() const = 0;
 
   virtual bool modified() const = 0;

@@ -23,4 +23,10 @@ class DocumentTooLarge : public Error {
   using Error::Error;
 };
 
+// The user stopped a load at the progress dialog. Not a failure to report: the document is as it was.
+class LoadCancelled : public Error {
+ public:
+  LoadCancelled() : Error("") {}
+};
+
 }  // namespace kakipo

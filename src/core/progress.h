@@ -20,7 +20,9 @@ class ProgressDialog {
                           int kind) = 0;
   // "End progress": closes this instance's dialog if it has one open.
   virtual void sinkouSyuryo() = 0;
-  virtual bool cancelRequested() const = 0;
+  // Whether the cancel button was pressed since the show, taking any press still waiting: the
+  // caller's operation holds the thread, and this is where the dialog gets to hear the button.
+  virtual bool cancelRequested() = 0;
 };
 
 // Keeps the dialog up for a scope; it comes down however the scope is left.

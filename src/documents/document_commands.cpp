@@ -38,52 +38,62 @@ void DocumentCommands::fileYomikomi(const std::string& name) {
                     mb::okCancel | mb::iconInformation | mb::defButton1) != mb::idOk)
     return;
 
-  const std::string ext = upperAscii(extensionOf(name));
-  const bool rich = ext == ".KPO";
-  memo1.setPlainText(!rich);
-  openFilter_ = saveFilter_ = rich ? filter::kakipo : ext == ".TXT" ? filter::text : filter::all;
-  look_.applyNextOpenFont();
-
   if (size > maxDocumentBytes) {
     tellCannotHold(name);
     return;
   }
-  editorTouched_ = false;
+  // Nothing of the open document changes until the new one is in: a file that cannot be opened,
+  // cannot be read whole or is cancelled leaves the text, the mode and the dialogs as they were.
+  const std::string ext = upperAscii(extensionOf(name));
+  const bool rich = ext == ".KPO";
+  const bool wasPlainText = memo1.plainText();
   try {
     ProgressScope progress(ports_.progress, true, filePart(name) + texts::openingSuffix);
-    loadFile(name);
+    loadFile(name, rich);
+  } catch (const LoadCancelled&) {
+    memo1.setPlainText(wasPlainText);
+    return;
   } catch (const OpenError&) {
+    memo1.setPlainText(wasPlainText);
     ui.messageBox(name + texts::nameBreak + texts::openErrorText, texts::openErrorCaption,
                   mb::ok | mb::iconError);
     return;
   } catch (const DocumentTooLarge&) {
-    // Whatever part the editor took in must not pass for the file, nor for the old document.
-    if (editorTouched_) document_.fileSinki();
+    memo1.setPlainText(wasPlainText);
     tellCannotHold(name);
     return;
   } catch (const BrokenRtf&) {
-    document_.fileSinki();
+    memo1.setPlainText(wasPlainText);
     ui.messageBox(name + texts::nameBreak + texts::brokenRtfText, texts::openErrorCaption, mb::ok | mb::iconError);
     return;
+  } catch (...) {
+    memo1.setPlainText(wasPlainText);
+    throw;
   }
+  openFilter_ = saveFilter_ = rich ? filter::kakipo : ext == ".TXT" ? filter::text : filter::all;
   document_.fnameSet(name);
   rirekKosin(name);
   memo1.setModified(false);
 }
 
-void DocumentCommands::loadFile(const std::string& name) {
+// Sets the plain-text mode the file is read in; the caller puts the old one back on a failure.
+// The new document starts from the next-open font.
+void DocumentCommands::loadFile(const std::string& name, bool rich) {
   auto& memo1 = ports_.memo1;
   const std::string bytes = ports_.files.readAll(name);
-  document_.original.forget();
-  editorTouched_ = true;
-  if (memo1.plainText()) {
-    memo1.load(bytes);
+  const Font& font = state_.nextOpenFont;
+  const auto cancelled = [this] { return ports_.progress.cancelRequested(); };
+  memo1.setPlainText(!rich);
+  if (!rich) {
+    memo1.load(bytes, &font, cancelled);
     document_.original.remember(bytes, memo1.save());
     return;
   }
   try {
-    memo1.load(bytes);
+    memo1.load(bytes, &font, cancelled);
   } catch (const DocumentTooLarge&) {
+    throw;
+  } catch (const LoadCancelled&) {
     throw;
   } catch (const Error&) {
     if (bytes.rfind("{\\rtf", 0) == 0) throw BrokenRtf{};
@@ -91,16 +101,17 @@ void DocumentCommands::loadFile(const std::string& name) {
     // it writes RTF into its .kpo file.
     memo1.setPlainText(true);
     try {
-      memo1.load(bytes);
+      memo1.load(bytes, &font, cancelled);
     } catch (const DocumentTooLarge&) {
-      memo1.setPlainText(false);
+      throw;
+    } catch (const LoadCancelled&) {
       throw;
     } catch (const Error&) {
-      memo1.setPlainText(false);
       throw Error(texts::streamReadFailed);
     }
     memo1.setPlainText(false);
   }
+  document_.original.forget();
 }
 
 void DocumentCommands::tellCannotHold(const std::string& name) {

@@ -85,7 +85,7 @@ class DocumentCommands {
   int saveFilterIndex() const { return saveFilter_; }
 
  private:
-  void loadFile(const std::string& name);
+  void loadFile(const std::string& name, bool rich);
   void writeFile(const std::string& name);
   void tellCannotHold(const std::string& name);
   // A .kpo file that begins as RTF but cannot be read as RTF (cut short by a crash or a full
@@ -102,7 +102,6 @@ class DocumentCommands {
   int saveFilter_ = filter::text;
   std::string openName_;  // OpenDialog1 starts with the name it last returned
   std::array<std::string, historyCount> menuCaptions_;
-  bool editorTouched_ = false;  // the load under way has begun replacing the editor's content
 };
 
 }  // namespace kakipo

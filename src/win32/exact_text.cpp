@@ -39,7 +39,8 @@ void RichExactText::loadUtf8(const std::string& text) {
   memo1_.setPlainText(true);
   memo1_.clear();
   const HWND control = memo1_.hwnd();
-  if (!w.empty() && !streamInto(control, w.data(), w.size() * sizeof(wchar_t), SF_TEXT | SF_UNICODE)) {
+  const std::size_t bytes = w.size() * sizeof(wchar_t);
+  if (!w.empty() && streamInto(control, w.data(), bytes, SF_TEXT | SF_UNICODE) != StreamResult::Read) {
     memo1_.clear();
     throw Error(texts::editorReadFailed);
   }

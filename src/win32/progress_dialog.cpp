@@ -124,4 +124,24 @@ LRESULT ProgressDialogWindow::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
   return defaultHandling(msg, wParam, lParam);
 }
 
+// The caller's operation holds this thread, so the dialog's own messages wait in the queue: take
+// those (a click of the button, its painting) and nothing else, so that no other window's handler
+// runs in the middle of the operation. Asked often during a long read, it looks at most every
+// 50 ms.
+bool ProgressDialogWindow::cancelRequested() {
+  const HWND dialog = hwnd();
+  if (!dialog || cancelRequested_) return cancelRequested_;
+  const ULONGLONG now = GetTickCount64();
+  if (now - lastLook_ < lookEveryMs) return false;
+  lastLook_ = now;
+  MSG msg;
+  for (const HWND w : {dialog, btnToriyame_}) {
+    while (w && PeekMessageW(&msg, w, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }
+  return cancelRequested_;
+}
+
 }  // namespace kakipo::win32

@@ -29,7 +29,7 @@ class ProgressDialogWindow : public Window<ProgressDialogWindow>, public Progres
   bool sinkouHyoj(bool cancelAllowed, const std::string& caption, int minimum, int maximum,
                   int kind) override;
   void sinkouSyuryo() override;
-  bool cancelRequested() const override { return cancelRequested_; }
+  bool cancelRequested() override;
   void btnToriyameClick() { cancelRequested_ = true; }
 
   // The open dialog and its controls, null while closed.
@@ -55,6 +55,8 @@ class ProgressDialogWindow : public Window<ProgressDialogWindow>, public Progres
   UniqueFont font_;
   Clip clip_ = Clip::None;
   bool cancelRequested_ = false;
+  static constexpr ULONGLONG lookEveryMs = 50;
+  ULONGLONG lastLook_ = 0;
 };
 
 }  // namespace kakipo::win32

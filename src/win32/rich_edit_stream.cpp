@@ -13,6 +13,8 @@ struct StreamInState {
   std::size_t size;
   std::size_t pos;
   bool utf16Text;  // plain UTF-16 text rather than RTF bytes
+  const std::function<bool()>& cancelled;
+  bool stopped = false;
 };
 
 // The control reads a text stream in pieces and takes a CR at the end of one piece and the LF at
@@ -31,6 +33,11 @@ std::size_t textPieceLength(const StreamInState& s, std::size_t n) {
 
 DWORD CALLBACK readStream(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* got) {
   auto* s = reinterpret_cast<StreamInState*>(cookie);  // the cookie is ours, set below
+  if (s->cancelled && s->cancelled()) {
+    s->stopped = true;
+    *got = 0;
+    return 1;  // any non-zero value ends the read with an error
+  }
   std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(wanted), s->size - s->pos);
   if (s->utf16Text) n = textPieceLength(*s, n);
   std::copy_n(s->data + s->pos, n, buffer);
@@ -48,11 +55,13 @@ DWORD CALLBACK writeStream(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* wr
 
 }  // namespace
 
-bool streamInto(HWND control, const void* data, std::size_t size, UINT format) {
-  StreamInState state{static_cast<const char*>(data), size, 0, (format & SF_UNICODE) != 0};
+StreamResult streamInto(HWND control, const void* data, std::size_t size, UINT format,
+                        const std::function<bool()>& cancelled) {
+  StreamInState state{static_cast<const char*>(data), size, 0, (format & SF_UNICODE) != 0, cancelled};
   EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&state), 0, readStream};
   re::streamIn(control, format, es);
-  return es.dwError == 0;
+  if (state.stopped) return StreamResult::Cancelled;
+  return es.dwError == 0 ? StreamResult::Read : StreamResult::Failed;
 }
 
 std::optional<std::string> streamOutOf(HWND control, UINT format) {

@@ -32,6 +32,7 @@ HMODULE loadRichEdit() {
 RichEditor::RichEditor(HWND parent, int id, int textLimit) : parent_(parent), id_(id), textLimit_(textLimit) {
   loadRichEdit();
   control_ = makeControl(RECT{0, 0, 100, 100}, true);
+  configure(hwnd(), nullptr);
   adopt();
 }
 
@@ -46,41 +47,63 @@ UniqueWindow RichEditor::makeControl(const RECT& r, bool visible) const {
   return control;
 }
 
-// Takes a new control on: nothing read from the old one holds, and it gets every setting.
+// Every setting of the document's view onto a control, the default text format `format` (or ours).
+void RichEditor::configure(HWND h, const CHARFORMAT2W* format) const {
+  re::setLimit(h, textLimit_);
+  re::setTextMode(h, TM_RICHTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE);
+  if (format) {
+    re::setCharFormat(h, SCF_DEFAULT, *format);
+  } else if (haveDefaultFormat_) {
+    re::setCharFormat(h, SCF_DEFAULT, defaultFormat_);
+  }
+  applyBackground(h);
+  re::setWrap(h, wordWrap_);
+  applyScrollBars(h);
+}
+
+// Takes the control on: nothing read from an earlier one holds, and its notifications start (only
+// now, so that a document read into it before it is ours tells the window nothing).
 void RichEditor::adopt() {
   const HWND h = hwnd();
   text_.reset();
   caretKnown_ = false;
   SetWindowSubclass(h, watchProc, watchId, reinterpret_cast<DWORD_PTR>(this));
-  re::setLimit(h, textLimit_);
   re::setEventMask(h, ENM_CHANGE | ENM_SELCHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS);
-  re::setTextMode(h, TM_RICHTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE);
-  if (haveDefaultFormat_) re::setCharFormat(h, SCF_DEFAULT, defaultFormat_);
-  setBackgroundColour(background_);
-  setWordWrap(wordWrap_);
-  setScrollBars(scrollBars_);
 }
 
-void RichEditor::recreate() {
+// Puts a configured control in the place of the current one, which goes.
+void RichEditor::swapIn(UniqueWindow fresh) {
   const HWND old = hwnd();
-  RECT r;
-  GetWindowRect(old, &r);
-  MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&r), 2);  // a RECT is two POINTs
+  RECT r = placement();
   // The control's own flag: while the main window is still hidden at start-up, IsWindowVisible
   // would say no for a control that is meant to show.
   const bool visible = (GetWindowLongPtrW(old, GWL_STYLE) & WS_VISIBLE) != 0;
   const bool focused = GetFocus() == old;
   const HWND after = GetWindow(old, GW_HWNDPREV);
-  // The new control is built before the old one goes, so the parent never lays out a missing
-  // editor; if it cannot be built, the old one stays as it was.
-  UniqueWindow previous = std::exchange(control_, makeControl(r, false));
+  UniqueWindow previous = std::exchange(control_, std::move(fresh));
   adopt();
-  SetWindowPos(hwnd(), after ? after : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(hwnd(), after ? after : HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top,
+               SWP_NOACTIVATE);
   ShowWindow(previous.get(), SW_HIDE);
   previous.reset();
   if (visible) ShowWindow(hwnd(), SW_SHOWNA);
   if (focused) SetFocus(hwnd());
   if (updateDepth_ > 0) re::setRedraw(hwnd(), false);
+}
+
+RECT RichEditor::placement() const {
+  RECT r;
+  GetWindowRect(hwnd(), &r);
+  MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&r), 2);  // a RECT is two POINTs
+  return r;
+}
+
+// An empty document in a new control, built before the old one goes so that the parent never lays
+// out a missing editor; if it cannot be built, the old one stays as it was.
+void RichEditor::recreate() {
+  UniqueWindow fresh = makeControl(placement(), false);
+  configure(fresh.get(), nullptr);
+  swapIn(std::move(fresh));
 }
 
 LRESULT CALLBACK RichEditor::watchProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
@@ -275,32 +298,48 @@ int RichEditor::find(const std::string& what, int start, int length, bool wholeW
 }
 
 void RichEditor::streamIn(const void* data, std::size_t size, UINT format) {
-  if (!streamInto(hwnd(), data, size, format)) throw Error(texts::editorReadFailed);
+  if (streamInto(hwnd(), data, size, format) != StreamResult::Read) throw Error(texts::editorReadFailed);
 }
 
-void RichEditor::load(const std::string& stream) {
+void RichEditor::load(const std::string& stream, const Font* startFormat, const std::function<bool()>& cancelled) {
+  std::wstring wide;
+  const void* data = stream.data();
+  std::size_t size = stream.size();
+  UINT format = SF_RTF;
   if (plainText_) {
-    const std::wstring w = widen(stream);
+    wide = widen(stream);
     // The control keeps a CR LF pair as one position; anything over the limit would be cut off
     // silently and then pass for the whole document.
-    long long units = static_cast<long long>(w.size());
-    for (std::size_t i = 0; i + 1 < w.size(); ++i)
-      if (w[i] == L'\r' && w[i + 1] == L'\n') --units;
+    long long units = static_cast<long long>(wide.size());
+    for (std::size_t i = 0; i + 1 < wide.size(); ++i)
+      if (wide[i] == L'\r' && wide[i + 1] == L'\n') --units;
     if (units > textLimit_) throw DocumentTooLarge(texts::editorTooLarge);
-    recreate();
-    streamIn(w.data(), w.size() * sizeof(wchar_t), SF_TEXT | SF_UNICODE);
-  } else {
+    data = wide.data();
+    size = wide.size() * sizeof(wchar_t);
+    format = SF_TEXT | SF_UNICODE;
+  } else if (stream.rfind("{\\rtf", 0) != 0) {
     // What does not start as RTF is refused here rather than guessed at by the control.
-    if (stream.rfind("{\\rtf", 0) != 0) throw Error(texts::editorNotRtf);
-    recreate();
-    streamIn(stream.data(), stream.size(), SF_RTF);
-    if (re::lengthInUnits(hwnd()) >= textLimit_) {
-      recreate();
-      throw DocumentTooLarge(texts::editorTooLarge);
-    }
+    throw Error(texts::editorNotRtf);
   }
-  re::setModified(hwnd(), false);
-  re::emptyUndo(hwnd());
+  // The new document is read into a control of its own beside the open one, which goes only once
+  // the whole stream is in: a read that fails, overflows or is cancelled costs the new control and
+  // nothing else. Deleting the old text in place would cost minutes on a large document anyway.
+  const CHARFORMAT2W start = startFormat ? toCharFormat(*startFormat) : defaultFormat_;
+  UniqueWindow fresh = makeControl(placement(), false);
+  configure(fresh.get(), startFormat ? &start : nullptr);
+  switch (streamInto(fresh.get(), data, size, format, cancelled)) {
+    case StreamResult::Cancelled: throw LoadCancelled();
+    case StreamResult::Failed: throw Error(texts::editorReadFailed);
+    case StreamResult::Read: break;
+  }
+  if (!plainText_ && re::lengthInUnits(fresh.get()) >= textLimit_) throw DocumentTooLarge(texts::editorTooLarge);
+  re::setModified(fresh.get(), false);
+  re::emptyUndo(fresh.get());
+  if (startFormat) {
+    defaultFormat_ = start;
+    haveDefaultFormat_ = true;
+  }
+  swapIn(std::move(fresh));
 }
 
 std::string RichEditor::save() const {
@@ -330,8 +369,10 @@ void RichEditor::setSelectionFormat(const Font& font) { re::setCharFormat(hwnd()
 
 void RichEditor::setBackgroundColour(Colour c) {
   background_ = c;
-  re::setBackground(hwnd(), c == clWindow, toColorRef(c));
+  applyBackground(hwnd());
 }
+
+void RichEditor::applyBackground(HWND h) const { re::setBackground(h, background_ == clWindow, toColorRef(background_)); }
 
 void RichEditor::setWordWrap(bool on) {
   wordWrap_ = on;
@@ -340,9 +381,12 @@ void RichEditor::setWordWrap(bool on) {
 
 void RichEditor::setScrollBars(ScrollBars bars) {
   scrollBars_ = bars;
-  const HWND h = hwnd();
-  const bool horizontal = bars == ScrollBars::Horizontal || bars == ScrollBars::Both;
-  const bool vertical = bars == ScrollBars::Vertical || bars == ScrollBars::Both;
+  applyScrollBars(hwnd());
+}
+
+void RichEditor::applyScrollBars(HWND h) const {
+  const bool horizontal = scrollBars_ == ScrollBars::Horizontal || scrollBars_ == ScrollBars::Both;
+  const bool vertical = scrollBars_ == ScrollBars::Vertical || scrollBars_ == ScrollBars::Both;
   LONG_PTR style = GetWindowLongPtrW(h, GWL_STYLE);
   style = horizontal ? (style | WS_HSCROLL) : (style & ~WS_HSCROLL);
   style = vertical ? (style | WS_VSCROLL) : (style & ~WS_VSCROLL);

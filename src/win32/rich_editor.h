@@ -59,7 +59,8 @@ class RichEditor : public Editor {
 
   bool plainText() const override { return plainText_; }
   void setPlainText(bool on) override { plainText_ = on; }
-  void load(const std::string& stream) override;
+  void load(const std::string& stream, const Font* startFormat = nullptr,
+            const std::function<bool()>& cancelled = {}) override;
   std::string save() const override;
 
   bool modified() const override;
@@ -90,8 +91,13 @@ class RichEditor : public Editor {
 
  private:
   UniqueWindow makeControl(const RECT& rect, bool visible) const;
+  void configure(HWND h, const CHARFORMAT2W* format) const;
   void adopt();
+  void swapIn(UniqueWindow fresh);
+  RECT placement() const;
   void recreate();
+  void applyBackground(HWND h) const;
+  void applyScrollBars(HWND h) const;
   static LRESULT CALLBACK watchProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR self);
   void streamIn(const void* data, std::size_t size, UINT format);
 

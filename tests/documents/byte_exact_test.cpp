@@ -121,7 +121,7 @@ TEST_F(ByteExactTest, TenThousandSeededRandomFilesComeBackAsReadAndSurviveALineE
 namespace kakipo::test {
 namespace {
 
-TEST_F(DocumentsTest, RtfCutShortIsRefusedWithAMessageAndNothingBecomesCurrent) {
+TEST_F(DocumentsTest, RtfCutShortIsRefusedWithAMessageAndTheOpenDocumentStays) {
   put("C:\\old.txt", "old");
   commands.fileYomikomi("C:\\old.txt");
   put("C:\\cut.kpo", "{\\rtf1 half a docu");
@@ -129,9 +129,10 @@ TEST_F(DocumentsTest, RtfCutShortIsRefusedWithAMessageAndNothingBecomesCurrent) 
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, "C:\\cut.kpo\r\n\r\nはカキポ形式（RTF）の途中までしかないため開けません");
   EXPECT_EQ(ui.shown[0].caption, "カキポ ♪ファイルを開くエラー");
-  // Neither the old name nor the broken file's may be written over by the next overwrite-save.
-  EXPECT_EQ(state.fileName, "");
-  EXPECT_EQ(memo1.text(), "");
+  // The broken file is never shown as its source, so no overwrite-save can wrap it into a
+  // document of its own; the document that was open stays, under its own name.
+  EXPECT_EQ(state.fileName, "C:\\old.txt");
+  EXPECT_EQ(memo1.text(), "old");
   EXPECT_EQ(files.files["C:\\cut.kpo"], "{\\rtf1 half a docu");
   EXPECT_EQ(state.history[0], "C:\\old.txt");
 }

@@ -12,12 +12,10 @@ namespace kakipo::test {
 // plain-text load.
 class LimitedEditor : public MemoryEditor {
  public:
-  void load(const std::string& stream) override {
-    if (stream.size() > capacity) {
-      clear();
-      throw DocumentTooLarge("too large");
-    }
-    MemoryEditor::load(plainText() && likeTheControl ? controlRendition(stream) : stream);
+  void load(const std::string& stream, const Font* startFormat = nullptr,
+            const std::function<bool()>& cancelled = {}) override {
+    if (stream.size() > capacity) throw DocumentTooLarge("too large");
+    MemoryEditor::load(plainText() && likeTheControl ? controlRendition(stream) : stream, startFormat, cancelled);
   }
   std::size_t capacity = static_cast<std::size_t>(-1);
   bool likeTheControl = false;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "documents/document_texts.h"
 #include "documents_fixture.h"
 
@@ -125,10 +127,10 @@ TEST_F(DocumentsTest, OpenFailureNamesTheFileAndKeepsTheDocument) {
   EXPECT_EQ(form.caption(), "カキポ ");
   EXPECT_EQ(state.history[0], "nothing");
   EXPECT_FALSE(progress.open);
-  // Mode, filter indexes and the default font switched before the load.
-  EXPECT_FALSE(memo1.plainText());
-  EXPECT_EQ(commands.saveFilterIndex(), 2);
-  EXPECT_EQ(memo1.defaultFormat().name, "Other");
+  // A refused open changes nothing: not the mode, the filter indexes nor the default font.
+  EXPECT_TRUE(memo1.plainText());
+  EXPECT_EQ(commands.saveFilterIndex(), 1);
+  EXPECT_NE(memo1.defaultFormat().name, "Other");
 }
 
 TEST_F(DocumentsTest, FileHeldOpenForWritingIsAnOpenFailure) {
@@ -175,7 +177,7 @@ TEST_F(DocumentsTest, TxtHoldingRtfShowsTheSource) {
 // An editor whose reader fails in both modes, as with a file the control cannot read at all.
 class UnreadableEditor : public LimitedEditor {
  public:
-  void load(const std::string&) override { throw Error("bad"); }
+  void load(const std::string&, const Font*, const std::function<bool()>&) override { throw Error("bad"); }
 };
 
 TEST_F(DocumentsTest, FailedRetryIsAReadErrorForTheGeneralReport) {
@@ -192,7 +194,7 @@ TEST_F(DocumentsTest, FailedRetryIsAReadErrorForTheGeneralReport) {
     EXPECT_STREQ(e.what(), "ストリームからの読み込みに失敗しました");
   }
   EXPECT_FALSE(progress.open);
-  EXPECT_FALSE(broken.plainText());
+  EXPECT_TRUE(broken.plainText());  // the mode it had
   EXPECT_EQ(state.fileName, "");
   EXPECT_EQ(state.history[0], "nothing");
 }
@@ -232,6 +234,70 @@ TEST_F(DocumentsTest, FileBeyondTwoGigabytesIsRefusedWithoutReading) {
   EXPECT_TRUE(files.reads.empty());
   EXPECT_EQ(memo1.text(), "mine");
 }
+
+// Every way an open can fail leaves the open document exactly as it was, down to the bytes its
+// unedited lines are written back with.
+struct FailedOpen {
+  const char* name;
+  std::function<void(DocumentsTest&)> arrange;  // makes the open of C:\\other.kpo fail
+};
+
+struct FailedOpenTest : DocumentsTest, ::testing::WithParamInterface<FailedOpen> {};
+
+TEST_P(FailedOpenTest, LeavesTheOpenDocumentAsItWas) {
+  put("C:\\mine.txt", "one\ntwo");
+  commands.fileYomikomi("C:\\mine.txt");
+  typeText("X");
+  state.nextOpenFont.name = "Other";
+  const Font font = memo1.defaultFormat();
+  GetParam().arrange(*this);
+  commands.fileYomikomi("C:\\other.kpo");
+  EXPECT_EQ(memo1.text(), "Xone\r\ntwo");
+  EXPECT_TRUE(memo1.modified());
+  EXPECT_TRUE(memo1.plainText());
+  EXPECT_EQ(memo1.defaultFormat(), font);
+  EXPECT_EQ(state.fileName, "C:\\mine.txt");
+  EXPECT_EQ(form.caption(), "カキポ C:\\mine.txt");
+  EXPECT_EQ(state.history[0], "C:\\mine.txt");
+  EXPECT_EQ(commands.openFilterIndex(), filter::text);
+  EXPECT_EQ(commands.saveFilterIndex(), filter::text);
+  EXPECT_FALSE(progress.open);
+  ui.answers.clear();
+  commands.tbtnUwagakiClick();
+  EXPECT_EQ(files.files["C:\\mine.txt"], "Xone\ntwo") << "the line break the file had";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FailedOpenTest,
+    ::testing::Values(
+        FailedOpen{"Missing", [](DocumentsTest&) {}},
+        FailedOpen{"HeldByAWriter",
+                   [](DocumentsTest& t) {
+                     t.put("C:\\other.kpo", rtfOf("x"));
+                     t.files.heldForWriting.insert("C:\\other.kpo");
+                   }},
+        FailedOpen{"MoreThanTheEditorHolds",
+                   [](DocumentsTest& t) {
+                     t.put("C:\\other.kpo", rtfOf(std::string(100, 'x')));
+                     t.memo1.capacity = 50;
+                   }},
+        FailedOpen{"RtfCutShort", [](DocumentsTest& t) { t.put("C:\\other.kpo", "{\\rtf1 cut"); }},
+        FailedOpen{"TooLargeToRead",
+                   [](DocumentsTest& t) {
+                     t.put("C:\\other.kpo", rtfOf("x"));
+                     t.files.tooLargeToRead.insert("C:\\other.kpo");
+                   }},
+        FailedOpen{"GoneAfterItsSizeWasRead",
+                   [](DocumentsTest& t) {
+                     t.put("C:\\other.kpo", rtfOf("x"));
+                     t.progress.onShow = [&t] { t.files.files.erase("C:\\other.kpo"); };
+                   }},
+        FailedOpen{"CancelledAtTheProgressDialog",
+                   [](DocumentsTest& t) {
+                     t.put("C:\\other.kpo", rtfOf("x"));
+                     t.progress.cancel = true;
+                   }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DocumentsTest, OpenDialogStartsFromItsLastNameAndTheSetFilter) {
   put("C:\\a.kpo", rtfOf("a"));

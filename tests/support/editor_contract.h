@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/editor.h"
+#include "core/errors.h"
 
 namespace kakipo::test {
 
@@ -163,10 +164,37 @@ TYPED_TEST_P(EditorContract, DefaultFormatTakesTheFont) {
   EXPECT_EQ(got.color, 0x0000FFu);
 }
 
+TYPED_TEST_P(EditorContract, AFailedOrCancelledLoadLeavesTheDocumentAsItWas) {
+  auto& e = this->ed();
+  Font mine;
+  mine.name = "ＭＳ ゴシック";
+  e.setDefaultFormat(mine);
+  this->setText("残す\r\ntext");
+  e.setSelStart(2);
+  e.setSelLength(2);
+  e.setModified(true);
+  Font next = mine;
+  next.name = "ＭＳ 明朝";
+  e.setPlainText(false);
+  EXPECT_THROW(e.load("plain words, not RTF", &next), Error);
+  e.setPlainText(true);
+  EXPECT_THROW(e.load("new", &next, [] { return true; }), LoadCancelled);
+  EXPECT_EQ(e.text(), "残す\r\ntext");
+  EXPECT_EQ(e.selStart(), 2);
+  EXPECT_EQ(e.selLength(), 2);
+  EXPECT_TRUE(e.modified());
+  EXPECT_EQ(e.defaultFormat().name, mine.name);
+  e.load("new", &next);
+  EXPECT_EQ(e.text(), "new");
+  EXPECT_FALSE(e.modified());
+  EXPECT_EQ(e.defaultFormat().name, next.name);
+}
+
 REGISTER_TYPED_TEST_SUITE_P(EditorContract, TextUsesCp932BytesAndCrLf, OffsetsCountDoubleByteCharactersAsTwo,
                             LineFromOffsetAtLineEnds, ReplaceAndInsertLines,
                             ReplacingAnEmptySelectionInsertsAtTheCaret, FindHonoursRangeWholeWordAndCase,
                             ModifiedFlagFollowsEditsAndIsCleared, PlainTextModeChangesNothingShown,
-                            StreamsRoundTripInBothModes, ViewSettingsAreKept, DefaultFormatTakesTheFont);
+                            StreamsRoundTripInBothModes, ViewSettingsAreKept, DefaultFormatTakesTheFont,
+                            AFailedOrCancelledLoadLeavesTheDocumentAsItWas);
 
 }  // namespace kakipo::test

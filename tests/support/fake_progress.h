@@ -31,9 +31,10 @@ class RecordingProgressDialog : public ProgressDialog {
     ++closes;
     if (onClose) onClose();
   }
-  bool cancelRequested() const override { return false; }
+  bool cancelRequested() override { return cancel; }
 
   bool canShow = true;
+  bool cancel = false;  // the user pressed the dialog's cancel button
   std::vector<ProgressCall> shows;
   bool open = false;
   int closes = 0;

@@ -206,16 +206,15 @@ int MemoryEditor::find(const std::string& what, int start, int length, bool whol
 }
 
 // A minimal RTF: enough for the logic's tests to tell the two modes apart and to round-trip.
-void MemoryEditor::load(const std::string& stream) {
+// Like the control behind a fresh document, nothing changes unless the whole stream is read.
+void MemoryEditor::load(const std::string& stream, const Font* startFormat, const std::function<bool()>& cancelled) {
+  if (cancelled && cancelled()) throw LoadCancelled();
   std::string t;
   if (plainText_) {
     t = stream;
   } else {
     const std::string head = "{\\rtf1 ";
-    if (stream.compare(0, head.size(), head) != 0 || stream.empty() || stream.back() != '}') {
-      clear();
-      throw Error("RTF");
-    }
+    if (stream.compare(0, head.size(), head) != 0 || stream.empty() || stream.back() != '}') throw Error("RTF");
     const std::string body = stream.substr(head.size(), stream.size() - head.size() - 1);
     for (std::size_t i = 0; i < body.size(); ++i) {
       if (body.compare(i, 5, "\\par ") == 0) {
@@ -228,6 +227,7 @@ void MemoryEditor::load(const std::string& stream) {
       }
     }
   }
+  if (startFormat) defaultFormat_ = *startFormat;
   clear();
   text_ = normaliseLineBreaks(t);
 }

@@ -49,7 +49,8 @@ class MemoryEditor : public Editor {
 
   bool plainText() const override { return plainText_; }
   void setPlainText(bool on) override { plainText_ = on; }
-  void load(const std::string& stream) override;
+  void load(const std::string& stream, const Font* startFormat = nullptr,
+            const std::function<bool()>& cancelled = {}) override;
   std::string save() const override;
 
   bool modified() const override { return modified_; }

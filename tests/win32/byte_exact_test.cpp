@@ -165,7 +165,7 @@ TEST_F(RealDocumentsTest, BadFilesAreRefusedOrShownAndNothingOnDiskChanges) {
   CloseHandle(writer);
   EXPECT_EQ(read(path("locked.txt")), "locked");
 
-  // RTF cut short half-way: refused with its own message, nothing current.
+  // RTF cut short half-way: refused with its own message; the open document stays.
   memo1.setPlainText(true);
   memo1.load("styled text\r\nsecond line");
   memo1.setPlainText(false);
@@ -176,7 +176,8 @@ TEST_F(RealDocumentsTest, BadFilesAreRefusedOrShownAndNothingOnDiskChanges) {
   commands.fileYomikomi(path("cut.kpo"));
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, path("cut.kpo") + "\r\n\r\nはカキポ形式（RTF）の途中までしかないため開けません");
-  EXPECT_EQ(state.fileName, "");
+  EXPECT_EQ(state.fileName, path("binary.kpo"));
+  EXPECT_EQ(memo1.text(), "styled text\r\nsecond line");
   EXPECT_EQ(read(path("cut.kpo")), half);
 }
 

@@ -74,6 +74,30 @@ TEST(RichEditor, HoldsMoreThanTheDefaultLimit) {
 namespace kakipo::test {
 namespace {
 
+// The control reads RTF itself: a file cut short fails part-way through the read, after the
+// control has taken some of it, and must still cost the styled document that is open nothing.
+TEST(RichEditor, AReadThatFailsPartWayLeavesAStyledDocumentAsItWas) {
+  HWND host = makeHost();
+  {
+    win32::RichEditor memo(host, 100, 1000);
+    memo.setPlainText(false);
+    memo.load("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 plain \\b bold\\b0  end\\par}");
+    memo.setSelStart(8);
+    memo.setSelLength(1);
+    ASSERT_TRUE(memo.selectionFormat().style.bold);
+    const std::string rtf = memo.save();
+    const std::string before = memo.text();
+    EXPECT_THROW(memo.load(rtf.substr(0, rtf.size() / 2)), Error);
+    memo.setPlainText(true);
+    EXPECT_THROW(memo.load(std::string(1001, 'x')), DocumentTooLarge);
+    EXPECT_EQ(memo.text(), before);
+    EXPECT_EQ(memo.selStart(), 8);
+    EXPECT_EQ(memo.selLength(), 1);
+    EXPECT_TRUE(memo.selectionFormat().style.bold);
+  }
+  DestroyWindow(host);
+}
+
 TEST(RichEditor, RefusesStreamsItCannotHoldWhole) {
   HWND host = makeHost();
   {

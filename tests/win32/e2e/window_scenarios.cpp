@@ -140,5 +140,37 @@ TEST(Window, AnEditedPhraseIsKeptAcrossARestart) {
   EXPECT_EQ(windowText(k.phraseBox()), phrase(k.phraseBox(), 0));
 }
 
+// A settings file another program holds: the first close keeps the window, the second offers to
+// close without the settings, and Yes ends the program with the file as it was.
+TEST(Window, ASettingsFileThatCannotBeWrittenStopsTheCloseOnlyOnce) {
+  Kakipo k;
+  const std::string stored = "[form]\r\nleft=40\r\n";
+  writeFile(k.settingsPath(), stored);
+  k.start();
+  const HANDLE holder = CreateFileW(k.settingsPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+  const std::wstring error = k.settingsPath() + L" に書き込めません.";
+
+  k.close();
+  MessageBoxSeen box = k.waitMessageBox();
+  expectBox(box, k.title(), error, {IDOK});
+  k.press(box.hwnd, IDOK);
+  k.settle();
+  EXPECT_TRUE(k.running()) << "the first failure keeps the window";
+
+  k.close();
+  box = k.waitMessageBox();
+  expectBox(box, k.title(), error, {IDOK});
+  k.press(box.hwnd, IDOK);
+  box = k.waitMessageBox();
+  expectBox(box, L"カキポ ♪終了の確認",
+            k.settingsPath() + nameBreak + L"に設定を書き込めませんでした。設定を保存しないで終了しますか？",
+            {IDYES, IDNO}, IDNO);
+  k.press(box.hwnd, IDYES);
+  EXPECT_TRUE(k.waitForExit());
+  CloseHandle(holder);
+  EXPECT_EQ(readFile(k.settingsPath()), stored);
+}
+
 }  // namespace
 }  // namespace e2e
