@@ -61,6 +61,9 @@ target_link_libraries(kakipo_wine_tests PRIVATE kakipo_shell kakipo_probe gtest 
 add_dependencies(kakipo_wine_tests kakipo kakipo_tools)
 gtest_discover_tests(kakipo_wine_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
   PROPERTIES TIMEOUT 300)
+# The main window once more on a display at 144 dpi (150 %), in the Wine prefix set up for it.
+add_test(NAME ScaledMainWindowAt144Dpi COMMAND kakipo_wine_tests --gtest_filter=ScaledMainWindow.*)
+set_tests_properties(ScaledMainWindowAt144Dpi PROPERTIES ENVIRONMENT KAKIPO_DPI=144 TIMEOUT 300)
 
 include(tests/win32/e2e/build.cmake)
 include(bench/windows.cmake)

@@ -5,6 +5,7 @@
 #include "app/app_texts.h"
 #include "app/command_line.h"
 #include "app/error_report.h"
+#include "core/display_scale.h"
 #include "documents/document_texts.h"
 
 namespace kakipo {
@@ -37,7 +38,7 @@ void MainForm::FormShow(const std::string& commandLine) {
   form.appendSystemMenuItem(sysmenu::statusBar, texts::sysMenuStatusBar);
   syokika();
   document.fileSinki();
-  applySettings(settings.inifileyomu());
+  applySettings(settings.inifileyomu(defaultBounds()));
   ports_.memo1.setBackgroundColour(state.backColour);
   comboSyokika();
   const std::string name = startupFileName(commandLine);
@@ -54,8 +55,8 @@ void MainForm::syokika() {
   for (int i = 0; i < phraseCount; ++i) state.phraseKeys[i] = "items" + std::to_string(i);
   state.defaultPhrases = texts::defaultPhrases;
   state.history.fill(emptySlot);
-  ports_.form.setBounds({ports_.form.bounds().left, ports_.form.bounds().top, defaultFormBounds.width,
-                         defaultFormBounds.height});
+  const Rect size = defaultBounds();
+  ports_.form.setBounds({ports_.form.bounds().left, ports_.form.bounds().top, size.width, size.height});
   state.backColour = clWindow;
   ports_.form.setBarVisible(Bar::StatusBar, true);
   ports_.form.setBarVisible(Bar::ToolBar, true);
@@ -121,6 +122,30 @@ void MainForm::sysMenuOnOff(unsigned command) {
 
 void MainForm::tbtnNewMouseDown(MouseButton button) {
   if (button == MouseButton::Right) ports_.form.startAnotherInstance();
+}
+
+// Only the defaults scale: a size from the settings file is the window's own pixels, as written.
+Rect MainForm::defaultBounds() const { return Scale(ports_.form.dpi())(defaultFormBounds); }
+
+bool MainForm::FormKeyDown(int key, ShiftState shift) {
+  const auto command = keyCommandOf(key, shift);
+  if (command) runKeyCommand(*command);
+  return command.has_value();
+}
+
+void MainForm::runKeyCommand(KeyCommand command) {
+  switch (command) {
+    case KeyCommand::New: commands.tbtnNewClick(); break;
+    case KeyCommand::AnotherInstance: tbtnNewMouseDown(MouseButton::Right); break;
+    case KeyCommand::Open: commands.tbtnOpenClick(); break;
+    case KeyCommand::OverwriteSave: commands.tbtnUwagakiClick(); break;
+    case KeyCommand::SaveAs: commands.tbtnSaveClick(); break;
+    case KeyCommand::Find: findReplace.tbtnFindClick(); break;
+    case KeyCommand::Replace: findReplace.tbtnTikanClick(); break;
+    case KeyCommand::FindNext: findReplace.findAgain(true); break;
+    case KeyCommand::FindPrevious: findReplace.findAgain(false); break;
+    case KeyCommand::Help: help.showHelp(); break;
+  }
 }
 
 void MainForm::showError(const std::string& message) noexcept {

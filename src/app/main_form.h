@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/app_texts.h"
+#include "app/keys.h"
 #include "app/recovery_wiring.h"
 #include "app/settings.h"
 #include "core/editor.h"
@@ -92,6 +93,11 @@ class MainForm {
   SettingsValues settingsToWrite() const;
   // The right button on New starts another instance of the program.
   void tbtnNewMouseDown(MouseButton button);
+  // A key pressed anywhere in the main window or a floating bar, before the control with the
+  // focus sees it. True when it ran a command and must go no further.
+  bool FormKeyDown(int key, ShiftState shift);
+  // The main window's size when the settings file has none, for the display it is on.
+  Rect defaultBounds() const;
 
   // Runs one event handler; whatever it throws ends it and is shown in the general error box.
   template <class Handler>
@@ -125,6 +131,7 @@ class MainForm {
  private:
   // The settings file could not be written; true when the window may close all the same.
   bool closeWithoutSettings(const Error& failure, CloseReason reason);
+  void runKeyCommand(KeyCommand command);
 
   MainFormPorts ports_;
   bool settingsWriteFailed_ = false;  // a close of this run has already failed on the settings file

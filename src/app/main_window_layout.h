@@ -1,6 +1,7 @@
 // The main window's sizes in pixels at 96 dots per inch, and the rules that float and dock its two
 // bars, so that the shell can scale them for the display it runs on.
 #pragma once
+#include "core/display_scale.h"
 #include "core/geometry.h"
 
 namespace kakipo::mainlayout {
@@ -36,18 +37,18 @@ inline constexpr int statusTickMilliseconds = 200;
 
 // A band dragged more than this far above or below the cool bar leaves it and floats.
 inline constexpr int floatDistance = 16;
-constexpr bool draggedOutOfBar(int pointerY, int barTop, int barBottom) {
-  return pointerY > barBottom + floatDistance || pointerY < barTop - floatDistance;
+constexpr bool draggedOutOfBar(int pointerY, int barTop, int barBottom, Scale px = Scale()) {
+  return pointerY > barBottom + px(floatDistance) || pointerY < barTop - px(floatDistance);
 }
 
 // A floating bar dropped onto this band at the top of the main window's client area docks again.
 inline constexpr int dockBandAbove = 8;
 inline constexpr int dockBandBelow = 40;
 // bar: the floating window; client: the main window's client area, both in screen coordinates.
-constexpr bool droppedOnDock(const Rect& bar, const Rect& client) {
+constexpr bool droppedOnDock(const Rect& bar, const Rect& client, Scale px = Scale()) {
   return bar.width > 0 && bar.height > 0 && bar.left < client.left + client.width &&
-         bar.left + bar.width > client.left && bar.top < client.top + dockBandBelow &&
-         bar.top + bar.height > client.top - dockBandAbove;
+         bar.left + bar.width > client.left && bar.top < client.top + px(dockBandBelow) &&
+         bar.top + bar.height > client.top - px(dockBandAbove);
 }
 
 }  // namespace kakipo::mainlayout

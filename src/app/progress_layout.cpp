@@ -15,7 +15,7 @@ constexpr int buttonRow = 30;
 constexpr int clips[] = {0, 150, 151, 152, 160, 161, 162, 163, 164};
 }  // namespace
 
-ProgressLayout progressLayout(bool cancelAllowed, int kind) {
+ProgressLayout progressLayout(bool cancelAllowed, int kind, Scale px) {
   ProgressLayout l;
   l.clipResource = kind >= clip::none && kind <= clip::last ? clips[kind] : 0;
   l.animationLeft = 0;
@@ -33,6 +33,14 @@ ProgressLayout progressLayout(bool cancelAllowed, int kind) {
   }
   l.clientWidth = designClientWidth;
   l.clientHeight = designClientHeight - l.heightReduction;
+  // Each length scales on its own, as the platform scales a dialog's units.
+  l.heightReduction = px(l.heightReduction);
+  l.clientWidth = px(l.clientWidth);
+  l.clientHeight = px(l.clientHeight);
+  l.animationLeft = px(l.animationLeft);
+  l.animationTop = px(l.animationTop);
+  l.bar = px(l.bar);
+  l.button = px(l.button);
   return l;
 }
 

@@ -1,6 +1,7 @@
 // Where the progress dialog's controls sit for an animation kind and whether it may be cancelled:
 // no clip takes the animation's strip away, no cancelling takes the button's row away.
 #pragma once
+#include "core/display_scale.h"
 #include "core/geometry.h"
 
 namespace kakipo {
@@ -18,7 +19,7 @@ struct ProgressLayout {
   friend bool operator==(const ProgressLayout&, const ProgressLayout&) = default;
 };
 
-// kind 0 ... 8; any other kind is laid out like 0, with no clip.
-ProgressLayout progressLayout(bool cancelAllowed, int kind);
+// kind 0 ... 8; any other kind is laid out like 0, with no clip. Pixels for a display at px.
+ProgressLayout progressLayout(bool cancelAllowed, int kind, Scale px = Scale());
 
 }  // namespace kakipo

@@ -96,17 +96,17 @@ void Settings::writeInt(const std::string& section, const std::string& key, long
   write(section, key, std::to_string(value));
 }
 
-SettingsValues Settings::inifileyomu() const {
+SettingsValues Settings::inifileyomu(const Rect& defaultBounds) const {
   SettingsValues values;
   Rect& r = values.bounds;
-  r.left = readInt(secForm, "left", defaultFormBounds.left);
-  r.top = readInt(secForm, "top", defaultFormBounds.top);
+  r.left = readInt(secForm, "left", defaultBounds.left);
+  r.top = readInt(secForm, "top", defaultBounds.top);
   if (state_.secondInstance) {
     r.left += secondInstanceOffset;
     r.top += secondInstanceOffset;
   }
-  r.width = readInt(secForm, "width", defaultFormBounds.width);
-  r.height = readInt(secForm, "height", defaultFormBounds.height);
+  r.width = readInt(secForm, "width", defaultBounds.width);
+  r.height = readInt(secForm, "height", defaultBounds.height);
 
   for (int i = 0; i < phraseCount; ++i) {
     values.phrases.push_back(readString(secPhrases, state_.phraseKeys[i], state_.defaultPhrases[i]));

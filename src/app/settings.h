@@ -41,9 +41,9 @@ class Settings {
 
   const std::string& path() const { return path_; }
 
-  // "Read the ini file": every value; a missing file, section or key gives the default. Needs
-  // syokika's phrase keys and default phrases.
-  SettingsValues inifileyomu() const;
+  // "Read the ini file": every value; a missing file, section or key gives the default, the
+  // window's from defaultBounds. Needs syokika's phrase keys and default phrases.
+  SettingsValues inifileyomu(const Rect& defaultBounds = defaultFormBounds) const;
   // "Write the ini file": every key; throws Error("<path> に書き込めません") at the first key
   // that cannot be written, leaving the keys after it unwritten.
   void inifilekaku(const SettingsValues& values);

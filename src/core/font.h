@@ -6,6 +6,7 @@
 
 #include "core/colour.h"
 #include "core/cp932.h"
+#include "core/display_scale.h"
 
 namespace kakipo {
 
@@ -26,7 +27,7 @@ struct FontStyle {
 
 class Font {
  public:
-  static constexpr int designPixelsPerInch = 96;
+  static constexpr int designPixelsPerInch = designDpi;
   // Heights in pixels at the design resolution: 11 points, the document's text until the user
   // picks another; 9 points, the program's own controls and the font dialog before anything is
   // chosen in it.

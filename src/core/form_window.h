@@ -9,7 +9,7 @@ namespace kakipo {
 
 enum class Bar { ToolBar, PhraseBox, StatusBar };
 
-// Where and how large the main window opens when nothing says otherwise.
+// Where and how large the main window opens when nothing says otherwise, at 96 dots per inch.
 inline constexpr Rect defaultFormBounds{0, 0, 280, 380};
 
 class FormWindow {
@@ -31,6 +31,8 @@ class FormWindow {
   virtual bool wrapButtonDown() const = 0;
   // Starts this program again as a new process with no file; failures are not reported.
   virtual void startAnotherInstance() = 0;
+  // The dots per inch of the display the window is on.
+  virtual int dpi() const = 0;
 };
 
 }  // namespace kakipo

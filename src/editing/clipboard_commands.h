@@ -4,25 +4,12 @@
 #include <cstddef>
 
 #include "core/editor.h"
+#include "core/key_codes.h"
 #include "core/progress.h"
 #include "core/ui.h"
 #include "editing/clipboard.h"
 
 namespace kakipo {
-
-// Virtual-key codes the editor's key handler looks at.
-namespace vk {
-constexpr int insert = 0x2D;
-constexpr int keyV = 0x56;
-}  // namespace vk
-
-// The modifier keys held with a key, as a set of bits.
-using ShiftState = unsigned;
-namespace modifier {
-constexpr ShiftState shift = 0x1;
-constexpr ShiftState alt = 0x2;
-constexpr ShiftState ctrl = 0x4;
-}  // namespace modifier
 
 // A clipboard text this long or longer (CP932 bytes) goes in as lines, after a question.
 inline constexpr std::size_t largePasteBytes = 100000;

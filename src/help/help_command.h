@@ -1,5 +1,5 @@
 // The version-and-help button (the unit aboutBox_): it shows the about box and, on "ヘルプ表示",
-// the help viewer.
+// the help viewer; the help key goes to the viewer directly.
 #pragma once
 #include "help/help_windows.h"
 
@@ -12,6 +12,8 @@ class HelpCommand {
   void tbtnVajHelClick() {
     if (windows_.showAboutBox() == aboutresult::showHelp) windows_.showHelpViewer();
   }
+  // F1: a user who asks for help wants the help, not the version box in front of it.
+  void showHelp() { windows_.showHelpViewer(); }
 
  private:
   HelpWindows& windows_;

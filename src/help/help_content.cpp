@@ -20,7 +20,7 @@ std::string fromBytes(const unsigned char* bytes, std::size_t size) {
 }
 
 // The system-menu nodes keep the normal picture when selected.
-constexpr std::array<TreeEntry, 33> tree{{
+constexpr std::array<TreeEntry, 34> tree{{
     {"カキポ V" KAKIPO_VERSION_TEXT, 0, 0, 1},
     {"・はじめに", 0, 0, 1},
     {"・起動方法", 0, 0, 1},
@@ -51,16 +51,17 @@ constexpr std::array<TreeEntry, 33> tree{{
     {"・ボタンバー表示ON/OFF", 2, 0, 0},
     {"・定型文ボックス表示ON/OFF", 2, 0, 0},
     {"・ステータスバー表示ON/OFF", 2, 0, 0},
+    {"・キー操作", 1, 0, 1},
     {"・書きかけの復元", 0, 0, 1},
     {"・おわりに", 0, 0, 1},
     {"・変更履歴", 0, 0, 1},
 }};
 
-constexpr std::array<const char*, 13> keywordList{
+constexpr std::array<const char*, 14> keywordList{
     "<RTF形式>",       "<カキポ形式>",         "<標準テキストファイル>", "<定型文貼り付け>",
     "<ドラッグ＆ドロップ>", "<背景色>",            "<右端で文書の折り返し>", "<現在カーソルの場所>",
     "<反転表示選択>",     "<クリップボード>",       "<ボタンバー>",         "<定型文ボックス>",
-    "<ステータスバー>",
+    "<ステータスバー>",    "<ショートカットキー>",
 };
 
 }  // namespace

@@ -2,17 +2,19 @@
 
 namespace kakipo {
 
-int FormResize(int outerWidth, int splitterLeft, int leftPaneWidth) {
+int FormResize(int outerWidth, int splitterLeft, int leftPaneWidth, Scale px) {
   using namespace helplayout;
+  const int minimum = px(splitterMinSize);
   int width = leftPaneWidth;
-  const int room = outerWidth - splitterMinSize - splitterWidth;
+  const int room = outerWidth - minimum - px(splitterWidth);
   if (room <= splitterLeft) width = room;
-  if (splitterMinSize >= width) width = splitterMinSize;
+  if (minimum >= width) width = minimum;
   return width;
 }
 
-int Splitter1Moved(int leftPaneWidth) {
-  return helplayout::splitterMinSize > leftPaneWidth ? helplayout::splitterMinSize : leftPaneWidth;
+int Splitter1Moved(int leftPaneWidth, Scale px) {
+  const int minimum = px(helplayout::splitterMinSize);
+  return minimum > leftPaneWidth ? minimum : leftPaneWidth;
 }
 
 }  // namespace kakipo

@@ -17,16 +17,34 @@ void FindReplace::tbtnTikanClick() {
   dialogs_.show(SearchDialog::Replace);
 }
 
-void FindReplace::FindDialog1Find() {
-  const std::string what = dialogs_.findText(SearchDialog::Find);
-  if (memoKensak(memo1_, what, dialogs_.options(SearchDialog::Find))) return;
+void FindReplace::findFromSelection(const std::string& what, unsigned options) {
+  if (memoKensak(memo1_, what, options)) return;
   ui_.messageBox(what + "\r\n\r\n" + texts::findNotFound, texts::findCaption,
                  mb::ok | mb::iconInformation);
+}
+
+void FindReplace::FindDialog1Find() {
+  const std::string what = dialogs_.findText(SearchDialog::Find);
+  const unsigned options = dialogs_.options(SearchDialog::Find);
+  lastSearch_ = what;
+  lastMatchCase_ = options & fr::matchCase;
+  findFromSelection(what, options);
+}
+
+void FindReplace::findAgain(bool down) {
+  // An empty search finds nothing, so it is no search to repeat.
+  if (lastSearch_.empty()) {
+    tbtnFindClick();
+    return;
+  }
+  findFromSelection(lastSearch_, lastMatchCase_ | (down ? fr::down : 0));
 }
 
 void FindReplace::ReplaceDialog1Find() {
   const std::string what = dialogs_.findText(SearchDialog::Replace);
   const bool matchCase = (dialogs_.options(SearchDialog::Replace) & fr::matchCase) != 0;
+  lastSearch_ = what;
+  lastMatchCase_ = matchCase ? fr::matchCase : 0;
   // An empty search text would "match" everywhere without moving on; it finds nothing.
   lastMatch_ = what.empty() ? -1 : memo1_.find(what, anchor_, memo1_.textLength(), false, matchCase);
   if (lastMatch_ == -1) {

@@ -1,6 +1,6 @@
 // The Find and Replace commands: the Find dialog searches from the selection with the program's own
 // engine; the Replace dialog finds with the editor's find from the search anchor, replaces one
-// match or, after a confirmation, all of them.
+// match or, after a confirmation, all of them. F3 repeats the last search of either dialog.
 #pragma once
 #include <string>
 
@@ -28,6 +28,10 @@ class FindReplace {
   void tikanSuru();
   // "Replace all", after a confirmation: every match from the anchor on.
   void subeteTikan();
+  // F3 (down) and Shift+F3: the text of the last Find Next of either dialog, with its match-case
+  // choice, searched again from the selection with the Find dialog's engine and message, without
+  // a dialog. With no search yet the Find dialog opens instead.
+  void findAgain(bool down);
 
   // Where the Replace dialog's next find begins, independent of the caret.
   int searchAnchor() const { return anchor_; }
@@ -39,6 +43,8 @@ class FindReplace {
   void replaceSelection(const std::string& replacement);
   // Replace All's matches from the anchor on, as one bulk edit.
   void replaceRemaining(const std::string& replacement);
+  // Searches from the selection with the program's engine; tells the user when nothing is found.
+  void findFromSelection(const std::string& what, unsigned options);
 
   Editor& memo1_;
   MessageBoxes& ui_;
@@ -46,6 +52,9 @@ class FindReplace {
   SearchWindow& window_;
   int anchor_ = 0;
   int lastMatch_ = -1;
+  // What F3 searches for: the latest Find Next of either dialog.
+  std::string lastSearch_;
+  unsigned lastMatchCase_ = 0;
 };
 
 }  // namespace kakipo

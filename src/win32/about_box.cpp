@@ -1,7 +1,9 @@
 #include "win32/about_box.h"
 
+#include "help/about_layout.h"
 #include "help/help_texts.h"
 #include "help/help_windows.h"
+#include "win32/dpi.h"
 #include "win32/encoding.h"
 #include "win32/ui_resources.h"
 
@@ -9,17 +11,17 @@ namespace kakipo::win32 {
 
 namespace {
 
-constexpr int clientWidth = 193;
-constexpr int clientHeight = 166;
-constexpr int panelLeft = 8;
-constexpr int panelTop = 8;
-
 AboutBoxWindow* current = nullptr;
 
-HWND child(HWND parent, const wchar_t* cls, const std::string& text, DWORD style, int x, int y, int w,
-           int h, int id, HFONT font) {
-  HWND hwnd = CreateWindowExW(0, cls, widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
-                              childId(id), GetModuleHandleW(nullptr), nullptr);
+// A rectangle of the panel's inside, on the box.
+constexpr Rect inPanel(const Rect& r) {
+  return {aboutlayout::panel.left + r.left, aboutlayout::panel.top + r.top, r.width, r.height};
+}
+
+HWND child(HWND parent, const wchar_t* cls, const std::string& text, DWORD style, const Rect& at, int id,
+           HFONT font) {
+  HWND hwnd = CreateWindowExW(0, cls, widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, at.left, at.top, at.width,
+                              at.height, parent, childId(id), GetModuleHandleW(nullptr), nullptr);
   setFont(hwnd, font);
   return hwnd;
 }
@@ -35,20 +37,21 @@ int AboutBoxWindow::show(HWND owner, HICON icon) {
   current = box;
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-  RECT r{0, 0, clientWidth, clientHeight};
-  AdjustWindowRectEx(&r, style, FALSE, exStyle);
-  const int w = r.right - r.left;
-  const int h = r.bottom - r.top;
-  const int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
-  const int y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
-  if (!box->create(exStyle, widen(texts::aboutCaption).c_str(), style, x, y, w, h, owner)) {
+  // Sized for the display of the window it belongs to.
+  box->px_ = Scale(owner ? dpiOf(owner) : systemDpi());
+  const auto& px = box->px_;
+  const SIZE outer =
+      outerSize(px(aboutlayout::clientWidth), px(aboutlayout::clientHeight), style, exStyle, px.dpi());
+  const int x = (GetSystemMetrics(SM_CXSCREEN) - outer.cx) / 2;
+  const int y = (GetSystemMetrics(SM_CYSCREEN) - outer.cy) / 2;
+  if (!box->create(exStyle, widen(texts::aboutCaption).c_str(), style, x, y, outer.cx, outer.cy, owner)) {
     if (current == box) {
       current = nullptr;
       delete box;
     }
     return aboutresult::cancel;
   }
-  box->createControls(icon ? icon : programIcon(GetSystemMetrics(SM_CXICON)));
+  box->createControls(icon ? icon : programIcon(px(aboutlayout::icon.width)));
 
   const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
   if (ownerWasEnabled) EnableWindow(owner, FALSE);
@@ -82,22 +85,25 @@ int AboutBoxWindow::show(HWND owner, HICON icon) {
 }
 
 void AboutBoxWindow::createControls(HICON icon) {
-  font_ = uiFont();
-  setFont(hwnd(), font_.get());
+  namespace at = aboutlayout;
+  const auto& px = px_;
+  font_ = uiFont(px(formFontPixels));
+  const HFONT font = font_.get();
+  setFont(hwnd(), font);
   // Creation order is the tab order: OKButton, Button1, then Panel1 and what it holds.
-  okButton_ = child(hwnd(), L"BUTTON", texts::aboutHelpButton, WS_TABSTOP | BS_DEFPUSHBUTTON, 15, 132, 74, 25,
-                    IDOK, font_.get());
-  button1_ = child(hwnd(), L"BUTTON", texts::aboutCancelButton, WS_TABSTOP | BS_PUSHBUTTON, 104, 132, 73, 25,
-                   IDCANCEL, font_.get());
-  const HWND picture = child(hwnd(), L"STATIC", "", SS_ICON, panelLeft + 16, panelTop + 16, 32, 32, -1, font_.get());
+  okButton_ =
+      child(hwnd(), L"BUTTON", texts::aboutHelpButton, WS_TABSTOP | BS_DEFPUSHBUTTON, px(at::okButton), IDOK, font);
+  button1_ = child(hwnd(), L"BUTTON", texts::aboutCancelButton, WS_TABSTOP | BS_PUSHBUTTON, px(at::cancelButton),
+                   IDCANCEL, font);
+  const HWND picture = child(hwnd(), L"STATIC", "", SS_ICON, px(inPanel(at::icon)), -1, font);
   SendMessageW(picture, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);  // the static's one message
-  child(hwnd(), L"STATIC", texts::productName, SS_LEFT, panelLeft + 72, panelTop + 16, 97, 14, -1, font_.get());
-  child(hwnd(), L"STATIC", texts::aboutVersion, SS_LEFT, panelLeft + 64, panelTop + 40, 105, 14, -1, font_.get());
+  child(hwnd(), L"STATIC", texts::productName, SS_LEFT, px(inPanel(at::productName)), -1, font);
+  child(hwnd(), L"STATIC", texts::aboutVersion, SS_LEFT, px(inPanel(at::version)), -1, font);
   // The copyright line is too long for the panel: the holder goes on a line of its own rather
   // than wherever the label would break it.
   std::string copyright = texts::copyright;
   if (const auto blank = copyright.rfind(' '); blank != std::string::npos) copyright.replace(blank, 1, "\r\n");
-  child(hwnd(), L"STATIC", copyright, SS_LEFT, panelLeft + 8, panelTop + 64, 161, 44, -1, font_.get());
+  child(hwnd(), L"STATIC", copyright, SS_LEFT, px(inPanel(at::copyright)), -1, font);
 }
 
 void AboutBoxWindow::finish(int result) {
@@ -130,7 +136,8 @@ LRESULT AboutBoxWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
       // Panel1: a lowered outer and a raised inner bevel (EDGE_ETCHED).
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd(), &ps);
-      RECT panel{panelLeft, panelTop, panelLeft + 177, panelTop + 113};
+      const Rect p = px_(aboutlayout::panel);
+      RECT panel{p.left, p.top, p.left + p.width, p.top + p.height};
       DrawEdge(dc, &panel, EDGE_ETCHED, BF_RECT);
       EndPaint(hwnd(), &ps);
       return 0;

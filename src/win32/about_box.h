@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "core/display_scale.h"
 #include "win32/handles.h"
 #include "win32/window.h"
 
@@ -37,6 +38,7 @@ class AboutBoxWindow : public Window<AboutBoxWindow> {
   // The controls are children of the box and go with it.
   HWND okButton_ = nullptr;
   HWND button1_ = nullptr;
+  Scale px_;  // the display the box is shown on
   UniqueFont font_;
   int result_ = 0;
   bool done_ = false;

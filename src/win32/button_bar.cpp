@@ -51,15 +51,14 @@ const std::array<std::wstring, buttonCount>& wideHints() {
 
 }  // namespace
 
-ButtonBar::ButtonBar(HWND parent)
+ButtonBar::ButtonBar(HWND parent, Scale px)
     : toolBar_(CreateWindowExW(0, TOOLBARCLASSNAMEW, widen(texts::toolBarCaption).c_str(),
                                WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER |
                                    CCS_NOPARENTALIGN | CCS_NORESIZE,
-                               0, 0, mainlayout::barWidth, mainlayout::buttonSize, parent, childId(ids::toolBar),
-                               GetModuleHandleW(nullptr), nullptr)),
-      images_(makeToolbarImages()),
+                               0, 0, px(mainlayout::barWidth), px(mainlayout::buttonSize), parent,
+                               childId(ids::toolBar), GetModuleHandleW(nullptr), nullptr)),
       overwriteHint_(wideHints()[tbtnUwagaki]) {
-  if (!toolBar_ || !images_) throw Error(texts::controlNotCreated);
+  if (!toolBar_) throw Error(texts::controlNotCreated);
   std::vector<TBBUTTON> buttons(buttonCount);
   for (int i = 0; i < buttonCount; ++i) {
     buttons[i].iBitmap = i;
@@ -67,9 +66,17 @@ ButtonBar::ButtonBar(HWND parent)
     buttons[i].fsState = TBSTATE_ENABLED;
     buttons[i].fsStyle = buttonTable()[i].style;
   }
-  tb::setImages(toolBar_, images_.get(), mainlayout::pictureSize);
   tb::addButtons(toolBar_, buttons);
-  tb::setButtonSize(toolBar_, mainlayout::buttonSize);
+  scaleTo(px);
+  if (!images_) throw Error(texts::controlNotCreated);
+}
+
+void ButtonBar::scaleTo(Scale px) {
+  UniqueImageList images = makeToolbarImages(px(mainlayout::pictureSize));
+  if (!images) return;  // the pictures the bar has stay rather than none
+  tb::setImages(toolBar_, images.get(), px(mainlayout::pictureSize));
+  images_ = std::move(images);  // the bar has let go of the old list
+  tb::setButtonSize(toolBar_, px(mainlayout::buttonSize));
   tb::autosize(toolBar_);
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "core/display_scale.h"
 #include "win32/control_ids.h"
 #include "win32/handles.h"
 
@@ -14,8 +15,9 @@ namespace kakipo::win32 {
 
 class ButtonBar {
  public:
-  // Builds the bar as a child of parent (the cool bar); throws Error when it cannot.
-  explicit ButtonBar(HWND parent);
+  // Builds the bar as a child of parent (the cool bar) for a display at px; throws Error when it
+  // cannot.
+  ButtonBar(HWND parent, Scale px);
   ButtonBar(const ButtonBar&) = delete;
   ButtonBar& operator=(const ButtonBar&) = delete;
 
@@ -28,6 +30,8 @@ class ButtonBar {
   bool onTooltip(NMHDR* nm) const;
   void setOverwriteSaveHint(std::wstring text) { overwriteHint_ = std::move(text); }
   bool wrapButtonDown() const;
+  // Buttons and pictures for a display at px, the pictures drawn anew at their size there.
+  void scaleTo(Scale px);
 
  private:
   HWND toolBar_;

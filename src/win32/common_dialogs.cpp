@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "documents/document_texts.h"
+#include "win32/dpi.h"
 #include "win32/encoding.h"
 #include "win32/handles.h"
 #include "win32/ui_resources.h"
@@ -15,11 +16,6 @@ namespace kakipo::win32 {
 namespace {
 // Long paths are allowed in the file name box; the dialog returns at most this many characters.
 constexpr DWORD fileBufferChars = 32768;
-
-int screenPixelsPerInch() {
-  const ScreenDc screen;
-  return screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : Font::designPixelsPerInch;
-}
 }  // namespace
 
 std::wstring dialogFilter(const std::string& filter) {
@@ -105,7 +101,7 @@ bool Win32FontColourDialogs::chooseFont(Font& font) {
   if (!ChooseFontW(&cf)) return false;
   // Colour left as it was (a system colour) stays that system colour.
   const Colour chosen = cf.rgbColors == toColorRef(font.color) ? font.color : cf.rgbColors;
-  font = fromLogFont(lf, 0, screenPixelsPerInch());
+  font = fromLogFont(lf, 0, systemDpi());
   font.color = chosen;
   return true;
 }

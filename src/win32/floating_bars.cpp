@@ -11,6 +11,7 @@
 #include "win32/controls/combo_box.h"
 #include "win32/controls/rebar.h"
 #include "win32/controls/toolbar.h"
+#include "win32/dpi.h"
 #include "win32/encoding.h"
 
 namespace kakipo::win32 {
@@ -54,12 +55,13 @@ class CoolBar::FloatingBar : public Window<FloatingBar> {
   Bar bar_;
 };
 
-CoolBar::CoolBar(HWND main, std::function<void()> relayout)
+CoolBar::CoolBar(HWND main, Scale px, std::function<void()> relayout)
     : main_(main),
       coolBar_(CreateWindowExW(WS_EX_TOOLWINDOW, REBARCLASSNAMEW, nullptr,
                                WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | RBS_VARHEIGHT |
                                    RBS_BANDBORDERS | RBS_TOOLTIPS | CCS_NODIVIDER | CCS_TOP,
                                0, 0, 0, 0, main, childId(ids::coolBar), GetModuleHandleW(nullptr), nullptr)),
+      px_(px),
       relayout_(std::move(relayout)) {
   if (!coolBar_) throw Error(texts::controlNotCreated);
 }
@@ -68,22 +70,48 @@ CoolBar::~CoolBar() = default;
 
 void CoolBar::addBands(HWND toolBar, HWND phraseBox) {
   bands_ = {toolBar, phraseBox};
-  insertBand(Bar::ToolBar, std::max<int>(tb::maxSize(toolBar).cy, mainlayout::buttonSize), -1);
-  // The closed combo box takes its edit field's height, not the dropped list's.
-  const int fieldHeight = combo::fieldHeight(phraseBox) + mainlayout::comboBandEdges;
-  insertBand(Bar::PhraseBox, std::max(mainlayout::comboFieldHeight, fieldHeight), -1);
+  insertBand(Bar::ToolBar, -1);
+  insertBand(Bar::PhraseBox, -1);
 }
 
-void CoolBar::insertBand(Bar bar, int minHeight, int at) {
+REBARBANDINFOW CoolBar::bandInfo(Bar bar) const {
+  const HWND child = bands_[index(bar)];
+  // The closed combo box takes its edit field's height, not the dropped list's.
+  const int minHeight = bar == Bar::ToolBar
+                            ? std::max<int>(tb::maxSize(child).cy, px_(mainlayout::buttonSize))
+                            : std::max(px_(mainlayout::comboFieldHeight),
+                                       combo::fieldHeight(child) + px_(mainlayout::comboBandEdges));
   REBARBANDINFOW band{sizeof band};
   band.fMask = RBBIM_STYLE | RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_SIZE | RBBIM_ID;
   band.fStyle = RBBS_BREAK | RBBS_GRIPPERALWAYS | RBBS_CHILDEDGE;
-  band.hwndChild = bands_[index(bar)];
+  band.hwndChild = child;
   band.cxMinChild = 0;
   band.cyMinChild = static_cast<UINT>(minHeight);
-  band.cx = mainlayout::barWidth;
+  band.cx = static_cast<UINT>(px_(mainlayout::barWidth));
   band.wID = static_cast<UINT>(index(bar));
-  rb::insertBand(coolBar_, at, band);
+  return band;
+}
+
+void CoolBar::insertBand(Bar bar, int at) { rb::insertBand(coolBar_, at, bandInfo(bar)); }
+
+void CoolBar::scaleTo(Scale px) {
+  px_ = px;
+  for (const Bar bar : {Bar::ToolBar, Bar::PhraseBox}) {
+    if (floating_[index(bar)]) {
+      placeFloating(bar);
+    } else {
+      REBARBANDINFOW band = bandInfo(bar);
+      band.fMask = RBBIM_CHILDSIZE;  // only the bar's height: the rest stays as the user left it
+      rb::setBand(coolBar_, bandIndex(bar), band);
+    }
+  }
+  relayout_();
+}
+
+bool CoolBar::isFloatingWindow(HWND window) const {
+  for (const auto& f : floating_)
+    if (f && f->hwnd() == window) return true;
+  return false;
 }
 
 int CoolBar::bandIndex(Bar bar) const { return rb::indexOf(coolBar_, static_cast<UINT>(index(bar))); }
@@ -106,34 +134,47 @@ void CoolBar::bandDropped(UINT bandId) {
   GetCursorPos(&p);
   RECT r;
   GetWindowRect(coolBar_, &r);
-  if (mainlayout::draggedOutOfBar(p.y, r.top, r.bottom)) floatBar(bandId == 0 ? Bar::ToolBar : Bar::PhraseBox);
+  if (mainlayout::draggedOutOfBar(p.y, r.top, r.bottom, px_)) floatBar(bandId == 0 ? Bar::ToolBar : Bar::PhraseBox);
+}
+
+SIZE CoolBar::floatingClientSize(Bar bar) const {
+  return bar == Bar::ToolBar
+             ? SIZE{px_(mainlayout::floatingToolBarWidth), px_(mainlayout::floatingToolBarHeight)}
+             : SIZE{px_(mainlayout::floatingPhraseBoxWidth), px_(mainlayout::floatingPhraseBoxHeight)};
 }
 
 void CoolBar::floatBar(Bar bar) {
   const int k = index(bar);
   if (floating_[k]) return;
   const bool tools = bar == Bar::ToolBar;
-  const int width = tools ? mainlayout::floatingToolBarWidth : mainlayout::floatingPhraseBoxWidth;
-  RECT outer{0, 0, width, tools ? mainlayout::floatingToolBarHeight : mainlayout::floatingPhraseBoxHeight};
-  AdjustWindowRectEx(&outer, floatingStyle, FALSE, floatingExStyle);
+  const SIZE client = floatingClientSize(bar);
+  const SIZE outer = outerSize(client.cx, client.cy, floatingStyle, floatingExStyle, px_.dpi());
   POINT p;
   GetCursorPos(&p);
   auto window = std::make_unique<FloatingBar>(*this, bar);
   if (!window->create(floatingExStyle, widen(tools ? texts::toolBarCaption : texts::phraseBoxCaption).c_str(),
-                      floatingStyle | WS_VISIBLE, p.x + mainlayout::floatingOffsetX, p.y + mainlayout::floatingOffsetY,
-                      outer.right - outer.left, outer.bottom - outer.top, main_))
+                      floatingStyle | WS_VISIBLE, p.x + px_(mainlayout::floatingOffsetX),
+                      p.y + px_(mainlayout::floatingOffsetY), outer.cx, outer.cy, main_))
     return;
-  const HWND child = bands_[k];
-  const HWND f = window->hwnd();
   floating_[k] = std::move(window);
   rb::deleteBand(coolBar_, bandIndex(bar));
-  SetParent(child, f);
-  const int margin = mainlayout::floatingMargin;
-  const int height = tools ? mainlayout::buttonSize : mainlayout::comboDropHeight;
-  SetWindowPos(child, nullptr, margin, margin, width - 2 * margin, height, SWP_NOZORDER | SWP_SHOWWINDOW);
-  if (!tools) MoveWindow(child, margin, margin, width - 2 * margin, height, TRUE);
+  SetParent(bands_[k], floating_[k]->hwnd());
+  placeFloating(bar);
   ShowWindow(coolBar_, floating_[0] && floating_[1] ? SW_HIDE : SW_SHOW);
   relayout_();
+}
+
+// The floating window around its bar, and the bar inside it with a margin.
+void CoolBar::placeFloating(Bar bar) {
+  const int k = index(bar);
+  const SIZE client = floatingClientSize(bar);
+  const SIZE outer = outerSize(client.cx, client.cy, floatingStyle, floatingExStyle, px_.dpi());
+  SetWindowPos(floating_[k]->hwnd(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const int margin = px_(mainlayout::floatingMargin);
+  const int height = px_(bar == Bar::ToolBar ? mainlayout::buttonSize : mainlayout::comboDropHeight);
+  const HWND child = bands_[k];
+  SetWindowPos(child, nullptr, margin, margin, client.cx - 2 * margin, height, SWP_NOZORDER | SWP_SHOWWINDOW);
+  if (bar == Bar::PhraseBox) MoveWindow(child, margin, margin, client.cx - 2 * margin, height, TRUE);
 }
 
 void CoolBar::dockBar(Bar bar) {
@@ -141,8 +182,7 @@ void CoolBar::dockBar(Bar bar) {
   if (!floating_[k]) return;
   SetParent(bands_[k], coolBar_);
   // The button bar is always the first row.
-  insertBand(bar, bar == Bar::ToolBar ? mainlayout::buttonSize : mainlayout::comboFieldHeight,
-             bar == Bar::ToolBar ? 0 : -1);
+  insertBand(bar, bar == Bar::ToolBar ? 0 : -1);
   floating_[k].reset();
   ShowWindow(coolBar_, SW_SHOW);
   if (!shown_[k]) rb::showBand(coolBar_, bandIndex(bar), false);
@@ -154,7 +194,7 @@ bool CoolBar::dropOnDock(HWND floating) const {
   GetWindowRect(floating, &mine);
   GetClientRect(main_, &client);
   MapWindowPoints(main_, nullptr, reinterpret_cast<POINT*>(&client), 2);  // a RECT is two POINTs
-  return mainlayout::droppedOnDock(screenRect(mine), screenRect(client));
+  return mainlayout::droppedOnDock(screenRect(mine), screenRect(client), px_);
 }
 
 }  // namespace kakipo::win32

@@ -14,6 +14,7 @@
 #include "win32/controls/status_bar.h"
 #include "win32/controls/tab.h"
 #include "win32/controls/tree_view.h"
+#include "win32/dpi.h"
 #include "win32/encoding.h"
 #include "win32/pictures.h"
 #include "win32/ui_resources.h"
@@ -25,9 +26,6 @@ namespace {
 constexpr UINT treeMouseUp = WM_APP + 1;
 constexpr UINT_PTR childWatchId = 1;
 
-constexpr int fontPixels = 13;
-constexpr int keywordRowHeight = 13;
-constexpr int treeIndent = 19;
 constexpr int paneTextLimit = 1000000;  // units; the help texts are far shorter
 constexpr int nodeTextChars = 256;      // the longest contents entry is far shorter
 
@@ -76,11 +74,15 @@ void HelpViewerWindow::show(ErrorReport report) {
     // WM_NCDESTROY, whatever happens after.
     auto* viewer = new HelpViewerWindow;
     current = viewer;
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - helplayout::initialWidth) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - helplayout::initialHeight) / 2;
+    // Centred on the screen, so sized for the screen's display.
+    const Scale px(systemDpi());
+    const int width = px(helplayout::initialWidth);
+    const int height = px(helplayout::initialHeight);
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
     // Owned by nobody: the viewer is a window of its own that the user may put behind the editor.
-    if (!viewer->create(0, widen(texts::helpCaption).c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, x, y,
-                        helplayout::initialWidth, helplayout::initialHeight, nullptr)) {
+    if (!viewer->create(0, widen(texts::helpCaption).c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, x, y, width,
+                        height, nullptr)) {
       if (current == viewer) {
         current = nullptr;
         delete viewer;
@@ -109,8 +111,8 @@ void HelpViewerWindow::finalMessage() {
 }
 
 void HelpViewerWindow::createControls() {
-  font_ = uiFont(fontPixels);
-  setFont(hwnd(), font_.get());
+  px_ = Scale(dpiOf(hwnd()));
+  leftWidth_ = px_(helplayout::leftPaneWidth);
 
   pageControl1_ = makeChild(hwnd(), WC_TABCONTROLW, WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, idPageControl1);
   pageControl2_ = makeChild(hwnd(), WC_TABCONTROLW, WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, idPageControl2);
@@ -134,27 +136,20 @@ void HelpViewerWindow::createControls() {
   SetWindowPos(pageControl1_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowPos(pageControl2_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
-  for (HWND c : {pageControl1_, pageControl2_, treeView1_, listBox1_, edit1, edit2, statusBar1_})
-    setFont(c, font_.get());
+  richEdit1_ = std::make_unique<RichEditPane>(edit1);
+  richEdit2_ = std::make_unique<RichEditPane>(edit2);
+  applyScale();
 
-  imageList1_ = makeHelpImages();
-  tv::setImages(treeView1_, imageList1_.get());
-  tv::setIndent(treeView1_, treeIndent);
-
-  lb::setItemHeight(listBox1_, keywordRowHeight);
   for (const char* k : help::keywords()) lb::add(listBox1_, widen(k));
 
   for (HWND e : {edit1, edit2}) {
     re::setLimit(e, paneTextLimit);
     re::setWrap(e, false);
   }
-  richEdit1_ = std::make_unique<RichEditPane>(edit1);
-  richEdit2_ = std::make_unique<RichEditPane>(edit2);
   richEdit1_->setText(help::bodyText());
   richEdit2_->setText(help::detailText());
 
   sb::setSimple(statusBar1_);
-  sb::setMinHeight(statusBar1_, helplayout::statusBarHeight - 2 * GetSystemMetrics(SM_CYBORDER));
 
   for (HWND c : {treeView1_, listBox1_, edit1, edit2})
     SetWindowSubclass(c, &HelpViewerWindow::childProc, childWatchId, reinterpret_cast<DWORD_PTR>(this));
@@ -167,6 +162,22 @@ void HelpViewerWindow::createControls() {
   layout();
   // Filled once it has its size: a tree filled while it has none scrolls its items sideways.
   fillTree();
+}
+
+void HelpViewerWindow::applyScale() {
+  // The controls change to the new font and pictures before the old ones go.
+  UniqueFont oldFont = std::move(font_);
+  UniqueImageList oldImages = std::move(imageList1_);
+  font_ = uiFont(px_(helplayout::fontPixels));
+  setFont(hwnd(), font_.get());
+  for (HWND c : {pageControl1_, pageControl2_, treeView1_, listBox1_, richEdit1_->hwnd(), richEdit2_->hwnd(),
+                 statusBar1_})
+    setFont(c, font_.get());
+  imageList1_ = makeHelpImages(px_(helplayout::pictureSize));
+  tv::setImages(treeView1_, imageList1_.get());
+  tv::setIndent(treeView1_, px_(helplayout::treeIndent));
+  lb::setItemHeight(listBox1_, px_(helplayout::keywordRowHeight));
+  sb::setMinHeight(statusBar1_, px_(helplayout::statusBarHeight) - 2 * GetSystemMetrics(SM_CYBORDER));
 }
 
 void HelpViewerWindow::fillTree() {
@@ -236,7 +247,7 @@ void HelpViewerWindow::layout() {
   const int height = std::max(0, static_cast<int>(client.bottom) - static_cast<int>(sb.bottom - sb.top));
   const int width = client.right;
   const int left = leftWidth_;
-  const int rightX = left + helplayout::splitterWidth;
+  const int rightX = left + px_(helplayout::splitterWidth);
   const int rightW = std::max(0, width - rightX);
   HDWP dwp = BeginDeferWindowPos(8);
   auto place = [&](HWND h, int x, int y, int w, int hgt) {
@@ -244,7 +255,7 @@ void HelpViewerWindow::layout() {
   };
   auto fill = [&](HWND h, const RECT& r) { place(h, r.left, r.top, r.right - r.left, r.bottom - r.top); };
   place(pageControl1_, 0, 0, left, height);
-  place(splitter1_.hwnd(), left, 0, helplayout::splitterWidth, height);
+  place(splitter1_.hwnd(), left, 0, px_(helplayout::splitterWidth), height);
   place(pageControl2_, rightX, 0, rightW, height);
   const RECT page1 = tab::pageArea(pageControl1_, RECT{0, 0, left, height});
   const RECT page2 = tab::pageArea(pageControl2_, RECT{rightX, 0, rightX + rightW, height});
@@ -256,14 +267,14 @@ void HelpViewerWindow::layout() {
 void HelpViewerWindow::splitterDragged(int left) {
   RECT client;
   GetClientRect(hwnd(), &client);
-  const int most = client.right - helplayout::splitterMinSize - helplayout::splitterWidth;
+  const int most = client.right - px_(helplayout::splitterMinSize) - px_(helplayout::splitterWidth);
   leftWidth_ = std::clamp(left, 0, std::max(most, 0));
   layout();
 }
 
 void HelpViewerWindow::splitterReleased() {
   dispatch([&] {
-    leftWidth_ = Splitter1Moved(leftWidth_);
+    leftWidth_ = Splitter1Moved(leftWidth_, px_);
     layout();
   });
 }
@@ -272,7 +283,19 @@ LRESULT HelpViewerWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_GETMINMAXINFO: {
       auto* info = reinterpret_cast<MINMAXINFO*>(lp);
-      info->ptMinTrackSize = {helplayout::minTrackWidth, helplayout::minTrackHeight};
+      info->ptMinTrackSize = {px_(helplayout::minTrackWidth), px_(helplayout::minTrackHeight)};
+      return 0;
+    }
+    case WM_DPICHANGED: {
+      if (!statusBar1_) break;
+      const Scale was = px_;
+      px_ = Scale(HIWORD(wp));
+      // The panes keep their share of the window.
+      leftWidth_ = static_cast<int>(static_cast<long long>(leftWidth_) * px_.dpi() / was.dpi());
+      applyScale();
+      const auto* r = reinterpret_cast<const RECT*>(lp);
+      SetWindowPos(hwnd(), nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
       return 0;
     }
     case WM_SIZE:
@@ -280,7 +303,7 @@ LRESULT HelpViewerWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
       dispatch([&] {  // FormResize
         RECT outer;
         GetWindowRect(hwnd(), &outer);
-        leftWidth_ = FormResize(outer.right - outer.left, leftWidth_, leftWidth_);
+        leftWidth_ = FormResize(outer.right - outer.left, leftWidth_, leftWidth_, px_);
         layout();
       });
       return 0;

@@ -59,6 +59,8 @@ class HelpViewerWindow : public Window<HelpViewerWindow>, public HelpViewerView,
   static LRESULT CALLBACK childProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
   LRESULT childMessage(HWND child, UINT msg, WPARAM wp, LPARAM lp);
   void createControls();
+  // Font, pictures and row heights for the display at px_.
+  void applyScale();
   void fillTree();
   void layout();
   void showLeftPage(int index);
@@ -77,13 +79,14 @@ class HelpViewerWindow : public Window<HelpViewerWindow>, public HelpViewerView,
   HWND listBox1_ = nullptr;
   HWND statusBar1_ = nullptr;
   Splitter splitter1_;
+  Scale px_;  // the display the viewer is on
   UniqueFont font_;
   UniqueImageList imageList1_;
   std::unique_ptr<RichEditPane> richEdit1_;
   std::unique_ptr<RichEditPane> richEdit2_;
   std::unique_ptr<VajHel> vajhel_;
   ErrorReport report_;
-  int leftWidth_ = helplayout::leftPaneWidth;
+  int leftWidth_ = helplayout::leftPaneWidth;  // in pixels of the display at px_
   std::string status_;
 };
 

@@ -13,6 +13,7 @@
 #include "win32/controls/rebar.h"
 #include "win32/controls/status_bar.h"
 #include "win32/controls/tooltip.h"
+#include "win32/dpi.h"
 #include "win32/encoding.h"
 #include "win32/single_instance.h"
 #include "win32/ui_resources.h"
@@ -34,9 +35,13 @@ void loadControlLibraries() {
   (void)loaded;  // a missing library shows as the editor that cannot be created
 }
 
-int screenPixelsPerInch() {
-  const ScreenDc screen;
-  return screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : Font::designPixelsPerInch;
+// The modifier keys held with the key being handled, as the thread's key state says.
+ShiftState heldModifiers() {
+  ShiftState shift = modifier::none;
+  if (GetKeyState(VK_SHIFT) < 0) shift |= modifier::shift;
+  if (GetKeyState(VK_CONTROL) < 0) shift |= modifier::ctrl;
+  if (GetKeyState(VK_MENU) < 0) shift |= modifier::alt;
+  return shift;
 }
 
 }  // namespace
@@ -56,18 +61,19 @@ MainWindow::~MainWindow() {
 
 // WM_CREATE: the controls in their z-order, then the adapters and the logic made with them.
 void MainWindow::createParts() {
-  formFont_ = uiFont();
+  px_ = Scale(dpiOf(hwnd()));
+  formFont_ = uiFont(px_(formFontPixels));
   // Without tooltips (or the font) the window still works: neither stops the start.
   tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd(),
                               nullptr, GetModuleHandleW(nullptr), nullptr);
-  coolBar_ = std::make_unique<CoolBar>(hwnd(), [this] { layout(); });
-  buttons_ = std::make_unique<ButtonBar>(coolBar_->hwnd());
-  phraseBox_ = std::make_unique<PhraseCombo>(coolBar_->hwnd(), formFont_.get(), tooltips_, hwnd());
+  coolBar_ = std::make_unique<CoolBar>(hwnd(), px_, [this] { layout(); });
+  buttons_ = std::make_unique<ButtonBar>(coolBar_->hwnd(), px_);
+  phraseBox_ = std::make_unique<PhraseCombo>(coolBar_->hwnd(), formFont_.get(), px_, tooltips_, hwnd());
   coolBar_->addBands(buttons_->hwnd(), phraseBox_->hwnd());
   memo1_ = std::make_unique<RichEditor>(hwnd(), ids::memo1, textLimit);
   memo1_->setDefaultFormat(Font{});
   createStatusBar();
-  menus_ = std::make_unique<ContextMenus>();
+  menus_ = std::make_unique<ContextMenus>(px_);
   if (!SetTimer(hwnd(), ids::timerGyoRet, mainlayout::statusTickMilliseconds, nullptr))
     throw Error(texts::timerNotStarted);
 
@@ -84,7 +90,7 @@ void MainWindow::createParts() {
   logic_ = std::make_unique<MainForm>(
       MainFormPorts{*memo1_, *this, *phraseBox_, *this, *files_, *fileDialogs_, *fontDialogs_, *progress_, *menus_,
                     *this, *textLoss_, *profile_, *clipboard_, *this, *clock_, *searchDialogs_, *this, *helpWindows_},
-      StartupFacts{secondInstance_, screenPixelsPerInch(), settingsPathFor(narrow(executablePath()))});
+      StartupFacts{secondInstance_, systemDpi(), settingsPathFor(narrow(executablePath()))});
   phraseBox_->connect(*logic_);
   if (!recoveryFolder_.empty()) {
     exactText_ = std::make_unique<RichExactText>(*memo1_);
@@ -97,10 +103,35 @@ void MainWindow::createStatusBar() {
   statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_TOOLTIPS, 0, 0, 0, 0, hwnd(),
                                childId(ids::statusBar), GetModuleHandleW(nullptr), nullptr);
   if (!statusBar_) throw Error(texts::controlNotCreated);
-  setFont(statusBar_, formFont_.get());
-  sb::setMinHeight(statusBar_, mainlayout::statusBarHeight);
-  sb::setParts(statusBar_, {mainlayout::statusPart1Right, mainlayout::statusPart2Right});
+  scaleStatusBar();
   tt::addTool(tooltips_, hwnd(), statusBar_, widen(texts::statusBarHint));
+}
+
+void MainWindow::scaleStatusBar() {
+  setFont(statusBar_, formFont_.get());
+  sb::setMinHeight(statusBar_, px_(mainlayout::statusBarHeight));
+  sb::setParts(statusBar_, {px_(mainlayout::statusPart1Right), px_(mainlayout::statusPart2Right)});
+}
+
+void MainWindow::applyScale() {
+  // The controls change to the new font before the old one goes.
+  UniqueFont oldFont = std::move(formFont_);
+  formFont_ = uiFont(px_(formFontPixels));
+  phraseBox_->scaleTo(formFont_.get(), px_);
+  scaleStatusBar();
+  buttons_->scaleTo(px_);
+  menus_->scaleTo(px_);
+  coolBar_->scaleTo(px_);  // the bands take the bars' new heights
+}
+
+// The window went to a display with another scale: everything is made for it, then the window
+// takes the place and size the system suggests there.
+void MainWindow::onDpiChanged(int dpi, const RECT& suggested) {
+  px_ = Scale(dpi);
+  applyScale();
+  SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void MainWindow::show(const std::string& commandLine, int showCommand) {
@@ -112,7 +143,21 @@ void MainWindow::show(const std::string& commandLine, int showCommand) {
   memo1_->setFocus();
 }
 
-bool MainWindow::preTranslate(MSG& msg) { return searchDialogs_ && searchDialogs_->isDialogMessage(msg); }
+bool MainWindow::preTranslate(MSG& msg) {
+  if (searchDialogs_ && searchDialogs_->isDialogMessage(msg)) return true;
+  return translateKey(msg);
+}
+
+bool MainWindow::translateKey(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || !logic_ || !msg.hwnd) return false;
+  // Keys of this window's controls and of the bars floating in windows of their own; the help
+  // viewer and every dialog keep theirs.
+  const HWND top = GetAncestor(msg.hwnd, GA_ROOT);
+  if (top != hwnd() && !coolBar_->isFloatingWindow(top)) return false;
+  bool taken = false;
+  logic_->dispatch([&] { taken = logic_->FormKeyDown(static_cast<int>(msg.wParam), heldModifiers()); });
+  return taken;
+}
 
 void MainWindow::layout() {
   if (!memo1_) return;
@@ -161,6 +206,9 @@ LRESULT MainWindow::handle(UINT msg, WPARAM w, LPARAM l) {
   switch (msg) {
     case WM_SIZE:
       layout();
+      return 0;
+    case WM_DPICHANGED:
+      onDpiChanged(HIWORD(w), *reinterpret_cast<const RECT*>(l));
       return 0;
     case WM_COMMAND:
       onCommand(LOWORD(w), HIWORD(w));
@@ -269,12 +317,9 @@ LRESULT MainWindow::onNotify(NMHDR* nm) {
   if (nm->hwndFrom == memo1_->hwnd() && nm->code == EN_MSGFILTER) {
     const auto* filter = reinterpret_cast<const MSGFILTER*>(nm);
     if (filter->msg != WM_KEYDOWN) return 0;
-    unsigned shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0) shift |= modifier::shift;
-    if (GetKeyState(VK_CONTROL) < 0) shift |= modifier::ctrl;
-    if (GetKeyState(VK_MENU) < 0) shift |= modifier::alt;
     bool consumed = false;
-    logic_->dispatch([&] { consumed = logic_->clipboard.memo1KeyDown(static_cast<int>(filter->wParam), shift); });
+    logic_->dispatch(
+        [&] { consumed = logic_->clipboard.memo1KeyDown(static_cast<int>(filter->wParam), heldModifiers()); });
     return consumed;
   }
   if (nm->hwndFrom == statusBar_ && nm->code == NM_DBLCLK) {
@@ -336,75 +381,5 @@ void MainWindow::forwardRecoveryWrites() {
   if (!recovery_) return;
   for (const bool ok : recovery_->takeResults()) logic_->dispatch([&] { logic_->recovery.writeFinished(ok); });
 }
-
-// ---- FormWindow
-
-std::string MainWindow::caption() const { return narrow(windowText(hwnd())); }
-
-void MainWindow::setCaption(const std::string& text) {
-  // The task-bar button of a single top-level window shows this same text.
-  SetWindowTextW(hwnd(), widen(text).c_str());
-}
-
-Rect MainWindow::bounds() const {
-  RECT r;
-  if (IsIconic(hwnd())) {
-    WINDOWPLACEMENT wp{sizeof wp};
-    GetWindowPlacement(hwnd(), &wp);
-    r = wp.rcNormalPosition;
-  } else {
-    GetWindowRect(hwnd(), &r);
-  }
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
-void MainWindow::setBounds(const Rect& r) {
-  SetWindowPos(hwnd(), nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void MainWindow::appendSystemMenuItem(int id, const std::string& text) {
-  HMENU menu = GetSystemMenu(hwnd(), FALSE);
-  if (text.empty())
-    AppendMenuW(menu, MF_SEPARATOR, static_cast<UINT_PTR>(id), nullptr);
-  else
-    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(id), widen(text).c_str());
-}
-
-bool MainWindow::barVisible(Bar bar) const { return bar == Bar::StatusBar ? statusBarShown_ : coolBar_->visible(bar); }
-
-void MainWindow::setBarVisible(Bar bar, bool visible) {
-  if (bar == Bar::StatusBar) {
-    statusBarShown_ = visible;
-    ShowWindow(statusBar_, visible ? SW_SHOW : SW_HIDE);
-  } else {
-    coolBar_->setVisible(bar, visible);
-  }
-  layout();
-}
-
-void MainWindow::acceptDroppedFiles() { DragAcceptFiles(hwnd(), TRUE); }
-
-void MainWindow::setOverwriteSaveHint(const std::string& text) { buttons_->setOverwriteSaveHint(widen(text)); }
-
-bool MainWindow::wrapButtonDown() const { return buttons_->wrapButtonDown(); }
-
-void MainWindow::startAnotherInstance() {
-  const std::wstring program = programPath_.empty() ? executablePath() : programPath_;
-  if (!program.empty()) startInstance(program);
-}
-
-// ---- MessageBoxes, MainWindowFront, StatusBarView, SearchWindow
-
-int MainWindow::messageBox(const std::string& text, const std::string& caption, unsigned flags) {
-  return MessageBoxW(hwnd(), widen(text).c_str(), widen(caption).c_str(), flags);
-}
-
-void MainWindow::bringToForeground() { SetForegroundWindow(hwnd()); }
-
-void MainWindow::setPanelText(int panel, const std::string& text) { sb::setText(statusBar_, panel, widen(text)); }
-
-void MainWindow::bringToFront() { BringWindowToTop(hwnd()); }
-
-void MainWindow::activateEditor() { memo1_->setFocus(); }
 
 }  // namespace kakipo::win32

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/main_form.h"
+#include "core/display_scale.h"
 #include "core/form_window.h"
 #include "core/ui.h"
 #include "documents/document_ports.h"
@@ -54,7 +55,9 @@ class MainWindow : public Window<MainWindow>,
 
   // The first showing: the start-up sequence runs first, then the window appears.
   void show(const std::string& commandLine, int showCommand);
-  // Keystrokes for the modeless Find and Replace dialogs; true when the message was theirs.
+  // A queued message before it is dispatched: keystrokes of the modeless Find and Replace dialogs
+  // go to them, and the program's keys pressed in this window or a floating bar run their
+  // command. True when the message was taken.
   bool preTranslate(MSG& msg);
 
   MainForm& logic() { return *logic_; }
@@ -63,6 +66,7 @@ class MainWindow : public Window<MainWindow>,
   HWND comboBox() const { return phraseBox_->hwnd(); }
   HWND statusBar() const { return statusBar_; }
   HWND coolBar() const { return coolBar_->hwnd(); }
+  const ContextMenus& menus() const { return *menus_; }
   // The program another instance is started from; our own executable unless a test says otherwise.
   void setProgramPath(std::wstring path) { programPath_ = std::move(path); }
 
@@ -78,6 +82,7 @@ class MainWindow : public Window<MainWindow>,
   void setOverwriteSaveHint(const std::string& text) override;
   bool wrapButtonDown() const override;
   void startAnotherInstance() override;
+  int dpi() const override { return px_.dpi(); }
 
   // MessageBoxes
   int messageBox(const std::string& text, const std::string& caption, unsigned flags) override;
@@ -93,6 +98,11 @@ class MainWindow : public Window<MainWindow>,
   LRESULT handle(UINT msg, WPARAM w, LPARAM l);
   void createParts();
   void createStatusBar();
+  void scaleStatusBar();
+  // Fonts, pictures and bar sizes for the display at px_.
+  void applyScale();
+  void onDpiChanged(int dpi, const RECT& suggested);
+  bool translateKey(const MSG& msg);
   void layout();
   void onCommand(int id, int code);
   LRESULT onNotify(NMHDR* nm);
@@ -102,6 +112,7 @@ class MainWindow : public Window<MainWindow>,
   void onDropFiles(HDROP drop);
   void forwardRecoveryWrites();
 
+  Scale px_;  // the display the window is on
   UniqueFont formFont_;
   // Controls that go with the window: not owned here.
   HWND tooltips_ = nullptr;

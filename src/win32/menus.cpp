@@ -26,28 +26,34 @@ const PopupItem popupItems[] = {
 
 }  // namespace
 
-ContextMenus::ContextMenus() : popupMenu1_(CreatePopupMenu()), popupMenu2_(CreatePopupMenu()) {
+ContextMenus::ContextMenus(Scale px) : popupMenu1_(CreatePopupMenu()), popupMenu2_(CreatePopupMenu()) {
   if (!popupMenu1_ || !popupMenu2_) throw Error(texts::menuNotCreated);
-  const UniqueImageList pictures = makeMenuImages();
   int command = 0;
   for (const auto& item : popupItems) {
-    if (!item.caption) {
+    if (item.caption)
+      AppendMenuW(popupMenu1_.get(), MF_STRING, ids::firstPopup + command++, widen(*item.caption).c_str());
+    else
       AppendMenuW(popupMenu1_.get(), MF_SEPARATOR, 0, nullptr);
-      continue;
-    }
-    const int id = ids::firstPopup + command;
-    AppendMenuW(popupMenu1_.get(), MF_STRING, id, widen(*item.caption).c_str());
-    pictures_[command] = makeMenuBitmap(pictures.get(), item.picture);
-    MENUITEMINFOW mi{sizeof mi};
-    mi.fMask = MIIM_BITMAP;
-    mi.hbmpItem = pictures_[command].get();
-    SetMenuItemInfoW(popupMenu1_.get(), id, FALSE, &mi);
-    ++command;
   }
+  scaleTo(px);
   AppendMenuW(popupMenu2_.get(), MF_STRING, ids::historyHeader, widen(texts::historyMenuHeader).c_str());
   AppendMenuW(popupMenu2_.get(), MF_SEPARATOR, 0, nullptr);
   for (int i = 0; i < historyCount; ++i)
     AppendMenuW(popupMenu2_.get(), MF_STRING, ids::firstHistory + i, widen(emptySlot).c_str());
+}
+
+void ContextMenus::scaleTo(Scale px) {
+  const UniqueImageList pictures = makeMenuImages(px(pictureSize));
+  int command = 0;
+  for (const auto& item : popupItems) {
+    if (!item.caption) continue;
+    UniqueBitmap picture = makeMenuBitmap(pictures.get(), item.picture);
+    MENUITEMINFOW mi{sizeof mi};
+    mi.fMask = MIIM_BITMAP;
+    mi.hbmpItem = picture.get();
+    SetMenuItemInfoW(popupMenu1_.get(), ids::firstPopup + command, FALSE, &mi);
+    pictures_[command++] = std::move(picture);  // the menu shows the new one from here
+  }
 }
 
 std::optional<PopupCommand> ContextMenus::popupCommandOf(int id) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 
+#include "core/display_scale.h"
 #include "documents/document_ports.h"
 #include "win32/control_ids.h"
 #include "win32/handles.h"
@@ -14,8 +15,10 @@ namespace kakipo::win32 {
 
 class ContextMenus : public HistoryMenu {
  public:
-  // Builds both menus; throws Error when it cannot.
-  ContextMenus();
+  // Builds both menus, PopupMenu1's pictures for a display at px; throws Error when it cannot.
+  explicit ContextMenus(Scale px);
+  // PopupMenu1's pictures drawn anew for a display at px.
+  void scaleTo(Scale px);
 
   // The command or recent-file slot a menu command id stands for.
   static std::optional<PopupCommand> popupCommandOf(int id);
@@ -26,6 +29,7 @@ class ContextMenus : public HistoryMenu {
   void showPopupMenu2(HWND owner, POINT at) const { show(popupMenu2_.get(), owner, at); }
 
   void setHistoryCaption(int index, const std::string& text) override;
+  HMENU popupMenu1() const { return popupMenu1_.get(); }
 
  private:
   static void show(HMENU menu, HWND owner, POINT at);

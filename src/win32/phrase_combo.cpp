@@ -19,14 +19,13 @@ namespace {
 constexpr UINT_PTR editWatchId = 1;
 }  // namespace
 
-PhraseCombo::PhraseCombo(HWND parent, HFONT font, HWND tooltips, HWND owner)
+PhraseCombo::PhraseCombo(HWND parent, HFONT font, Scale px, HWND tooltips, HWND owner)
     : combo_(CreateWindowExW(0, WC_COMBOBOXW, nullptr,
                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, 0,
-                             mainlayout::barWidth, mainlayout::comboDropHeight, parent, childId(ids::comboBox),
-                             GetModuleHandleW(nullptr), nullptr)) {
+                             px(mainlayout::barWidth), px(mainlayout::comboDropHeight), parent,
+                             childId(ids::comboBox), GetModuleHandleW(nullptr), nullptr)) {
   if (!combo_) throw Error(texts::controlNotCreated);
-  setFont(combo_, font);
-  combo::setItemHeight(combo_, mainlayout::comboRowHeight);
+  scaleTo(font, px);
   combo::setMinVisible(combo_, mainlayout::comboRows);
   edit_ = combo::edit(combo_);
   if (edit_) SetWindowSubclass(edit_, editProc, editWatchId, reinterpret_cast<DWORD_PTR>(this));
@@ -38,6 +37,11 @@ PhraseCombo::PhraseCombo(HWND parent, HFONT font, HWND tooltips, HWND owner)
 PhraseCombo::~PhraseCombo() {
   // The box may outlive this object (it goes with its parent): its edit field must not call back.
   if (edit_) RemoveWindowSubclass(edit_, editProc, editWatchId);
+}
+
+void PhraseCombo::scaleTo(HFONT font, Scale px) {
+  setFont(combo_, font);
+  combo::setItemHeight(combo_, px(mainlayout::comboRowHeight));
 }
 
 LRESULT CALLBACK PhraseCombo::editProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/display_scale.h"
 #include "editing/phrase_box_view.h"
 
 namespace kakipo {
@@ -16,9 +17,9 @@ namespace kakipo::win32 {
 
 class PhraseCombo : public PhraseBoxView {
  public:
-  // Builds the box as a child of parent (the cool bar) in font, with its tooltip in tooltips
-  // (owned by owner); throws Error when it cannot.
-  PhraseCombo(HWND parent, HFONT font, HWND tooltips, HWND owner);
+  // Builds the box as a child of parent (the cool bar) in font for a display at px, with its
+  // tooltip in tooltips (owned by owner); throws Error when it cannot.
+  PhraseCombo(HWND parent, HFONT font, Scale px, HWND tooltips, HWND owner);
   ~PhraseCombo() override;
   PhraseCombo(const PhraseCombo&) = delete;
   PhraseCombo& operator=(const PhraseCombo&) = delete;
@@ -27,6 +28,8 @@ class PhraseCombo : public PhraseBoxView {
   HWND hwnd() const { return combo_; }
   // Where the edit field's events go, from when the logic exists.
   void connect(MainForm& logic) { logic_ = &logic; }
+  // The font, made for a display at px, and the list's rows for that display.
+  void scaleTo(HFONT font, Scale px);
 
   std::vector<std::string> items() const override;
   void setItems(const std::vector<std::string>& items) override;

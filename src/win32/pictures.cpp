@@ -178,16 +178,40 @@ void drawHelp(HDC dc, int i) {
   if (i == 1) fill(dc, 1, 3, 5, 8, RGB(208, 48, 48));  // the selected node's ribbon
 }
 
-UniqueImageList makeImages(int count, void (*draw)(HDC, int)) {
-  UniqueImageList list(ImageList_Create(pictureSize, pictureSize, ILC_COLOR24 | ILC_MASK, count, 0));
+// Draws the 16-pixel design at another size: every coordinate, pen width and letter height of
+// the drawing scales with it, and the strokes are laid down at the size they are shown at.
+class DesignGrid {
+ public:
+  DesignGrid(HDC dc, int size) : dc_(size == pictureSize ? nullptr : dc) {
+    if (!dc_) return;
+    SetGraphicsMode(dc_, GM_ADVANCED);
+    const float s = static_cast<float>(size) / pictureSize;
+    const XFORM scale{s, 0, 0, s, 0, 0};
+    SetWorldTransform(dc_, &scale);
+  }
+  ~DesignGrid() {
+    if (!dc_) return;
+    ModifyWorldTransform(dc_, nullptr, MWT_IDENTITY);
+    SetGraphicsMode(dc_, GM_COMPATIBLE);
+  }
+  DesignGrid(const DesignGrid&) = delete;
+  DesignGrid& operator=(const DesignGrid&) = delete;
+
+ private:
+  HDC dc_;  // null at the design size, drawn as it always was
+};
+
+UniqueImageList makeImages(int count, void (*draw)(HDC, int), int size) {
+  UniqueImageList list(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, count, 0));
   if (!list) return list;
   const ScreenDc screen;
   const MemoryDc dc = memoryDcFor(screen.get());
   for (int i = 0; i < count; ++i) {
-    const UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), pictureSize, pictureSize));
+    const UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), size, size));
     {
       Selected into(dc.get(), bitmap.get());
-      fill(dc.get(), 0, 0, pictureSize, pictureSize, maskColour);
+      fill(dc.get(), 0, 0, size, size, maskColour);
+      const DesignGrid grid(dc.get(), size);
       draw(dc.get(), i);
     }
     ImageList_AddMasked(list.get(), bitmap.get(), maskColour);
@@ -197,16 +221,18 @@ UniqueImageList makeImages(int count, void (*draw)(HDC, int)) {
 
 }  // namespace
 
-UniqueImageList makeToolbarImages() { return makeImages(10, drawToolbar); }
-UniqueImageList makeMenuImages() { return makeImages(11, drawMenu); }
-UniqueImageList makeHelpImages() { return makeImages(2, drawHelp); }
+UniqueImageList makeToolbarImages(int size) { return makeImages(10, drawToolbar, size); }
+UniqueImageList makeMenuImages(int size) { return makeImages(11, drawMenu, size); }
+UniqueImageList makeHelpImages(int size) { return makeImages(2, drawHelp, size); }
 
 UniqueBitmap makeMenuBitmap(HIMAGELIST pictures, int index) {
+  int size = pictureSize;
+  ImageList_GetIconSize(pictures, &size, &size);
   const ScreenDc screen;
   const MemoryDc dc = memoryDcFor(screen.get());
-  UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), pictureSize, pictureSize));
+  UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), size, size));
   Selected into(dc.get(), bitmap.get());
-  fill(dc.get(), 0, 0, pictureSize, pictureSize, GetSysColor(COLOR_MENU));
+  fill(dc.get(), 0, 0, size, size, GetSysColor(COLOR_MENU));
   ImageList_Draw(pictures, index, dc.get(), 0, 0, ILD_TRANSPARENT);
   return bitmap;
 }

@@ -5,6 +5,7 @@
 #include "app/progress_layout.h"
 #include "app/progress_texts.h"
 #include "win32/controls/animation.h"
+#include "win32/dpi.h"
 #include "win32/encoding.h"
 #include "win32/ui_resources.h"
 
@@ -46,17 +47,19 @@ bool ProgressDialogWindow::sinkouHyoj(bool cancelAllowed, const std::string& cap
                                       int kind) {
   if (FindWindowW(windowClass().name, nullptr)) return false;
 
-  const ProgressLayout layout = progressLayout(cancelAllowed, kind);
-  RECT outer{0, 0, layout.clientWidth, layout.clientHeight + layout.heightReduction};
-  AdjustWindowRectEx(&outer, dialogStyle, FALSE, dialogExStyle);
-  const int width = outer.right - outer.left;
-  const int height = outer.bottom - outer.top - layout.heightReduction;
+  // Sized for the display of the window it belongs to.
+  const Scale px(owner_ ? dpiOf(owner_) : systemDpi());
+  const ProgressLayout layout = progressLayout(cancelAllowed, kind, px);
+  const SIZE outer = outerSize(layout.clientWidth, layout.clientHeight + layout.heightReduction, dialogStyle,
+                               dialogExStyle, px.dpi());
+  const int width = outer.cx;
+  const int height = outer.cy - layout.heightReduction;
   const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
 
   if (!create(dialogExStyle, L"DlgSinkou", dialogStyle, left, top, width, height, owner_)) return false;
 
-  if (!font_) font_ = uiFont();
+  font_ = uiFont(px(formFontPixels));
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   // Without ACS_CENTER the control takes the size of its clip; without ACS_TIMER it plays on a
   // thread of its own, so it keeps moving while the caller's operation holds this thread.

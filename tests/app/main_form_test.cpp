@@ -115,6 +115,39 @@ TEST_F(MainFormTest, StartUpReadsTheSettingsFile) {
   EXPECT_EQ(memo1.backgroundColour(), 255u);
 }
 
+TEST_F(MainFormTest, DefaultSizeScalesWithTheDisplayButAStoredSizeIsKept) {
+  form.displayDpi = 144;
+  main.FormShow("kakipo.exe");
+  EXPECT_EQ(form.bounds(), (Rect{0, 0, 420, 570}));
+  main.FormCloseQuery();
+  test::MainFormHarness again(&profile);
+  again.form.displayDpi = 144;
+  profile.writeString(test::harnessIniPath, "form", "height", "380");
+  again.main.FormShow("kakipo.exe");
+  EXPECT_EQ(again.form.bounds(), (Rect{0, 0, 420, 380}));
+}
+
+TEST_F(MainFormTest, KeysRunTheButtonsCommands) {
+  using namespace modifier;
+  main.FormShow("kakipo.exe");
+  memo1.replaceSel("unsaved", true);
+  h.fileDialogs.saveAnswers = {{false, "", 0}, {false, "", 0}};
+  EXPECT_TRUE(main.FormKeyDown(vk::keyS, ctrl));  // untitled: overwrite-save asks for a name
+  EXPECT_TRUE(main.FormKeyDown(vk::keyS, ctrl | shift));
+  EXPECT_EQ(h.fileDialogs.saveSeeds.size(), 2u);
+  EXPECT_TRUE(main.FormKeyDown(vk::keyN, ctrl | shift));
+  EXPECT_EQ(form.instancesStarted, 1);
+  EXPECT_TRUE(main.FormKeyDown(vk::f3, none));  // nothing searched yet: the Find dialog
+  EXPECT_TRUE(main.FormKeyDown(vk::keyH, ctrl));
+  EXPECT_EQ(h.searchDialogs.shown, (std::vector<SearchDialog>{SearchDialog::Find, SearchDialog::Replace}));
+  EXPECT_TRUE(main.FormKeyDown(vk::f1, none));
+  EXPECT_EQ(h.helpWindows.viewerShown, 1);
+  EXPECT_EQ(h.helpWindows.aboutShown, 0);
+  EXPECT_FALSE(main.FormKeyDown(vk::keyV, ctrl));
+  EXPECT_EQ(memo1.text(), "unsaved");
+  EXPECT_TRUE(ui.shown.empty());
+}
+
 TEST_F(MainFormTest, DispatchShowsWhatAHandlerThrowsAndGoesOn) {
   main.FormShow("kakipo.exe");
   main.document.fnameSet("a.txt");

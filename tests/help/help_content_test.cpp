@@ -175,13 +175,13 @@ TEST(HelpTexts, VersionHistoryRunsFromOneToTwoSix) {
   EXPECT_NE(lines[history + 1].find("V1.0"), std::string::npos);
 }
 
-TEST(HelpTexts, DetailHasFifteenEntriesOfHeadAndUpToThreeLines) {
+TEST(HelpTexts, DetailHasSixteenEntriesOfHeadAndUpToThreeLines) {
   const auto entries = detailEntries();
   const std::vector<std::string> expected{
       "<RTF形式>",    "<カキポ形式>",        "<標準テキストファイル>", "<定型文貼り付け>",
       "<履歴ファイル>", "<フォント>",          "<ドラッグ＆ドロップ>",  "<背景色>",
       "<右端で文書の折り返し>", "<現在カーソルの場所>", "<反転表示選択>",  "<クリップボード>",
-      "<ボタンバー>",   "<定型文ボックス>",     "<ステータスバー>"};
+      "<ボタンバー>",   "<定型文ボックス>",     "<ステータスバー>",       "<ショートカットキー>"};
   EXPECT_EQ(detailHeads(), expected);
   for (const auto& e : entries) {
     EXPECT_GE(e.explanation.size(), 1u) << e.head;
@@ -191,7 +191,7 @@ TEST(HelpTexts, DetailHasFifteenEntriesOfHeadAndUpToThreeLines) {
 
 TEST(HelpTexts, EveryKeywordOfTheListHasADetailEntry) {
   const auto heads = detailHeads();
-  ASSERT_EQ(help::keywords().size(), 13u);
+  ASSERT_EQ(help::keywords().size(), 14u);
   std::size_t from = 0;
   for (const char* k : help::keywords()) {
     const auto at = std::find(heads.begin() + from, heads.end(), k);

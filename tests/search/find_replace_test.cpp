@@ -86,6 +86,48 @@ TEST_F(FindReplaceTest, FindDialogHonoursDirectionAndMatchCase) {
   EXPECT_EQ(commands.searchAnchor(), 0);  // the Find dialog never moves the anchor
 }
 
+TEST_F(FindReplaceTest, FindAgainRepeatsTheLastSearchOfEitherDialogWithoutOpeningIt) {
+  memo1.setText("Abc abc ABC abc");
+  memo1.select(0, 0);
+  commands.findAgain(true);  // nothing searched yet
+  EXPECT_EQ(dialogs.shown, std::vector<SearchDialog>{SearchDialog::Find});
+  dialogs.findWhat = "abc";
+  dialogs.findOptions = fr::findNext | fr::matchCase;  // up, from the start: nothing
+  commands.FindDialog1Find();
+  ui.shown.clear();
+  commands.findAgain(true);  // down, keeping the match case
+  expectSelection(4, 3);
+  commands.findAgain(true);
+  expectSelection(12, 3);
+  commands.findAgain(false);
+  expectSelection(4, 3);
+  // The Replace dialog searched last: its text and match case, from the selection, not its anchor.
+  replaceDialog("ABC", "", fr::findNext);
+  commands.tbtnTikanClick();
+  commands.ReplaceDialog1Find();
+  expectSelection(0, 3);
+  memo1.select(5, 0);
+  commands.findAgain(true);
+  expectSelection(8, 3);
+  EXPECT_EQ(commands.searchAnchor(), 3);
+  dialogs.findWhat = "xyz";  // typed into the Find dialog but not searched yet
+  commands.findAgain(true);
+  expectSelection(12, 3);
+  EXPECT_TRUE(ui.shown.empty());
+  EXPECT_EQ(dialogs.shown.size(), 2u);
+}
+
+TEST_F(FindReplaceTest, FindAgainFailureSaysWhatTheFindDialogSays) {
+  memo1.setText("abc");
+  dialogs.findWhat = "abc";
+  commands.FindDialog1Find();
+  commands.findAgain(true);
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, "abc\r\n\r\nは見つかりませんでした");
+  EXPECT_EQ(ui.shown[0].caption, texts::findCaption);
+  expectSelection(0, 3);
+}
+
 TEST_F(FindReplaceTest, FirstFindNextStartsAtTheTextStartWhereverTheCaretIs) {
   memo1.setText("ab cd ab cd");
   memo1.select(7, 3);

@@ -26,6 +26,7 @@ class FakeForm : public FormWindow {
   void setOverwriteSaveHint(const std::string& text) override { overwriteHint = text; }
   bool wrapButtonDown() const override { return wrapDown; }
   void startAnotherInstance() override { ++instancesStarted; }
+  int dpi() const override { return displayDpi; }
 
   std::string caption_ = "Form1";
   Rect bounds_;
@@ -35,6 +36,7 @@ class FakeForm : public FormWindow {
   std::string overwriteHint = "上書き保存";
   bool wrapDown = false;
   int instancesStarted = 0;
+  int displayDpi = 96;
 };
 
 class FakePhraseBox : public PhraseBoxView {

@@ -9,6 +9,10 @@ namespace kakipo::win32::rb {
 inline void insertBand(HWND h, int index, const REBARBANDINFOW& band) {
   SendMessageW(h, RB_INSERTBANDW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&band));
 }
+// Changes the band at index as far as band.fMask says.
+inline void setBand(HWND h, int index, const REBARBANDINFOW& band) {
+  SendMessageW(h, RB_SETBANDINFOW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&band));
+}
 inline void deleteBand(HWND h, int index) { SendMessageW(h, RB_DELETEBAND, index, 0); }
 inline void showBand(HWND h, int index, bool shown) { SendMessageW(h, RB_SHOWBAND, index, shown); }
 // The index of the band with the given id, or -1.

@@ -1,0 +1,80 @@
+// The ports that are the main window itself: FormWindow (caption, place and size, system menu,
+// bars), the message boxes, and what the documents, status-bar and search commands ask of it.
+#include "win32/controls/status_bar.h"
+#include "win32/encoding.h"
+#include "win32/main_window.h"
+#include "win32/single_instance.h"
+
+namespace kakipo::win32 {
+
+// ---- FormWindow
+
+std::string MainWindow::caption() const { return narrow(windowText(hwnd())); }
+
+void MainWindow::setCaption(const std::string& text) {
+  // The task-bar button of a single top-level window shows this same text.
+  SetWindowTextW(hwnd(), widen(text).c_str());
+}
+
+Rect MainWindow::bounds() const {
+  RECT r;
+  if (IsIconic(hwnd())) {
+    WINDOWPLACEMENT wp{sizeof wp};
+    GetWindowPlacement(hwnd(), &wp);
+    r = wp.rcNormalPosition;
+  } else {
+    GetWindowRect(hwnd(), &r);
+  }
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void MainWindow::setBounds(const Rect& r) {
+  SetWindowPos(hwnd(), nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::appendSystemMenuItem(int id, const std::string& text) {
+  HMENU menu = GetSystemMenu(hwnd(), FALSE);
+  if (text.empty())
+    AppendMenuW(menu, MF_SEPARATOR, static_cast<UINT_PTR>(id), nullptr);
+  else
+    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(id), widen(text).c_str());
+}
+
+bool MainWindow::barVisible(Bar bar) const { return bar == Bar::StatusBar ? statusBarShown_ : coolBar_->visible(bar); }
+
+void MainWindow::setBarVisible(Bar bar, bool visible) {
+  if (bar == Bar::StatusBar) {
+    statusBarShown_ = visible;
+    ShowWindow(statusBar_, visible ? SW_SHOW : SW_HIDE);
+  } else {
+    coolBar_->setVisible(bar, visible);
+  }
+  layout();
+}
+
+void MainWindow::acceptDroppedFiles() { DragAcceptFiles(hwnd(), TRUE); }
+
+void MainWindow::setOverwriteSaveHint(const std::string& text) { buttons_->setOverwriteSaveHint(widen(text)); }
+
+bool MainWindow::wrapButtonDown() const { return buttons_->wrapButtonDown(); }
+
+void MainWindow::startAnotherInstance() {
+  const std::wstring program = programPath_.empty() ? executablePath() : programPath_;
+  if (!program.empty()) startInstance(program);
+}
+
+// ---- MessageBoxes, MainWindowFront, StatusBarView, SearchWindow
+
+int MainWindow::messageBox(const std::string& text, const std::string& caption, unsigned flags) {
+  return MessageBoxW(hwnd(), widen(text).c_str(), widen(caption).c_str(), flags);
+}
+
+void MainWindow::bringToForeground() { SetForegroundWindow(hwnd()); }
+
+void MainWindow::setPanelText(int panel, const std::string& text) { sb::setText(statusBar_, panel, widen(text)); }
+
+void MainWindow::bringToFront() { BringWindowToTop(hwnd()); }
+
+void MainWindow::activateEditor() { memo1_->setFocus(); }
+
+}  // namespace kakipo::win32
