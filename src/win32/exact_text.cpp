@@ -12,8 +12,9 @@ std::string RichExactText::utf8() const {
   const int size = static_cast<int>(text->size());
   std::string bytes;
   if (size > 0) {
-    bytes.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text->data(), size, nullptr, 0, nullptr, nullptr)));
-    WideCharToMultiByte(CP_UTF8, 0, text->data(), size, bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr);
+    const int need = WideCharToMultiByte(CP_UTF8, 0, text->data(), size, nullptr, 0, nullptr, nullptr);
+    bytes.resize(static_cast<std::size_t>(need));
+    WideCharToMultiByte(CP_UTF8, 0, text->data(), size, bytes.data(), need, nullptr, nullptr);
   }
   // The control ends a paragraph with a lone CR; the document's lines end with CR LF.
   const auto lone = [&](std::size_t i) { return bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'); };
