@@ -13,6 +13,7 @@
 //   kakipo_bench paste FILE                 the large paste of FILE's text
 //   kakipo_bench quotes FILE WORK ours|raw  quote markers on 10 and on 10,000 lines
 //   kakipo_bench replace FILE WORK          Replace All of 10,000 and of 100,000 occurrences
+//   kakipo_bench recovery FILE WORK         typing into a modified document, recovery on and off
 #include <windows.h>
 #include <commdlg.h>
 #include <dlgs.h>
@@ -508,6 +509,64 @@ int replace(const std::wstring& file, const std::wstring& work) {
   finish();
 }
 
+// ---- Typing with recovery on and off, in one process and one document, so that whatever else
+// loads the machine falls on both alike: 2,000 characters in blocks of 100, recovery on for half
+// of them. On, the harness forwards to a recovery wiring of its own what the main window
+// forwards to its own: each change, the 200 ms tick, the worker's outcomes. The blocks take well
+// over 30 s, so the rule for typing that never pauses makes a snapshot and a write of the 10 MB
+// document among them.
+
+int recovery(const std::wstring& file, const std::wstring& work) {
+  const std::wstring path = workCopy(file, work);
+  Form form;
+  form.open(path, true);
+  form.caretTo(form.controlLength());
+  auto& logic = form.window.logic();
+  win32::SystemClock clock;
+  win32::RecoveryFiles store(work + L"\\work-recovery" + std::to_wstring(GetCurrentProcessId()), nullptr, 0);
+  RecoveryWiring recovery({form.window.memo1(), logic.document, logic.appearance, logic.state, form.window, clock});
+  recovery.keep(store);
+  int writes = 0;
+  double lastTick = now();
+  const auto forward = [&] {
+    recovery.memo1Change();
+    if (now() - lastTick >= 0.2) {
+      lastTick = now();
+      recovery.timerGyoRetTimer();
+    }
+    for (const bool ok : store.takeResults()) {
+      recovery.writeFinished(ok);
+      writes += ok;
+    }
+  };
+  const wchar_t* const keys = L"メモ帳の日本語 text abc、。";
+  const std::size_t count = wcslen(keys);
+  double on = 0, off = 0;
+  for (int block = 0; block < 20; ++block) {
+    const bool keeping = block % 4 == 0 || block % 4 == 3;  // on, off, off, on: a drift falls on both
+    const double start = now();
+    for (int i = 0; i < 100; ++i) {
+      PostMessageW(form.memo(), WM_CHAR, keys[static_cast<std::size_t>(block * 100 + i) % count], 1);
+      settle(form.window.hwnd());
+      if (keeping) forward();
+    }
+    (keeping ? on : off) += now() - start;
+  }
+  store.finish();
+  for (const bool ok : store.takeResults()) writes += ok;
+  if (writes == 0) fail("no recovery file was written while typing");
+  report("typing_on", on);
+  report("typing_off", off);
+  // What each write costs the user-interface thread: the snapshot, after one more key.
+  PostMessageW(form.memo(), WM_CHAR, L'x', 1);
+  settle(form.window.hwnd());
+  const EditorRecoveryDocument document(form.window.memo1(), exact, logic.document, logic.appearance, logic.state);
+  const double start = now();
+  (void)document.snapshot();
+  report("snapshot", now() - start);
+  finish();
+}
+
 // ---- Start-up: another program's process, from its start to its main window shown and idle.
 
 struct Found {
@@ -568,6 +627,8 @@ int main(int argc, char** argv) {
   if (command == "paste" && argc == 3) return paste(arg(2));
   if (command == "quotes" && argc == 5) return quotes(arg(2), arg(3), std::string(argv[4]) == "raw");
   if (command == "replace" && argc == 4) return replace(arg(2), arg(3));
-  std::fprintf(stderr, "usage: kakipo_bench gen|startup|ours-text|ours-rich|ours-find|bare|small|paste|quotes|replace ...\n");
+  if (command == "recovery" && argc == 4) return recovery(arg(2), arg(3));
+  std::fprintf(stderr, "usage: kakipo_bench gen|startup|ours-text|ours-rich|ours-find|bare|small|paste|quotes|replace|"
+                       "recovery ...\n");
   return 1;
 }

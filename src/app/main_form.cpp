@@ -24,6 +24,7 @@ MainForm::MainForm(const MainFormPorts& ports, const StartupFacts& facts)
       statusBar(ports.memo1, ports.statusBar, ports.clock),
       findReplace(ports.memo1, ports.ui, ports.searchDialogs, ports.searchWindow),
       help(ports.helpWindows),
+      recovery({ports.memo1, document, appearance, state, ports.ui, ports.clock}),
       ports_(ports) {
   state.secondInstance = facts.secondInstance;
   state.nextOpenFont = Font(facts.screenPixelsPerInch);

@@ -7,6 +7,7 @@
 
 #include "app/app_texts.h"
 #include "app/keys.h"
+#include "app/recovery_wiring.h"
 #include "app/settings.h"
 #include "core/editor.h"
 #include "core/errors.h"
@@ -103,6 +104,8 @@ class MainForm {
   void dispatch(Handler&& handler) noexcept {
     try {
       handler();
+      // Whatever the handler did, a document it left unmodified is safe.
+      recovery.settled();
     } catch (const std::exception& e) {
       showError(e.what());
     } catch (...) {
@@ -123,6 +126,7 @@ class MainForm {
   StatusBar statusBar;
   FindReplace findReplace;
   HelpCommand help;
+  RecoveryWiring recovery;
 
  private:
   // The settings file could not be written; true when the window may close all the same.

@@ -1,5 +1,7 @@
-// Local date and time, and the user's regional formats for them, as the date stamp needs them.
+// Local date and time, and the user's regional formats for them, as the date stamp needs them;
+// and a monotonic count of milliseconds for rules that wait.
 #pragma once
+#include <cstdint>
 #include <string>
 
 namespace kakipo {
@@ -25,6 +27,8 @@ class Clock {
   virtual std::string longTime(const LocalTime& t) const = 0;
   // Reads the user's formats again; called when the system announces a change of them.
   virtual void reloadFormats() = 0;
+  // Milliseconds since some fixed moment, never going back when the user sets the clock.
+  virtual std::int64_t tickMs() const = 0;
 };
 
 }  // namespace kakipo

@@ -20,7 +20,7 @@ std::string fromBytes(const unsigned char* bytes, std::size_t size) {
 }
 
 // The system-menu nodes keep the normal picture when selected.
-constexpr std::array<TreeEntry, 34> tree{{
+constexpr std::array<TreeEntry, 35> tree{{
     {"カキポ V" KAKIPO_VERSION_TEXT, 0, 0, 1},
     {"・はじめに", 0, 0, 1},
     {"・起動方法", 0, 0, 1},
@@ -53,6 +53,7 @@ constexpr std::array<TreeEntry, 34> tree{{
     {"・定型文ボックス表示ON/OFF", 2, 0, 0},
     {"・ステータスバー表示ON/OFF", 2, 0, 0},
     {"・キー操作", 1, 0, 1},
+    {"・書きかけの復元", 0, 0, 1},
     {"・おわりに", 0, 0, 1},
     {"・変更履歴", 0, 0, 1},
 }};

@@ -79,18 +79,17 @@ bool writeAllOf(FileCalls& calls, HANDLE file, const std::string& bytes) {
   return true;
 }
 
-// Writes bytes into the existing file name and makes them durable before closing it.
-bool writeFlushed(FileCalls& calls, const std::wstring& name, const std::string& bytes) {
-  Handle file(calls, calls.open(name, GENERIC_WRITE, 0, TRUNCATE_EXISTING));
-  return file.valid() && writeAllOf(calls, file.get(), bytes) && calls.flush(file.get()) && file.close();
-}
-
 FileCalls& systemCalls() {
   static FileCalls calls;
   return calls;
 }
 
 }  // namespace
+
+bool writeFlushed(FileCalls& calls, const std::wstring& name, const std::string& bytes) {
+  Handle file(calls, calls.open(name, GENERIC_WRITE, 0, TRUNCATE_EXISTING));
+  return file.valid() && writeAllOf(calls, file.get(), bytes) && calls.flush(file.get()) && file.close();
+}
 
 // ---- The system calls ----
 
@@ -147,6 +146,10 @@ DWORD FileCalls::replace(const std::wstring& target, const std::wstring& replace
 bool FileCalls::move(const std::wstring& from, const std::wstring& to) {
   // No REPLACE_EXISTING: a file that appeared meanwhile is somebody else's and stays.
   return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH);
+}
+
+bool FileCalls::moveReplacing(const std::wstring& from, const std::wstring& to) {
+  return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
 bool FileCalls::remove(const std::wstring& name) { return DeleteFileW(name.c_str()); }

@@ -30,10 +30,15 @@ class FileCalls {
   virtual DWORD replace(const std::wstring& target, const std::wstring& replacement,
                         const std::wstring& backup);
   virtual bool move(const std::wstring& from, const std::wstring& to);
+  // A rename that takes the place of a file of that name, if there is one.
+  virtual bool moveReplacing(const std::wstring& from, const std::wstring& to);
   virtual bool remove(const std::wstring& name);
   virtual DWORD attributes(const std::wstring& name);
   virtual bool setAttributes(const std::wstring& name, DWORD attributes);
 };
+
+// Writes bytes into the existing file name through calls and makes them durable before closing it.
+bool writeFlushed(FileCalls& calls, const std::wstring& name, const std::string& bytes);
 
 class Win32Files : public Files {
  public:

@@ -23,6 +23,7 @@ namespace kakipo::win32 {
 namespace {
 
 constexpr int textLimit = 10000000;  // the editor's limit, in the control's units
+constexpr UINT recoveryWritten = WM_APP + 10;  // the recovery worker finished a write
 
 void loadControlLibraries() {
   static const bool loaded = [] {
@@ -45,7 +46,8 @@ ShiftState heldModifiers() {
 
 }  // namespace
 
-MainWindow::MainWindow(bool secondInstance) : secondInstance_(secondInstance) {
+MainWindow::MainWindow(bool secondInstance, std::wstring recoveryFolder)
+    : recoveryFolder_(std::move(recoveryFolder)), secondInstance_(secondInstance) {
   loadControlLibraries();
   if (!create(0, L"Form1", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, defaultFormBounds.left, defaultFormBounds.top,
               defaultFormBounds.width, defaultFormBounds.height, nullptr))
@@ -90,6 +92,10 @@ void MainWindow::createParts() {
                     *this, *textLoss_, *profile_, *clipboard_, *this, *clock_, *searchDialogs_, *this, *helpWindows_},
       StartupFacts{secondInstance_, systemDpi(), settingsPathFor(narrow(executablePath()))});
   phraseBox_->connect(*logic_);
+  if (!recoveryFolder_.empty()) {
+    recovery_ = std::make_unique<RecoveryFiles>(recoveryFolder_, hwnd(), recoveryWritten);
+    logic_->recovery.keep(*recovery_);
+  }
 }
 
 void MainWindow::createStatusBar() {
@@ -132,6 +138,8 @@ void MainWindow::show(const std::string& commandLine, int showCommand) {
   logic_->dispatch([&] { logic_->FormShow(commandLine); });
   ShowWindow(hwnd(), showCommand);
   UpdateWindow(hwnd());
+  // Offered over the window, after any file named on the command line has opened.
+  logic_->dispatch([&] { logic_->recovery.offer(); });
   memo1_->setFocus();
 }
 
@@ -217,7 +225,13 @@ LRESULT MainWindow::handle(UINT msg, WPARAM w, LPARAM l) {
       f.dispatch([&] { f.sysMenuOnOff(static_cast<unsigned>(w & 0xFFFF)); });
       break;  // every system command also gets the default handling
     case WM_TIMER:
-      if (w == ids::timerGyoRet) f.dispatch([&] { f.statusBar.timerGyoRetTimer(); });
+      if (w == ids::timerGyoRet) {
+        f.dispatch([&] { f.statusBar.timerGyoRetTimer(); });
+        f.dispatch([&] { f.recovery.timerGyoRetTimer(); });
+      }
+      return 0;
+    case recoveryWritten:
+      forwardRecoveryWrites();
       return 0;
     case WM_SETTINGCHANGE:
       if (l && lstrcmpiW(reinterpret_cast<const wchar_t*>(l), L"intl") == 0)
@@ -245,6 +259,10 @@ LRESULT MainWindow::handle(UINT msg, WPARAM w, LPARAM l) {
       return 0;
     case WM_DESTROY:
       KillTimer(hwnd(), ids::timerGyoRet);
+      // A write under way ends, and its outcome reaches the logic, before the logic goes: a file
+      // due to go once written must not stay behind.
+      if (recovery_) recovery_->finish();
+      forwardRecoveryWrites();
       PostQuitMessage(0);
       return 0;
   }
@@ -290,6 +308,7 @@ void MainWindow::onCommand(int id, int code) {
     return;
   }
   if (id == ids::comboBox && code == CBN_SELCHANGE) f.dispatch([&] { f.phrases.ComboBox1Click(); });
+  if (id == ids::memo1 && code == EN_CHANGE) f.dispatch([&] { f.recovery.memo1Change(); });
 }
 
 LRESULT MainWindow::onNotify(NMHDR* nm) {
@@ -368,6 +387,11 @@ void MainWindow::onDropFiles(HDROP drop) {
   }
   DragFinish(drop);
   if (!names.empty()) logic_->dispatch([&] { logic_->commands.dropYomikomi(names); });
+}
+
+void MainWindow::forwardRecoveryWrites() {
+  if (!recovery_) return;
+  for (const bool ok : recovery_->takeResults()) logic_->dispatch([&] { logic_->recovery.writeFinished(ok); });
 }
 
 }  // namespace kakipo::win32

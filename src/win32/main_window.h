@@ -29,6 +29,7 @@
 #include "win32/phrase_combo.h"
 #include "win32/private_profile.h"
 #include "win32/progress_dialog.h"
+#include "win32/recovery_files.h"
 #include "win32/rich_editor.h"
 #include "win32/system_clock.h"
 #include "win32/text_loss_check.h"
@@ -46,8 +47,9 @@ class MainWindow : public Window<MainWindow>,
   static WindowClass windowClass() { return {L"TForm1", CS_DBLCLKS, true}; }
 
   // Creates the window hidden, with everything in it. The logic's FormShow runs from show().
+  // Unsaved text is kept in recoveryFolder; none, no recovery files (the tests' windows).
   // Throws Error saying what could not be built.
-  explicit MainWindow(bool secondInstance);
+  explicit MainWindow(bool secondInstance, std::wstring recoveryFolder = {});
   ~MainWindow() override;
 
   // The first showing: the start-up sequence runs first, then the window appears.
@@ -107,6 +109,7 @@ class MainWindow : public Window<MainWindow>,
   void showContextMenu(LPARAM at);
   void showHistoryMenu();
   void onDropFiles(HDROP drop);
+  void forwardRecoveryWrites();
 
   Scale px_;  // the display the window is on
   UniqueFont formFont_;
@@ -129,6 +132,8 @@ class MainWindow : public Window<MainWindow>,
   std::unique_ptr<SystemClock> clock_;
   std::unique_ptr<FindReplaceDialogs> searchDialogs_;
   std::unique_ptr<Win32HelpWindows> helpWindows_;
+  std::wstring recoveryFolder_;
+  std::unique_ptr<RecoveryFiles> recovery_;
   std::unique_ptr<MainForm> logic_;
   std::string createError_;  // why WM_CREATE refused, for the constructor to report
   bool secondInstance_;

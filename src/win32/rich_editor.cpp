@@ -207,6 +207,9 @@ void RichEditor::endUpdate() {
   if (updateDepth_ == 0) return;
   if (--updateDepth_ == 0) {
     re::setEventMask(hwnd(), savedEventMask_);
+    // The edits made meanwhile are told once, as the control would have told each of them.
+    if (savedEventMask_ & ENM_CHANGE)
+      SendMessageW(parent_, WM_COMMAND, MAKEWPARAM(id_, EN_CHANGE), reinterpret_cast<LPARAM>(hwnd()));
     re::setRedraw(hwnd(), true);
     InvalidateRect(hwnd(), nullptr, TRUE);
   }

@@ -16,6 +16,7 @@ class SystemClock : public Clock {
   std::string longTime(const LocalTime& t) const override;
   // Reads the user's format patterns again; the shell calls it on WM_SETTINGCHANGE "intl".
   void reloadFormats() override;
+  std::int64_t tickMs() const override { return static_cast<std::int64_t>(GetTickCount64()); }
 
   const std::wstring& datePattern() const { return datePattern_; }
   const std::wstring& timePattern() const { return timePattern_; }

@@ -9,6 +9,7 @@
 #include "app/main_window_texts.h"
 #include "win32/encoding.h"
 #include "win32/main_window.h"
+#include "win32/recovery_files.h"
 #include "win32/single_instance.h"
 
 namespace {
@@ -20,7 +21,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   const SingleInstance instance;
   std::unique_ptr<MainWindow> form;
   try {
-    form = std::make_unique<MainWindow>(instance.anotherInstanceRuns());
+    form = std::make_unique<MainWindow>(instance.anotherInstanceRuns(), chooseRecoveryFolder());
   } catch (const std::exception& e) {
     MessageBoxW(nullptr, widen(e.what()).c_str(), widen(kakipo::texts::startupFailedCaption).c_str(),
                 MB_OK | MB_ICONERROR);

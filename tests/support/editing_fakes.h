@@ -42,8 +42,10 @@ class FakeClock : public Clock {
     style = pendingStyle;
     ++reloads;
   }
+  std::int64_t tickMs() const override { return ticks; }
 
   LocalTime time;
+  std::int64_t ticks = 0;
   Style style = Style::Japanese;
   Style pendingStyle = Style::Japanese;
   int reloads = 0;

@@ -1,7 +1,8 @@
 // The rich-edit adapter keeps the text and the caret's place between reads; these check that every
 // way the text or the lines change behind its back (typing, keys, the control's own paste and undo,
-// a new width with wrap on) is seen by the next read.
+// a new width with wrap on) is seen by the next read, and that the parent hears of every change.
 #include <windows.h>
+#include <commctrl.h>
 #include <richedit.h>
 
 #include <gtest/gtest.h>
@@ -52,6 +53,29 @@ TEST_F(RichEditorReads, CaretLineFollowsANewWrapWidth) {
   EXPECT_GT(narrow.line, 0);
   MoveWindow(memo.hwnd(), 0, 0, 5000, 200, TRUE);
   EXPECT_LT(memo.caret().line, narrow.line);
+}
+
+// Recovery hears of changes this way: the edits of an update, made with the control's events off,
+// are told once at its end.
+TEST_F(RichEditorReads, TheParentHearsOfTypingAndOfEditsInsideAnUpdate) {
+  static int changes = 0;
+  SetWindowSubclass(
+      host,
+      [](HWND h, UINT msg, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) -> LRESULT {
+        if (msg == WM_COMMAND && LOWORD(w) == 100 && HIWORD(w) == EN_CHANGE) ++changes;
+        return DefSubclassProc(h, msg, w, l);
+      },
+      1, 0);
+  changes = 0;
+  type(L"a");
+  EXPECT_GT(changes, 0);
+  changes = 0;
+  memo.beginUpdate();
+  memo.replaceSel("xyz");
+  memo.replaceSel("w");
+  EXPECT_EQ(changes, 0);
+  memo.endUpdate();
+  EXPECT_EQ(changes, 1);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Saving that survives failure, on real files under Wine: every system call of a save and every
 // 4 KiB of its writes made to fail in turn, ReplaceFile giving up half-way, targets that must be
-// written in place. The old file is byte-identical after every failure.
+// written in place. The old file is byte-identical after every failure; so is the previous
+// recovery file after a recovery write that fails.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include "core/errors.h"
 #include "win32/encoding.h"
 #include "win32/files.h"
+#include "win32/recovery_files.h"
 
 namespace kakipo::win32 {
 namespace {
@@ -278,6 +280,42 @@ TEST_F(SaveFaultsTest, HardLinkedFileIsWrittenInPlaceSoEveryNameSeesIt) {
   CloseHandle(h);
   EXPECT_EQ(std::string(buf, n), "new content");
   DeleteFileW(other.c_str());
+}
+
+TEST_F(SaveFaultsTest, RecoveryWriteFailingAnywhereLeavesThePreviousOneAndTheUsersFile) {
+  put("the user's own file");
+  const RecoverySnapshot before{"kept before", "", true, "Shift_JIS", 2};
+  const RecoverySnapshot after{pattern(20000, 'n'), target_, true, "Shift_JIS", 7};
+  // One store per write, as each instance has one; all of this process share one file.
+  const auto writeWith = [&](FileCalls& calls, const RecoverySnapshot& snapshot) {
+    RecoveryFiles store(folderW_, nullptr, 0, calls);
+    store.write(snapshot);
+    store.finish();
+    const std::vector<bool> results = store.takeResults();
+    EXPECT_EQ(results.size(), 1u) << "each write reports once";
+    return results == std::vector<bool>{true};
+  };
+  FileCalls working;
+  RecoveryFiles reader(folderW_, nullptr, 0);
+  int failures = 0;
+  for (const bool byBytes : {false, true}) {
+    for (int k = 0; k < 200; ++k) {
+      ASSERT_TRUE(writeWith(working, before));
+      FaultyCalls calls;
+      if (byBytes)
+        calls.failAfterBytes = 4096LL * k;
+      else
+        calls.failAt = k;
+      const bool ok = writeWith(calls, after);
+      EXPECT_TRUE(reader.read(reader.ownId()) == encodeRecoveryFile(ok ? after : before)) << calls.failedStep;
+      EXPECT_EQ(contents(), "the user's own file");
+      EXPECT_EQ(files().size(), 2u) << "only the user's file and the recovery file stay: " << calls.failedStep;
+      if (!calls.injected) break;
+      ++failures;
+      EXPECT_FALSE(ok) << calls.failedStep;
+    }
+  }
+  EXPECT_GT(failures, 10);
 }
 
 struct HalfDone {

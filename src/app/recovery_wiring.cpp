@@ -1,0 +1,76 @@
+#include "app/recovery_wiring.h"
+
+#include "core/errors.h"
+#include "recovery/recovery_keeper.h"
+#include "recovery/recovery_offer.h"
+
+namespace kakipo {
+
+RecoverySnapshot EditorRecoveryDocument::snapshot() const {
+  RecoverySnapshot s;
+  s.plainText = memo1_.plainText();
+  // Plain text as UTF-8, which keeps every character whatever the document's own encoding holds.
+  s.content = s.plainText ? memo1_.textUtf8() : memo1_.save();
+  s.fileName = state_.fileName;
+  if (s.plainText) s.encoding = encodingName(memo1_.encoding());
+  s.caret = memo1_.selStart() + memo1_.selLength();
+  return s;
+}
+
+void EditorRecoveryDocument::restore(const RecoverySnapshot& s) {
+  try {
+    memo1_.setPlainText(s.plainText);
+    look_.applyNextOpenFont();
+    if (s.plainText) memo1_.setEncoding(TextEncoding::Utf8);
+    memo1_.load(s.content);
+    // Saved later in the encoding its file had.
+    if (s.plainText) memo1_.setEncoding(encodingNamed(s.encoding).value_or(TextEncoding::ShiftJis));
+  } catch (const Error&) {
+    memo1_.setPlainText(true);
+    document_.fileSinki();
+    throw;
+  }
+  // The file on disk is not what the editor holds: a save writes the editor's text, never bytes
+  // remembered from the file.
+  document_.original.forget();
+  document_.fnameSet(s.fileName);
+  memo1_.setSelStart(s.caret);
+  memo1_.scrollCaret();
+  memo1_.setModified(true);
+}
+
+struct RecoveryWiring::Kept {
+  Kept(const RecoveryWiringPorts& p, RecoveryStore& s)
+      : store(s), document(p.memo1, p.document, p.look, p.state), keeper(store, document, p.ui) {}
+  RecoveryStore& store;
+  EditorRecoveryDocument document;
+  RecoveryKeeper keeper;
+};
+
+RecoveryWiring::RecoveryWiring(const RecoveryWiringPorts& ports) : ports_(ports) {}
+
+RecoveryWiring::~RecoveryWiring() = default;
+
+void RecoveryWiring::keep(RecoveryStore& store) { kept_ = std::make_unique<Kept>(ports_, store); }
+
+void RecoveryWiring::memo1Change() {
+  if (kept_) kept_->keeper.changed(ports_.clock.tickMs());
+}
+
+void RecoveryWiring::timerGyoRetTimer() {
+  if (kept_) kept_->keeper.tick(ports_.clock.tickMs());
+}
+
+void RecoveryWiring::writeFinished(bool ok) {
+  if (kept_) kept_->keeper.writeFinished(ok, ports_.clock.tickMs());
+}
+
+void RecoveryWiring::settled() {
+  if (kept_) kept_->keeper.settled();
+}
+
+void RecoveryWiring::offer() {
+  if (kept_) offerRecovery({kept_->store, kept_->document, ports_.ui, ports_.clock}, kept_->keeper);
+}
+
+}  // namespace kakipo

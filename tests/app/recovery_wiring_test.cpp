@@ -1,0 +1,103 @@
+// The main window's recovery wiring: what a snapshot of memo1 holds, what a restore leaves in the
+// window, and that a handler leaving the document safe removes its file at once.
+#include "app/main_form.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "recovery/recovery_fakes.h"
+#include "support/cp932_table.h"
+#include "support/main_form_harness.h"
+
+namespace kakipo {
+namespace {
+
+struct RecoveryWiringTest : ::testing::Test {
+  test::MainFormHarness h;
+  test::FakeRecoveryStore store;
+  MainForm& main = h.main;
+
+  RecoveryWiringTest() { main.recovery.keep(store); }
+  void handle(const std::function<void()>& handler) { main.dispatch(handler); }
+  // A change, then a pause long enough for the keeper to start a write.
+  void changeAndPause() {
+    h.memo1.setModified(true);
+    handle([&] { main.recovery.memo1Change(); });
+    h.clock.ticks += 2200;
+    handle([&] { main.recovery.timerGyoRetTimer(); });
+  }
+  void offerAfterStart(const std::string& commandLine, const RecoverySnapshot& left) {
+    store.leave("dead", encodeRecoveryFile(left));
+    main.FormShow(commandLine);
+    h.ui.answers = {mb::idYes};
+    handle([&] { main.recovery.offer(); });
+  }
+};
+
+TEST_F(RecoveryWiringTest, ASnapshotTakesPlainTextLosslessWithItsEncodingAndRichTextAsRtf) {
+  main.FormShow("kakipo.exe");
+  main.document.fnameSet("C:\\memo\\買い物.txt");
+  h.memo1.setText("牛乳とパン");
+  h.memo1.select(10, 0);
+  h.memo1.replaceSelUtf8(test::utf8(u8"\u9DD7"));  // 鷗, which CP932 cannot hold
+  h.memo1.setEncoding(TextEncoding::Utf8Bom);
+  h.memo1.select(2, 4);
+  changeAndPause();
+  ASSERT_EQ(store.pending.size(), 1u);
+  EXPECT_EQ(store.pending[0],
+            (RecoverySnapshot{test::utf8(u8"牛乳とパン\u9DD7"), "C:\\memo\\買い物.txt", true, "UTF-8 BOM", 6}));
+
+  store.finishWrite();
+  handle([&] { main.recovery.writeFinished(true); });
+  h.memo1.setPlainText(false);
+  changeAndPause();
+  ASSERT_EQ(store.pending.size(), 1u);
+  EXPECT_EQ(store.pending[0], (RecoverySnapshot{"{\\rtf1 牛乳とパン\\u40407?}", "C:\\memo\\買い物.txt", false, "", 6}));
+}
+
+TEST_F(RecoveryWiringTest, ARestoredPlainTextHasEveryCharacterAndTheEncodingItsFileHad) {
+  offerAfterStart("kakipo.exe", {test::utf8(u8"\u9DD7\r\n\U0001F600"), "C:\\memo\\u.txt", true, "UTF-16 LE", 1});
+  EXPECT_EQ(h.memo1.textUtf8(), test::utf8(u8"\u9DD7\r\n\U0001F600"));
+  EXPECT_TRUE(h.memo1.plainText());
+  EXPECT_EQ(h.memo1.encoding(), TextEncoding::Utf16Le);
+  EXPECT_TRUE(h.memo1.modified());
+}
+
+TEST_F(RecoveryWiringTest, ARestoreReplacesTheCommandLineFileWhichStaysInTheHistory) {
+  h.files.files["C:\\memo\\cmd.txt"] = "from the command line";
+  offerAfterStart("kakipo.exe C:\\memo\\cmd.txt", {"{\\rtf1 restored}", "C:\\memo\\装飾.kpo", false, "", 3});
+  EXPECT_EQ(h.memo1.text(), "restored");
+  EXPECT_FALSE(h.memo1.plainText());
+  EXPECT_TRUE(h.memo1.modified());
+  EXPECT_EQ(h.memo1.selStart(), 3);
+  EXPECT_EQ(main.state.fileName, "C:\\memo\\装飾.kpo");
+  EXPECT_EQ(h.form.caption(), "カキポ C:\\memo\\装飾.kpo");
+  EXPECT_FALSE(main.document.original.linesPaired()) << "a save must write the editor's text";
+  EXPECT_EQ(main.state.history[0], "C:\\memo\\cmd.txt");
+  EXPECT_EQ(h.files.files["C:\\memo\\cmd.txt"], "from the command line");
+}
+
+TEST_F(RecoveryWiringTest, ARestoreTheEditorCannotHoldLeavesAnUntitledDocumentAndTheFile) {
+  h.files.files["C:\\memo\\cmd.txt"] = "from the command line";
+  offerAfterStart("kakipo.exe C:\\memo\\cmd.txt", {"not whole", "C:\\memo\\大きい.kpo", false, "", 0});
+  EXPECT_EQ(h.memo1.text(), "");
+  EXPECT_FALSE(h.memo1.modified());
+  EXPECT_EQ(main.state.fileName, "");
+  EXPECT_EQ(h.ui.shown.back().text, "RTF.");
+  EXPECT_TRUE(store.holds("dead"));
+}
+
+TEST_F(RecoveryWiringTest, AHandlerThatSavesRemovesTheFileAtOnce) {
+  h.files.files["C:\\memo\\a.txt"] = "old";
+  main.FormShow("kakipo.exe C:\\memo\\a.txt");
+  changeAndPause();
+  store.finishWrite();
+  handle([&] { main.recovery.writeFinished(true); });
+  ASSERT_TRUE(store.holds("own"));
+  handle([&] { main.commands.tbtnUwagakiClick(); });
+  EXPECT_FALSE(store.holds("own"));
+}
+
+}  // namespace
+}  // namespace kakipo
