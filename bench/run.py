@@ -4,7 +4,8 @@ run. scripts/bench builds everything and calls this inside a Wine session; bench
 each row is measured.
 
 Environment: BENCH_REPEAT (default 3) runs of each Wine case, BENCH_STARTUP_REPEAT (default 7) runs
-of each start-up, BENCH_REPLACE_REPEAT (default 1) runs of Replace All. Every ratio is the median of the per-run ratios."""
+of each start-up, BENCH_REPLACE_REPEAT (default 1) runs of Replace All; BENCH_ONLY=encodings runs
+only the cases of the UTF-8 rows. Every ratio is the median of the per-run ratios."""
 import json
 import os
 import shutil
@@ -24,6 +25,7 @@ REPEAT = int(os.environ.get("BENCH_REPEAT", "3"))
 STARTUP_REPEAT = int(os.environ.get("BENCH_STARTUP_REPEAT", "7"))
 # Replace All of 100,000 occurrences alone takes two to three minutes a run.
 REPLACE_REPEAT = int(os.environ.get("BENCH_REPLACE_REPEAT", "1"))
+ONLY = os.environ.get("BENCH_ONLY", "")
 
 
 def win(path):
@@ -82,6 +84,51 @@ def median(xs):
     return statistics.median(xs) if xs else float("nan")
 
 
+def remove_work_copies():
+    """The copies each case opened and saved over, and the recovery folders."""
+    for name in os.listdir(DATA):
+        if name.startswith("work"):
+            path = os.path.join(DATA, name)
+            shutil.rmtree(path) if os.path.isdir(path) else os.remove(path)
+
+
+def table_rows(rows, ratios, measured, baseline):
+    """A function that appends one row of the table for a case and its budget."""
+    def row(name, case, budget, unit="s"):
+        r = median(ratios[case])
+        m, b = median(measured[case]), median(baseline[case])
+        ms, bs = (f"{m / 1e6:.0f} MB", f"{b / 1e6:.0f} MB") if unit == "MB" else (f"{m:.3g} s", f"{b:.3g} s")
+        rows.append((name, ms, bs, f"{r:.2f}", f"<= {budget}", "yes" if r <= budget else "NO"))
+    return row
+
+
+def print_table(rows):
+    print()
+    print("| Case | Measured | Baseline | Ratio | Budget | Holds |")
+    print("|---|---|---|---|---|---|")
+    for r in rows:
+        print("| " + " | ".join(r) + " |")
+
+
+def encodings_only(work, add, ratios, measured, baseline):
+    """The UTF-8 rows alone: the same 10 MB text opened and searched as CP932 and as UTF-8."""
+    for i in range(REPEAT):
+        print(f"bench: run {i + 1} of {REPEAT}", file=sys.stderr)
+        ours = harness("ours-find", data("big.txt"), work)
+        utf8 = harness("ours-find", data("big-utf8.txt"), work)
+        add("open_utf8", utf8["open"], ours["open"])
+        add("find_utf8", utf8["find"], ours["find"])
+    remove_work_copies()
+    rows = []
+    row = table_rows(rows, ratios, measured, baseline)
+    row("Open 10 MB as UTF-8 (against CP932)", "open_utf8", 1.3)
+    row("Find in 10 MB as UTF-8 (against CP932)", "find_utf8", 1.5)
+    print()
+    print(f"Ratios are medians of {REPEAT} runs; measured and baseline columns are medians too.")
+    print_table(rows)
+    return 0
+
+
 def main():
     work = data("")[:-1]
     if harness("gen", work) is None:
@@ -95,6 +142,11 @@ def main():
         measured.setdefault(case, []).append(ours)
         baseline.setdefault(case, []).append(base)
         ratios.setdefault(case, []).append(ours / base)
+
+    if ONLY == "encodings":
+        return encodings_only(work, add, ratios, measured, baseline)
+    elif ONLY:
+        raise SystemExit(f"bench: BENCH_ONLY={ONLY} is no set of cases (encodings is)")
 
     print("bench: start-up", file=sys.stderr)
     for _ in range(STARTUP_REPEAT):
@@ -110,6 +162,9 @@ def main():
         add("save_txt", ours["save"], bare["save"])
         add("find", ours["find"], bare["find"])
         add("memory", ours["memory"], bare["memory"])
+        utf8 = harness("ours-find", data("big-utf8.txt"), work)
+        add("open_utf8", utf8["open"], ours["open"])
+        add("find_utf8", utf8["find"], ours["find"])
         bare_rich = harness("bare", data("big.kpo"), work, "rich")
         ours_rich = harness("ours-rich", data("big.kpo"), work)
         add("open_kpo", ours_rich["open"], bare_rich["open"])
@@ -138,34 +193,21 @@ def main():
             replace = harness("replace", data("replace.txt"), work)
             add("replace", replace["replace100000"], replace["replace10000"])
 
-    # The copies each case opened and saved over, and the recovery folders.
-    for name in os.listdir(DATA):
-        if name.startswith("work"):
-            path = os.path.join(DATA, name)
-            shutil.rmtree(path) if os.path.isdir(path) else os.remove(path)
+    remove_work_copies()
 
     print("bench: search engine (native)", file=sys.stderr)
     search = native_search()
 
-    def fmt(case, unit="s"):
-        m, b = median(measured[case]), median(baseline[case])
-        if unit == "MB":
-            return f"{m / 1e6:.0f} MB", f"{b / 1e6:.0f} MB"
-        return f"{m:.3g} s", f"{b:.3g} s"
-
     rows = []
-
-    def row(name, case, budget, unit="s"):
-        r = median(ratios[case])
-        m, b = fmt(case, unit)
-        rows.append((name, m, b, f"{r:.2f}", f"<= {budget}", "yes" if r <= budget else "NO"))
-
+    row = table_rows(rows, ratios, measured, baseline)
     row("Start-up", "startup", 1.0)
     row("Open 10 MB .txt", "open_txt", 1.3)
     row("Open 10 MB .kpo", "open_kpo", 1.3)
     row("Save 10 MB .txt", "save_txt", 1.3)
     row("Save 10 MB .kpo", "save_kpo", 1.3)
     row("Find, match at the end of 10 MB", "find", 1.5)
+    row("Open 10 MB as UTF-8 (against CP932)", "open_utf8", 1.3)
+    row("Find in 10 MB as UTF-8 (against CP932)", "find_utf8", 1.5)
     row("Replace All, 100,000 occurrences", "replace", 12)
     row("Large paste of 10 MB", "paste", 1.5)
     row("Quote markers on 10,000 lines", "quotes", 50)
@@ -186,11 +228,7 @@ def main():
     print()
     print(f"Ratios are medians of {REPEAT} runs ({STARTUP_REPEAT} for start-up, {min(REPLACE_REPEAT, REPEAT)} "
           "for Replace All); measured and baseline columns are medians too.")
-    print()
-    print("| Case | Measured | Baseline | Ratio | Budget | Holds |")
-    print("|---|---|---|---|---|---|")
-    for r in rows:
-        print("| " + " | ".join(r) + " |")
+    print_table(rows)
     print()
     print("The bare control alone, quote markers: 10,000 insertions "
           f"{median(extra['raw_quotes10000']):.3g} s, 10 insertions {median(extra['raw_quotes10']):.3g} s, "

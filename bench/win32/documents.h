@@ -1,6 +1,6 @@
 // The documents the Wine harness measures with, written once per run from fixed seeds: 10 MB of
-// text with a search marker on its last line, 10 MB of RTF, 1 KB of text, 10,000 lines, and a text
-// holding 100,000 occurrences for Replace All.
+// text with a search marker on its last line (and the same text as UTF-8), 10 MB of RTF, 1 KB of
+// text, 10,000 lines, and a text holding 100,000 occurrences for Replace All.
 #pragma once
 #include <windows.h>
 
@@ -31,6 +31,17 @@ inline bool writeDocument(const std::wstring& path, const std::string& bytes) {
   return static_cast<bool>(out);
 }
 
+// The same text in UTF-8: code page 932 to UTF-16 to UTF-8.
+inline std::string asUtf8(const std::string& cp932) {
+  const int units = MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(units), L'\0');
+  MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), wide.data(), units);
+  const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.data(), units, nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<std::size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), units, out.data(), bytes, nullptr, nullptr);
+  return out;
+}
+
 inline std::string replaceDocument() {
   Corpus corpus(4711);
   std::string t;
@@ -50,7 +61,8 @@ inline int generateDocuments(const std::wstring& dir) {
   std::string folded = text;
   for (char& c : folded) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
   if (folded.find("KAKIPO7") != std::string::npos) return 1;
-  const bool ok = writeDocument(dir + L"\\big.txt", text + findMarker + "\r\n") &&
+  const std::string bigText = text + findMarker + "\r\n";
+  const bool ok = writeDocument(dir + L"\\big.txt", bigText) && writeDocument(dir + L"\\big-utf8.txt", asUtf8(bigText)) &&
                   writeDocument(dir + L"\\big.kpo", corpusRtf(rich, 10'000'000)) &&
                   writeDocument(dir + L"\\small.txt", small.text(1000)) &&
                   writeDocument(dir + L"\\lines.txt", lines.lines(10000)) &&

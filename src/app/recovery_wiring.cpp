@@ -6,17 +6,13 @@
 
 namespace kakipo {
 
-namespace {
-// Plain-text documents are all Shift_JIS for now; the field is there for the day they are not.
-const std::string plainTextEncoding = "Shift_JIS";
-}  // namespace
-
 RecoverySnapshot EditorRecoveryDocument::snapshot() const {
   RecoverySnapshot s;
   s.plainText = memo1_.plainText();
-  s.content = s.plainText ? exact_.utf8() : memo1_.save();
+  // Plain text as UTF-8, which keeps every character whatever the document's own encoding holds.
+  s.content = s.plainText ? memo1_.textUtf8() : memo1_.save();
   s.fileName = state_.fileName;
-  if (s.plainText) s.encoding = plainTextEncoding;
+  if (s.plainText) s.encoding = encodingName(memo1_.encoding());
   s.caret = memo1_.selStart() + memo1_.selLength();
   return s;
 }
@@ -25,10 +21,10 @@ void EditorRecoveryDocument::restore(const RecoverySnapshot& s) {
   try {
     memo1_.setPlainText(s.plainText);
     look_.applyNextOpenFont();
-    if (s.plainText)
-      exact_.loadUtf8(s.content);
-    else
-      memo1_.load(s.content);
+    if (s.plainText) memo1_.setEncoding(TextEncoding::Utf8);
+    memo1_.load(s.content);
+    // Saved later in the encoding its file had.
+    if (s.plainText) memo1_.setEncoding(encodingNamed(s.encoding).value_or(TextEncoding::ShiftJis));
   } catch (const Error&) {
     memo1_.setPlainText(true);
     document_.fileSinki();
@@ -44,8 +40,8 @@ void EditorRecoveryDocument::restore(const RecoverySnapshot& s) {
 }
 
 struct RecoveryWiring::Kept {
-  Kept(const RecoveryWiringPorts& p, RecoveryStore& s, ExactText& exact)
-      : store(s), document(p.memo1, exact, p.document, p.look, p.state), keeper(store, document, p.ui) {}
+  Kept(const RecoveryWiringPorts& p, RecoveryStore& s)
+      : store(s), document(p.memo1, p.document, p.look, p.state), keeper(store, document, p.ui) {}
   RecoveryStore& store;
   EditorRecoveryDocument document;
   RecoveryKeeper keeper;
@@ -55,9 +51,7 @@ RecoveryWiring::RecoveryWiring(const RecoveryWiringPorts& ports) : ports_(ports)
 
 RecoveryWiring::~RecoveryWiring() = default;
 
-void RecoveryWiring::keep(RecoveryStore& store, ExactText& exact) {
-  kept_ = std::make_unique<Kept>(ports_, store, exact);
-}
+void RecoveryWiring::keep(RecoveryStore& store) { kept_ = std::make_unique<Kept>(ports_, store); }
 
 void RecoveryWiring::memo1Change() {
   if (kept_) kept_->keeper.changed(ports_.clock.tickMs());

@@ -5,7 +5,6 @@
 
 #include "core/clock.h"
 #include "core/editor.h"
-#include "core/exact_text.h"
 #include "core/new_document_look.h"
 #include "core/ui.h"
 #include "core/window_state.h"
@@ -17,9 +16,8 @@ namespace kakipo {
 // memo1's document taken as a snapshot and put back from one.
 class EditorRecoveryDocument : public RecoveryDocument {
  public:
-  EditorRecoveryDocument(Editor& memo1, ExactText& exact, CurrentDocument& document, NewDocumentLook& look,
-                         const WindowState& state)
-      : memo1_(memo1), exact_(exact), document_(document), look_(look), state_(state) {}
+  EditorRecoveryDocument(Editor& memo1, CurrentDocument& document, NewDocumentLook& look, const WindowState& state)
+      : memo1_(memo1), document_(document), look_(look), state_(state) {}
 
   bool modified() const override { return memo1_.modified(); }
   RecoverySnapshot snapshot() const override;
@@ -27,7 +25,6 @@ class EditorRecoveryDocument : public RecoveryDocument {
 
  private:
   Editor& memo1_;
-  ExactText& exact_;
   CurrentDocument& document_;
   NewDocumentLook& look_;
   const WindowState& state_;
@@ -47,8 +44,8 @@ class RecoveryWiring {
   explicit RecoveryWiring(const RecoveryWiringPorts& ports);
   ~RecoveryWiring();
 
-  // From now on this instance's unsaved text goes to `store`; plain text is read through `exact`.
-  void keep(RecoveryStore& store, ExactText& exact);
+  // From now on this instance's unsaved text goes to `store`.
+  void keep(RecoveryStore& store);
   // memo1's content changed (EN_CHANGE).
   void memo1Change();
   // The 200 ms timer.

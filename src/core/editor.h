@@ -1,6 +1,9 @@
 // The document editor as the logic sees it: the whole text as CP932 bytes with CR LF line breaks,
-// every position a 0-based byte offset into that text, lines 0-based. The Win32 adapter maps this
-// onto a rich-edit control; tests use an in-memory editor that keeps the same rules.
+// every position a 0-based byte offset into that text, lines 0-based. The editor itself holds
+// Unicode: a UTF-16 unit CP932 cannot hold stands in that text as one byte, "?" (the search's own
+// rendering uses a zero byte instead), so offsets agree however the text is read. Texts that may
+// hold such characters come and go as UTF-8 through the exact operations. The Win32 adapter maps
+// this onto a rich-edit control; tests use an in-memory editor that keeps the same rules.
 #pragma once
 #include <functional>
 #include <string>
@@ -8,6 +11,8 @@
 
 #include "core/colour.h"
 #include "core/font.h"
+#include "core/text_encoding.h"
+#include "core/unicode_text.h"
 
 namespace kakipo {
 
@@ -19,11 +24,13 @@ struct CaretPos {
 
 enum class ScrollBars { None = 0, Horizontal = 1, Vertical = 2, Both = 3 };
 
-// One replacement of a bulk edit: `length` bytes at `start` become `text`.
+// One replacement of a bulk edit: `length` bytes at `start` become `text` (CP932, or UTF-8 when
+// `utf8` says so).
 struct TextEdit {
   int start = 0;
   int length = 0;
   std::string text;
+  bool utf8 = false;
 };
 
 class Editor {
@@ -75,10 +82,15 @@ class Editor {
   virtual int find(const std::string& what, int start, int length, bool wholeWord,
                    bool matchCase) const = 0;
 
-  // Plain-text mode governs only the next load or save: on, the file is one CP932 text stream;
-  // off, an RTF stream.
+  // Plain-text mode governs only the next load or save: on, the file is one text stream in the
+  // plain-text encoding; off, an RTF stream. The encoding, like the mode, changes nothing the
+  // editor holds; the stream is the file's text without its byte-order mark, line breaks as the
+  // file has them on the way in and CR LF on the way out. Characters CP932 cannot hold are saved
+  // as "?" in Shift_JIS and exactly in every other encoding.
   virtual bool plainText() const = 0;
   virtual void setPlainText(bool on) = 0;
+  virtual TextEncoding encoding() const = 0;
+  virtual void setEncoding(TextEncoding encoding) = 0;
   // Replaces the whole document with a stream in the current mode. The new document starts from
   // startFormat as its default text format (the current default when none is given) and ends
   // unmodified; cancelled is asked between the pieces of the read. When the stream cannot be read
@@ -88,6 +100,19 @@ class Editor {
   virtual void load(const std::string& stream, const Font* startFormat = nullptr,
                     const std::function<bool()>& cancelled = {}) = 0;
   virtual std::string save() const = 0;
+
+  // Unicode. The whole text as UTF-8 with CR LF line breaks, every character as it is (what a
+  // plain-text save in UTF-8 writes, whatever the mode).
+  virtual std::string textUtf8() const = 0;
+  // The whole text as text() has it, but with a zero byte for each unit CP932 cannot hold: a byte
+  // no search text contains, so the search never matches a stand-in.
+  virtual std::string searchText() const = 0;
+  // The exact counterparts of find, replaceSel and insertLine for a UTF-8 text. The first match
+  // (down) or the last (up) lying wholly in [start, start + length); without matchCase the ASCII
+  // letters are compared without case. Offsets are text()'s.
+  virtual int findUtf8(const std::string& what, int start, int length, bool matchCase, bool down) const = 0;
+  virtual void replaceSelUtf8(const std::string& s, bool canUndo = false) = 0;
+  virtual void insertLineUtf8(int index, const std::string& s) = 0;
 
   virtual bool modified() const = 0;
   virtual void setModified(bool on) = 0;
@@ -112,11 +137,17 @@ class Editor {
   // Offsets of the successive non-overlapping matches of `what` from `start` to the end, each
   // found as find() would find it from the end of the previous one (no whole-word option).
   virtual std::vector<int> findAll(const std::string& what, int start, bool matchCase) const;
+  // The same for a UTF-8 text, each found as findUtf8 finds it downwards.
+  virtual std::vector<int> findAllUtf8(const std::string& what, int start, bool matchCase) const = 0;
   // Applies non-overlapping edits given in increasing order, their offsets taken in the text
   // before any of them, as one update (one undoable step where the control allows it).
   // The selection afterwards is unspecified; the caller sets it.
   virtual void replaceRanges(const std::vector<TextEdit>& edits);
 };
+
+// A text from outside in the editor, through today's CP932 operations when it fits CP932.
+void replaceSelection(Editor& editor, const UnicodeText& text, bool canUndo = false);
+void insertLine(Editor& editor, int index, const UnicodeText& text);
 
 // Ends a bulk update however the scope is left.
 class UpdateScope {

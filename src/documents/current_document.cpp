@@ -21,6 +21,7 @@ void CurrentDocument::fileSinki() {
   look_.wrapOnOff();
   original.forget();
   memo1_.clear();
+  memo1_.setEncoding(TextEncoding::ShiftJis);
   look_.applyNextOpenFont();
   memo1_.setModified(false);
   fnameSet("");

@@ -5,6 +5,7 @@
 #include "core/cp932.h"
 #include "core/errors.h"
 #include "documents/document_texts.h"
+#include "documents/encoding_detection.h"
 
 namespace kakipo {
 
@@ -27,7 +28,9 @@ std::int64_t DocumentCommands::fileYoryo(const std::string& name) const {
   return ports_.files.size(ports_.files.fullPath(name));
 }
 
-void DocumentCommands::fileYomikomi(const std::string& name) {
+void DocumentCommands::fileYomikomi(const std::string& name) { openFile(name, std::nullopt); }
+
+void DocumentCommands::openFile(const std::string& name, std::optional<TextEncoding> encoding) {
   if (name == emptySlot) return;
   auto& memo1 = ports_.memo1;
   auto& ui = ports_.ui;
@@ -47,27 +50,32 @@ void DocumentCommands::fileYomikomi(const std::string& name) {
   const std::string ext = upperAscii(extensionOf(name));
   const bool rich = ext == ".KPO";
   const bool wasPlainText = memo1.plainText();
+  const TextEncoding wasEncoding = memo1.encoding();
+  const auto restoreMode = [&] {
+    memo1.setPlainText(wasPlainText);
+    memo1.setEncoding(wasEncoding);
+  };
   try {
     ProgressScope progress(ports_.progress, true, filePart(name) + texts::openingSuffix);
-    loadFile(name, rich);
+    loadFile(name, rich, encoding);
   } catch (const LoadCancelled&) {
-    memo1.setPlainText(wasPlainText);
+    restoreMode();
     return;
   } catch (const OpenError&) {
-    memo1.setPlainText(wasPlainText);
+    restoreMode();
     ui.messageBox(name + texts::nameBreak + texts::openErrorText, texts::openErrorCaption,
                   mb::ok | mb::iconError);
     return;
   } catch (const DocumentTooLarge&) {
-    memo1.setPlainText(wasPlainText);
+    restoreMode();
     tellCannotHold(name);
     return;
   } catch (const BrokenRtf&) {
-    memo1.setPlainText(wasPlainText);
+    restoreMode();
     ui.messageBox(name + texts::nameBreak + texts::brokenRtfText, texts::openErrorCaption, mb::ok | mb::iconError);
     return;
   } catch (...) {
-    memo1.setPlainText(wasPlainText);
+    restoreMode();
     throw;
   }
   openFilter_ = saveFilter_ = rich ? filter::kakipo : ext == ".TXT" ? filter::text : filter::all;
@@ -76,19 +84,20 @@ void DocumentCommands::fileYomikomi(const std::string& name) {
   memo1.setModified(false);
 }
 
-// Sets the plain-text mode the file is read in; the caller puts the old one back on a failure.
-// The new document starts from the next-open font.
-void DocumentCommands::loadFile(const std::string& name, bool rich) {
+// Sets the plain-text mode and encoding the file is read in; the caller puts the old ones back on
+// a failure. The new document starts from the next-open font.
+void DocumentCommands::loadFile(const std::string& name, bool rich, std::optional<TextEncoding> encoding) {
   auto& memo1 = ports_.memo1;
   const std::string bytes = ports_.files.readAll(name);
   const Font& font = state_.nextOpenFont;
   const auto cancelled = [this] { return ports_.progress.cancelRequested(); };
   memo1.setPlainText(!rich);
   if (!rich) {
-    memo1.load(bytes, &font, cancelled);
-    document_.original.remember(bytes, memo1.save());
+    loadPlain(bytes, encoding);
     return;
   }
+  // Its text saved as plain text later starts as Shift_JIS, as a new document's does.
+  memo1.setEncoding(TextEncoding::ShiftJis);
   try {
     memo1.load(bytes, &font, cancelled);
   } catch (const DocumentTooLarge&) {
@@ -101,7 +110,9 @@ void DocumentCommands::loadFile(const std::string& name, bool rich) {
     // it writes RTF into its .kpo file.
     memo1.setPlainText(true);
     try {
-      memo1.load(bytes, &font, cancelled);
+      const DetectedEncoding detected = detectEncoding(bytes);
+      memo1.setEncoding(detected.encoding);
+      memo1.load(bytes.substr(detected.markBytes), &font, cancelled);
     } catch (const DocumentTooLarge&) {
       throw;
     } catch (const LoadCancelled&) {
@@ -112,6 +123,19 @@ void DocumentCommands::loadFile(const std::string& name, bool rich) {
     memo1.setPlainText(false);
   }
   document_.original.forget();
+}
+
+// The mark, which is no part of the text, stays out of the editor; the original bytes keep it.
+void DocumentCommands::loadPlain(const std::string& bytes, std::optional<TextEncoding> encoding) {
+  auto& memo1 = ports_.memo1;
+  const DetectedEncoding read = encoding ? readAs(*encoding, bytes) : detectEncoding(bytes);
+  memo1.setEncoding(read.encoding);
+  const auto cancelled = [this] { return ports_.progress.cancelRequested(); };
+  if (read.markBytes == 0)
+    memo1.load(bytes, &state_.nextOpenFont, cancelled);
+  else
+    memo1.load(bytes.substr(read.markBytes), &state_.nextOpenFont, cancelled);
+  document_.original.remember(bytes, memo1.save(), read.encoding);
 }
 
 void DocumentCommands::tellCannotHold(const std::string& name) {
@@ -145,7 +169,8 @@ bool DocumentCommands::dlgSaveFile(const std::string& name) {
   auto& ui = ports_.ui;
   std::string chosen = name;
   int chosenFilter = saveFilter_;
-  if (!ports_.dialogs.runSaveDialog(chosen, chosenFilter)) return false;
+  TextEncoding encoding = ports_.memo1.encoding();
+  if (!ports_.dialogs.runSaveDialog(chosen, chosenFilter, encoding)) return false;
   saveFilter_ = chosenFilter;
 
   const std::string ext = upperAscii(extensionOf(chosen));
@@ -167,11 +192,18 @@ bool DocumentCommands::dlgSaveFile(const std::string& name) {
                     mb::yesNo | mb::iconWarning | mb::defButton1) != mb::idYes)
     return false;
 
-  if (!isRichTextName(finalName) && !acceptLoss(finalName)) return false;
+  const bool plain = !isRichTextName(finalName);
+  if (plain && encoding == TextEncoding::ShiftJis) {
+    const auto accepted = encodingAfterLoss(finalName);
+    if (!accepted) return false;
+    encoding = *accepted;
+  }
 
-  // The plain-text mode changes only now, so an abandoned Save As leaves the document's kind alone.
+  // The plain-text mode and encoding change only now, so an abandoned Save As leaves the
+  // document's kind alone; a .kpo keeps its encoding for a later plain-text save.
   document_.fnameSet(finalName);
-  ports_.memo1.setPlainText(!isRichTextName(finalName));
+  ports_.memo1.setPlainText(plain);
+  if (plain) ports_.memo1.setEncoding(encoding);
   writeFile(finalName);
   ports_.memo1.setModified(false);
   return true;
@@ -189,9 +221,10 @@ void DocumentCommands::writeFile(const std::string& name) {
     ports_.files.writeAll(name, rendition);
     return;
   }
-  std::string bytes = document_.original.bytesFor(rendition);
+  const TextEncoding encoding = memo1.encoding();
+  std::string bytes = document_.original.bytesFor(rendition, encoding);
   ports_.files.writeAll(name, bytes);
-  document_.original.remember(std::move(bytes), rendition);
+  document_.original.remember(std::move(bytes), rendition, encoding);
 }
 
 std::string lossReportText(const std::string& name, const std::vector<LostCharacter>& lost) {
@@ -210,11 +243,15 @@ std::string lossReportText(const std::string& name, const std::vector<LostCharac
   return text + "\r\n\r\n" + texts::lossQuestion;
 }
 
-bool DocumentCommands::acceptLoss(const std::string& name) {
+std::optional<TextEncoding> DocumentCommands::encodingAfterLoss(const std::string& name) {
   const auto lost = ports_.loss.charactersLostAsCp932();
-  if (lost.empty()) return true;
-  return ports_.ui.messageBox(lossReportText(name, lost), texts::lossCaption,
-                              mb::okCancel | mb::iconWarning | mb::defButton2) == mb::idOk;
+  if (lost.empty()) return TextEncoding::ShiftJis;
+  switch (ports_.ui.messageBox(lossReportText(name, lost), texts::lossCaption,
+                               mb::yesNoCancel | mb::iconWarning | mb::defButton3)) {
+    case mb::idYes: return TextEncoding::ShiftJis;
+    case mb::idNo: return TextEncoding::Utf8;
+    default: return std::nullopt;
+  }
 }
 
 bool DocumentCommands::ifHenkoSave() {
@@ -254,9 +291,13 @@ void DocumentCommands::tbtnUwagakiClick() {
     if (state_.fileName.empty()) {
       dlgSaveFile("");
     } else {
-      if (memo1.plainText() && !acceptLoss(state_.fileName)) {
-        memo1.setFocus();
-        return;
+      if (memo1.plainText() && memo1.encoding() == TextEncoding::ShiftJis) {
+        const auto encoding = encodingAfterLoss(state_.fileName);
+        if (!encoding) {
+          memo1.setFocus();
+          return;
+        }
+        memo1.setEncoding(*encoding);
       }
       writeFile(state_.fileName);
       memo1.setModified(false);
@@ -265,6 +306,21 @@ void DocumentCommands::tbtnUwagakiClick() {
     }
   }
   memo1.setFocus();
+}
+
+// ---- Encodings ----
+
+void DocumentCommands::popMojiKodoClick(TextEncoding encoding) {
+  auto& memo1 = ports_.memo1;
+  if (!memo1.plainText()) return;
+  if (state_.fileName.empty()) {
+    memo1.setEncoding(encoding);
+    return;
+  }
+  if (encoding == memo1.encoding()) return;
+  // The text in the editor is about to be replaced by the file's, read another way.
+  if (!ifHenkoSave()) return;
+  openFile(state_.fileName, encoding);
 }
 
 // ---- Recent files ----

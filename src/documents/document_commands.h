@@ -3,6 +3,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,7 +36,8 @@ struct DocumentPorts {
 };
 
 // The loss question's text: the name, then the first ten characters with line and column counted
-// from 1, then how many more.
+// from 1, then how many more, then the choice: Yes saves as it is, No saves as UTF-8, Cancel (the
+// default) saves nothing.
 std::string lossReportText(const std::string& name, const std::vector<LostCharacter>& lost);
 
 class DocumentCommands {
@@ -45,7 +47,8 @@ class DocumentCommands {
 
   // Opening.
   // "Read the file": asks first about a large one, loads it as plain or rich text by its
-  // extension, makes it current and records it in the history; the history's empty slot is no file.
+  // extension (plain text in the encoding its bytes show), makes it current and records it in the
+  // history; the history's empty slot is no file.
   void fileYomikomi(const std::string& name);
   // "File size": the size of the named file, -1 when there is none.
   std::int64_t fileYoryo(const std::string& name) const;
@@ -80,19 +83,32 @@ class DocumentCommands {
   void popRirek3Click() { popRirekClick(3); }
   void popRirek4Click() { popRirekClick(4); }
 
+  // Encodings.
+  // An encoding chosen from the status bar's encoding panel ("moji kodo", character code): the
+  // current file is read again in it, after the unsaved-changes guard; an untitled document will
+  // be saved in it. Nothing for a rich-text document.
+  void popMojiKodoClick(TextEncoding encoding);
+  // Whether the encoding panel offers its menu: only a plain-text document has an encoding.
+  bool encodingChoosable() const { return ports_.memo1.plainText(); }
+
   // What OpenDialog1 and SaveDialog1 start from next time.
   int openFilterIndex() const { return openFilter_; }
   int saveFilterIndex() const { return saveFilter_; }
 
  private:
-  void loadFile(const std::string& name, bool rich);
+  // fileYomikomi, in the encoding given or the one the bytes show.
+  void openFile(const std::string& name, std::optional<TextEncoding> encoding);
+  void loadFile(const std::string& name, bool rich, std::optional<TextEncoding> encoding);
+  void loadPlain(const std::string& bytes, std::optional<TextEncoding> encoding);
   void writeFile(const std::string& name);
   void tellCannotHold(const std::string& name);
   // A .kpo file that begins as RTF but cannot be read as RTF (cut short by a crash or a full
   // disk): it is not shown as its source, which a save would wrap into a document of its own.
   struct BrokenRtf {};
-  // True when a plain-text save may go on: nothing would be lost, or the user accepts the loss.
-  bool acceptLoss(const std::string& name);
+  // Before a plain-text save in Shift_JIS: the encoding to save in (Shift_JIS when nothing would
+  // be lost or the user accepts the loss, UTF-8 when the user chooses it), nothing when the save
+  // must not go on.
+  std::optional<TextEncoding> encodingAfterLoss(const std::string& name);
 
   WindowState& state_;
   CurrentDocument& document_;

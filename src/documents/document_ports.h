@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/text_encoding.h"
+
 namespace kakipo {
 
 // The entries of the dialogs' filter (texts::fileDialogFilter) as the dialogs number them.
@@ -19,9 +21,10 @@ class FileDialogs {
   // Each runs its dialog seeded with name and filterIndex (1-based). On OK it returns true, name
   // holds the full path chosen and filterIndex the filter the user left selected; on Cancel it
   // returns false and changes neither. Neither dialog insists that the file exists nor asks
-  // about overwriting.
+  // about overwriting. The Save dialog also offers the encoding of a plain-text file, seeded with
+  // and returned in `encoding`.
   virtual bool runOpenDialog(std::string& name, int& filterIndex) = 0;
-  virtual bool runSaveDialog(std::string& name, int& filterIndex) = 0;
+  virtual bool runSaveDialog(std::string& name, int& filterIndex, TextEncoding& encoding) = 0;
 };
 
 // The five history entries of PopupMenu2 (popRirek0 ... popRirek4).

@@ -24,7 +24,8 @@ inline const std::string savedNotice = "にファイル内容を上書き保存�
 inline const std::string lossCaption = "カキポ ♪ファイル保存の確認";
 inline const std::string lossHead = "には次の文字をテキストとして保存できません（「?」になります）";
 inline const std::string lossMore = "ほか %d 文字";
-inline const std::string lossQuestion = "このまま保存しますか？";
+inline const std::string lossQuestion =
+    "このまま保存しますか？\r\n「いいえ」を選ぶと、どの文字もそのまま残る UTF-8 で保存します";
 inline const std::string lossLine = "%d 行 %d 文字目 U+%04X";
 
 inline const std::string largeFileCaption = "カキポ ♪ファイル読み込みの確認";
@@ -38,6 +39,9 @@ inline const std::string openingSuffix = "を開いています しばらく待�
 // The filter both file dialogs share: pairs of a caption and its patterns.
 inline const std::string fileDialogFilter =
     "テキストファイル *.txt|*.txt|カキポ形式 *.kpo|*.kpo|すべてのファイル *.*|*.*";
+
+// Beside the Save dialog's list of encodings.
+inline const std::string saveEncodingLabel = "文字コード(&E):";
 
 // Around the name of a file that could not be written.
 inline const std::string cannotCreatePrefix = "ファイル ";

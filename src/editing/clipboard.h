@@ -1,6 +1,6 @@
-// The system clipboard as the paste command reads it: plain text only, as CP932 bytes.
+// The system clipboard as the paste command reads it: plain text only, every character kept.
 #pragma once
-#include <string>
+#include "core/unicode_text.h"
 
 namespace kakipo {
 
@@ -9,8 +9,8 @@ class Clipboard {
   virtual ~Clipboard() = default;
   // True when the clipboard holds text in any form the system can hand out as plain text.
   virtual bool hasText() const = 0;
-  // The plain text as CP932 bytes with CR LF line breaks; empty when there is none.
-  virtual std::string text() const = 0;
+  // The plain text with CR LF line breaks; empty when there is none.
+  virtual UnicodeText text() const = 0;
 };
 
 }  // namespace kakipo

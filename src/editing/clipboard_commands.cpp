@@ -6,8 +6,8 @@ namespace kakipo {
 
 bool ClipboardCommands::harituke(bool fromKeyboard) {
   if (!clipboard_.hasText()) return false;
-  const std::string text = clipboard_.text();
-  if (text.size() < largePasteBytes) {
+  const UnicodeText text = clipboard_.text();
+  if (text.cp932.size() < largePasteBytes) {
     if (!fromKeyboard) memo1_.paste();
     return false;
   }
@@ -19,12 +19,14 @@ bool ClipboardCommands::harituke(bool fromKeyboard) {
 
 // The control's ordinary paste of a text this size redraws and reflows as it goes; one insertion
 // in front of the caret's line with redrawing off is what keeps it bearable.
-void ClipboardCommands::pasteAsLines(const std::string& text) {
+void ClipboardCommands::pasteAsLines(const UnicodeText& text) {
   const int line = memo1_.caret().line;
   UpdateScope update(memo1_);
   ProgressScope dialog(progress_, false, texts::pasteProgress);
   const int linesBefore = memo1_.lineCount();
-  memo1_.insertLine(line, text);
+  // Every character the document can hold goes in as it is; a plain CP932 document reports the
+  // others before it is saved.
+  insertLine(memo1_, line, text);
   // The caret goes to the start of the former caret line, wherever the text's line breaks (which
   // the control may store differently from the clipboard) have moved it; counting lines keeps
   // this from measuring the whole document.

@@ -1,5 +1,7 @@
 #include "editing/status_bar.h"
 
+#include "core/encoding_texts.h"
+
 namespace kakipo {
 
 std::string caretText(const CaretPos& caret) {
@@ -15,10 +17,20 @@ std::string dateTimeText(const Clock& clock, const LocalTime& t) {
   return text;
 }
 
-// Runs five times a second on documents of any size: the caret comes from its own line only.
+std::string encodingText(const Editor& editor) {
+  return editor.plainText() ? encodingName(editor.encoding()) : texts::richTextPanel;
+}
+
+// Runs five times a second on documents of any size: the caret comes from its own line only, and
+// the encoding, which changes only with a load or a save, is written only when it does.
 void StatusBar::timerGyoRetTimer() {
   view_.setPanelText(caretPanel, caretText(memo1_.caret()));
   view_.setPanelText(dateTimePanel, dateTimeText(clock_, clock_.now()));
+  std::string encoding = encodingText(memo1_);
+  if (encoding != encodingShown_) {
+    view_.setPanelText(encodingPanel, encoding);
+    encodingShown_ = std::move(encoding);
+  }
 }
 
 void StatusBar::StatusBar1DblClick() {

@@ -1,5 +1,5 @@
-// The status bar's caret and date-time panels, refreshed by the 200 ms timer, and the date stamp
-// a double click on the bar puts into the document.
+// The status bar's caret, date-time and encoding panels, refreshed by the 200 ms timer, and the
+// date stamp a double click on the bar puts into the document.
 #pragma once
 #include <string>
 
@@ -11,18 +11,22 @@ namespace kakipo {
 
 inline constexpr int caretPanel = 0;
 inline constexpr int dateTimePanel = 1;
+inline constexpr int encodingPanel = 2;
 
 // "line : column", both 1-based, the column in bytes.
 std::string caretText(const CaretPos& caret);
 // The short date, then a blank and the long time unless it is exactly midnight.
 std::string dateTimeText(const Clock& clock, const LocalTime& t);
+// The plain-text document's encoding, or "RTF" for a rich-text document.
+std::string encodingText(const Editor& editor);
 
 class StatusBar {
  public:
   StatusBar(Editor& memo1, StatusBarView& view, Clock& clock)
       : memo1_(memo1), view_(view), clock_(clock) {}
 
-  // "Line-column timer": the caret and date-time panels, every 200 ms.
+  // "Line-column timer": the caret and date-time panels every 200 ms, and the encoding panel
+  // when the document's encoding has changed.
   void timerGyoRetTimer();
   // The date stamp: the date and time as the status bar shows them, inserted at the caret.
   void StatusBar1DblClick();
@@ -33,6 +37,7 @@ class StatusBar {
   Editor& memo1_;
   StatusBarView& view_;
   Clock& clock_;
+  std::string encodingShown_;
 };
 
 }  // namespace kakipo

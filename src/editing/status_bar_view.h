@@ -1,4 +1,4 @@
-// The main window's status bar as the logic writes to it: two panels of text.
+// The main window's status bar as the logic writes to it: three panels of text.
 #pragma once
 #include <string>
 

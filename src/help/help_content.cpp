@@ -20,7 +20,7 @@ std::string fromBytes(const unsigned char* bytes, std::size_t size) {
 }
 
 // The system-menu nodes keep the normal picture when selected.
-constexpr std::array<TreeEntry, 34> tree{{
+constexpr std::array<TreeEntry, 35> tree{{
     {"カキポ V" KAKIPO_VERSION_TEXT, 0, 0, 1},
     {"・はじめに", 0, 0, 1},
     {"・起動方法", 0, 0, 1},
@@ -30,6 +30,7 @@ constexpr std::array<TreeEntry, 34> tree{{
     {"・ファイルの読み込み", 1, 0, 1},
     {"・ファイルの保存", 1, 0, 1},
     {"・ファイルの上書き保存", 1, 0, 1},
+    {"・文字コード", 1, 0, 1},
     {"・フォントの変更", 1, 0, 1},
     {"・読み込み時のフォント", 2, 0, 1},
     {"・ワードラップのON/OFF", 1, 0, 1},

@@ -40,11 +40,11 @@ class FindReplace {
 
  private:
   // Replaces a non-empty selection and keeps the anchor on the same text.
-  void replaceSelection(const std::string& replacement);
+  void replaceSelection(const UnicodeText& replacement);
   // Replace All's matches from the anchor on, as one bulk edit.
-  void replaceRemaining(const std::string& replacement);
+  void replaceRemaining(const UnicodeText& replacement);
   // Searches from the selection with the program's engine; tells the user when nothing is found.
-  void findFromSelection(const std::string& what, unsigned options);
+  void findFromSelection(const UnicodeText& what, unsigned options);
 
   Editor& memo1_;
   MessageBoxes& ui_;
@@ -53,7 +53,7 @@ class FindReplace {
   int anchor_ = 0;
   int lastMatch_ = -1;
   // What F3 searches for: the latest Find Next of either dialog.
-  std::string lastSearch_;
+  UnicodeText lastSearch_;
   unsigned lastMatchCase_ = 0;
 };
 

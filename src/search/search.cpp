@@ -120,7 +120,7 @@ std::optional<int> bufKensak(const char* buffer, int length, int selStart, int s
 
 bool memoKensak(Editor& editor, const std::string& searchText, unsigned options) {
   if (searchText.empty()) return false;
-  const std::string text = editor.text();
+  const std::string text = editor.searchText();
   if (text.empty()) return false;
   const int length = static_cast<int>(text.size());
   const int size = static_cast<int>(searchText.size());
@@ -166,6 +166,20 @@ bool memoKensak(Editor& editor, const std::string& searchText, unsigned options)
     editor.scrollOneLine(down);
     return true;
   }
+}
+
+bool memoKensakUtf8(Editor& editor, const std::string& utf8, int size, unsigned options) {
+  if (utf8.empty()) return false;
+  const int length = editor.textLength();
+  if (length == 0) return false;
+  const bool down = (options & fr::down) != 0;
+  const int at = down ? editor.findUtf8(utf8, editor.selStart() + editor.selLength(), length, true, true)
+                      : editor.findUtf8(utf8, 0, editor.selStart(), true, false);
+  if (at < 0) return false;
+  editor.setSelStart(at);
+  editor.setSelLength(size);
+  editor.scrollOneLine(down);
+  return true;
 }
 
 }  // namespace kakipo

@@ -49,7 +49,13 @@ std::optional<int> bufKensak(const char* buffer, int length, int selStart, int s
                              std::string_view searchText, unsigned options);
 
 // "Memo search": searches the editor's text from its selection and selects the match; false when
-// nothing is found. No message is shown here.
+// nothing is found. No message is shown here. A character CP932 cannot hold never matches: the
+// engine scans the editor's searchText().
 bool memoKensak(Editor& editor, const std::string& searchText, unsigned options);
+
+// The Find dialog's search for a text CP932 cannot hold (UTF-8; `size` bytes in the editor's
+// offsets): found by the editor exactly, never folded (the engine never folds a text with
+// characters beyond ASCII either), from the selection in the direction of the option word.
+bool memoKensakUtf8(Editor& editor, const std::string& utf8, int size, unsigned options);
 
 }  // namespace kakipo

@@ -1,5 +1,4 @@
-// The system clipboard behind the Clipboard port: its Unicode text converted to CP932 (a
-// character CP932 cannot hold becomes "?", never a look-alike).
+// The system clipboard behind the Clipboard port: its Unicode text, with its CP932 view.
 #pragma once
 #include <windows.h>
 
@@ -15,7 +14,7 @@ class Win32Clipboard : public Clipboard {
   explicit Win32Clipboard(HWND owner) : owner_(owner) {}
   bool hasText() const override;
   // Throws Error when another program keeps the clipboard open.
-  std::string text() const override;
+  UnicodeText text() const override;
 
  private:
   HWND owner_;

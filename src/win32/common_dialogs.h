@@ -17,10 +17,10 @@ class Win32FileDialogs : public FileDialogs {
  public:
   explicit Win32FileDialogs(HWND owner) : owner_(owner) {}
   bool runOpenDialog(std::string& name, int& filterIndex) override;
-  bool runSaveDialog(std::string& name, int& filterIndex) override;
+  bool runSaveDialog(std::string& name, int& filterIndex, TextEncoding& encoding) override;
 
  private:
-  bool run(bool save, std::string& name, int& filterIndex);
+  bool run(bool save, std::string& name, int& filterIndex, TextEncoding* encoding);
   HWND owner_;
 };
 

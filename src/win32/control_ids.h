@@ -25,6 +25,11 @@ constexpr int firstPopup = 300;    // popUndo ... popInyofOut
 constexpr int historyHeader = 319; // the caption above the recent files, chosen to do nothing
 constexpr int firstHistory = 320;  // popRirek0 ... popRirek4
 constexpr int timerGyoRet = 1;
+// The Save dialog's encoding list (SAVE_ENCODING in kakipo.rc, which repeats these numbers).
+constexpr int saveEncodingLabel = 2001;
+constexpr int saveEncodingList = 2002;
+// The encodings of the status bar's encoding menu, in the order of allEncodings.
+constexpr int firstEncoding = 340;
 
 }  // namespace ids
 

@@ -3,6 +3,7 @@
 #include <dlgs.h>
 
 #include "win32/encoding.h"
+#include "win32/window.h"
 
 namespace kakipo::win32 {
 
@@ -54,17 +55,26 @@ void FindReplaceDialogs::show(SearchDialog dialog) {
   // characters within the byte limit when they are read.
   SendDlgItemMessageW(h, edt1, EM_LIMITTEXT, dialogTextLimit, 0);
   SendDlgItemMessageW(h, edt2, EM_LIMITTEXT, dialogTextLimit, 0);
+  // The texts of the last search as they were typed, which Wine's dialog seeds through the ANSI
+  // code page.
+  if (!d.findBox.empty()) SetDlgItemTextW(h, edt1, d.findBox.c_str());
+  if (!d.replaceBox.empty()) SetDlgItemTextW(h, edt2, d.replaceBox.c_str());
   if (d.havePlace) SetWindowPos(h, nullptr, d.place.x, d.place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   ShowWindow(h, SW_SHOW);
 }
 
-std::string FindReplaceDialogs::findText(SearchDialog dialog) const {
-  return limitDialogText(narrow(state(dialog).findWhat.data()));
+namespace {
+
+UnicodeText dialogText(const wchar_t* box) {
+  const std::wstring_view text(box);
+  return unicodeText(text.substr(0, dialogTextUnits(asUtf16(text), cp932UnitLengths())));
 }
 
-std::string FindReplaceDialogs::replaceText() const {
-  return limitDialogText(narrow(replace_.replaceWith.data()));
-}
+}  // namespace
+
+UnicodeText FindReplaceDialogs::findText(SearchDialog dialog) const { return dialogText(state(dialog).findBox.c_str()); }
+
+UnicodeText FindReplaceDialogs::replaceText() const { return dialogText(replace_.replaceBox.c_str()); }
 
 unsigned FindReplaceDialogs::options(SearchDialog dialog) const { return state(dialog).options; }
 
@@ -79,6 +89,10 @@ SearchNotification FindReplaceDialogs::onFindMessage(LPARAM lParam) {
     return n;
   Dialog& d = state(n.dialog);
   d.options = optionWord(fr->Flags);
+  if (d.hwnd && !(fr->Flags & FR_DIALOGTERM)) {
+    d.findBox = windowText(GetDlgItem(d.hwnd.get(), edt1));
+    d.replaceBox = windowText(GetDlgItem(d.hwnd.get(), edt2));
+  }
   if (fr->Flags & FR_DIALOGTERM) {
     RECT r;
     if (d.hwnd && GetWindowRect(d.hwnd.get(), &r)) {

@@ -1,5 +1,6 @@
 // The modeless common Find and Replace dialogs (FindTextW / ReplaceTextW) behind the SearchDialogs
-// port: texts converted with code page 932, the dialogs' flags turned into the logic's option word.
+// port: texts handed on exactly with their CP932 view, the dialogs' flags turned into the logic's
+// option word.
 #pragma once
 #include <windows.h>
 #include <commdlg.h>
@@ -35,8 +36,8 @@ class FindReplaceDialogs : public SearchDialogs {
   static UINT findMessage();
 
   void show(SearchDialog dialog) override;
-  std::string findText(SearchDialog dialog) const override;
-  std::string replaceText() const override;
+  UnicodeText findText(SearchDialog dialog) const override;
+  UnicodeText replaceText() const override;
   unsigned options(SearchDialog dialog) const override;
 
   // For the owner's window procedure on findMessage(): records the dialog's state and says which
@@ -53,6 +54,10 @@ class FindReplaceDialogs : public SearchDialogs {
     FINDREPLACEW fr{};
     std::array<wchar_t, dialogTextLimit + 1> findWhat{};
     std::array<wchar_t, dialogTextLimit + 1> replaceWith{};
+    // What the boxes held at the latest notification, read from the boxes themselves: Wine's
+    // dialog fills the buffers above through the ANSI code page, which has no 鷗 nor emoji.
+    std::wstring findBox;
+    std::wstring replaceBox;
     UniqueWindow hwnd;
     unsigned options = dialogInitialOptions;
     bool havePlace = false;

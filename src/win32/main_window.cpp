@@ -93,9 +93,8 @@ void MainWindow::createParts() {
       StartupFacts{secondInstance_, systemDpi(), settingsPathFor(narrow(executablePath()))});
   phraseBox_->connect(*logic_);
   if (!recoveryFolder_.empty()) {
-    exactText_ = std::make_unique<RichExactText>(*memo1_);
     recovery_ = std::make_unique<RecoveryFiles>(recoveryFolder_, hwnd(), recoveryWritten);
-    logic_->recovery.keep(*recovery_, *exactText_);
+    logic_->recovery.keep(*recovery_);
   }
 }
 
@@ -110,7 +109,8 @@ void MainWindow::createStatusBar() {
 void MainWindow::scaleStatusBar() {
   setFont(statusBar_, formFont_.get());
   sb::setMinHeight(statusBar_, px_(mainlayout::statusBarHeight));
-  sb::setParts(statusBar_, {px_(mainlayout::statusPart1Right), px_(mainlayout::statusPart2Right)});
+  sb::setParts(statusBar_, {px_(mainlayout::statusPart1Right), px_(mainlayout::statusPart2Right),
+                            px_(mainlayout::statusPart2Right + mainlayout::statusEncodingPanelWidth)});
 }
 
 void MainWindow::applyScale() {
@@ -303,6 +303,10 @@ void MainWindow::onCommand(int id, int code) {
     f.dispatch([&] { f.commands.popRirekClick(*slot); });
     return;
   }
+  if (const auto encoding = ContextMenus::encodingOf(id)) {
+    f.dispatch([&] { f.commands.popMojiKodoClick(*encoding); });
+    return;
+  }
   if (id == ids::comboBox && code == CBN_SELCHANGE) f.dispatch([&] { f.phrases.ComboBox1Click(); });
   if (id == ids::memo1 && code == EN_CHANGE) f.dispatch([&] { f.recovery.memo1Change(); });
 }
@@ -325,6 +329,14 @@ LRESULT MainWindow::onNotify(NMHDR* nm) {
   if (nm->hwndFrom == statusBar_ && nm->code == NM_DBLCLK) {
     logic_->dispatch([&] { logic_->statusBar.StatusBar1DblClick(); });
     return 0;
+  }
+  if (nm->hwndFrom == statusBar_ && (nm->code == NM_CLICK || nm->code == NM_RCLICK) &&
+      reinterpret_cast<const NMMOUSE*>(nm)->dwItemSpec == static_cast<DWORD_PTR>(encodingPanel) &&
+      logic_->commands.encodingChoosable()) {
+    POINT p;
+    GetCursorPos(&p);
+    menus_->showEncodingMenu(hwnd(), p, memo1_->encoding());
+    return TRUE;
   }
   if (nm->hwndFrom == coolBar_->hwnd() && nm->code == RBN_HEIGHTCHANGE) {
     layout();

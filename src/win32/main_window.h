@@ -20,7 +20,6 @@
 #include "win32/clipboard.h"
 #include "win32/common_dialogs.h"
 #include "win32/control_ids.h"
-#include "win32/exact_text.h"
 #include "win32/files.h"
 #include "win32/find_replace_dialogs.h"
 #include "win32/floating_bars.h"
@@ -134,7 +133,6 @@ class MainWindow : public Window<MainWindow>,
   std::unique_ptr<FindReplaceDialogs> searchDialogs_;
   std::unique_ptr<Win32HelpWindows> helpWindows_;
   std::wstring recoveryFolder_;
-  std::unique_ptr<RichExactText> exactText_;
   std::unique_ptr<RecoveryFiles> recovery_;
   std::unique_ptr<MainForm> logic_;
   std::string createError_;  // why WM_CREATE refused, for the constructor to report

@@ -26,8 +26,9 @@ const PopupItem popupItems[] = {
 
 }  // namespace
 
-ContextMenus::ContextMenus(Scale px) : popupMenu1_(CreatePopupMenu()), popupMenu2_(CreatePopupMenu()) {
-  if (!popupMenu1_ || !popupMenu2_) throw Error(texts::menuNotCreated);
+ContextMenus::ContextMenus(Scale px)
+    : popupMenu1_(CreatePopupMenu()), popupMenu2_(CreatePopupMenu()), encodingMenu_(CreatePopupMenu()) {
+  if (!popupMenu1_ || !popupMenu2_ || !encodingMenu_) throw Error(texts::menuNotCreated);
   int command = 0;
   for (const auto& item : popupItems) {
     if (item.caption)
@@ -40,6 +41,8 @@ ContextMenus::ContextMenus(Scale px) : popupMenu1_(CreatePopupMenu()), popupMenu
   AppendMenuW(popupMenu2_.get(), MF_SEPARATOR, 0, nullptr);
   for (int i = 0; i < historyCount; ++i)
     AppendMenuW(popupMenu2_.get(), MF_STRING, ids::firstHistory + i, widen(emptySlot).c_str());
+  for (std::size_t i = 0; i < allEncodings.size(); ++i)
+    AppendMenuW(encodingMenu_.get(), MF_STRING, ids::firstEncoding + i, widen(encodingName(allEncodings[i])).c_str());
 }
 
 void ContextMenus::scaleTo(Scale px) {
@@ -64,6 +67,19 @@ std::optional<PopupCommand> ContextMenus::popupCommandOf(int id) {
 std::optional<int> ContextMenus::historySlotOf(int id) {
   if (id < ids::firstHistory || id >= ids::firstHistory + historyCount) return std::nullopt;
   return id - ids::firstHistory;
+}
+
+std::optional<TextEncoding> ContextMenus::encodingOf(int id) {
+  const int index = id - ids::firstEncoding;
+  if (index < 0 || index >= static_cast<int>(allEncodings.size())) return std::nullopt;
+  return allEncodings[index];
+}
+
+void ContextMenus::showEncodingMenu(HWND owner, POINT at, TextEncoding current) const {
+  for (std::size_t i = 0; i < allEncodings.size(); ++i)
+    CheckMenuItem(encodingMenu_.get(), ids::firstEncoding + i,
+                  MF_BYCOMMAND | (allEncodings[i] == current ? MF_CHECKED : MF_UNCHECKED));
+  show(encodingMenu_.get(), owner, at);
 }
 
 void ContextMenus::show(HMENU menu, HWND owner, POINT at) {

@@ -1,5 +1,6 @@
-// The main window's two context menus: PopupMenu1, the editor's editing commands with their
-// pictures, and PopupMenu2, the recent files (the HistoryMenu port).
+// The main window's context menus: PopupMenu1, the editor's editing commands with their
+// pictures, PopupMenu2, the recent files (the HistoryMenu port), and the encodings the status
+// bar's encoding panel offers.
 #pragma once
 #include <windows.h>
 
@@ -7,6 +8,7 @@
 #include <optional>
 
 #include "core/display_scale.h"
+#include "core/text_encoding.h"
 #include "documents/document_ports.h"
 #include "win32/control_ids.h"
 #include "win32/handles.h"
@@ -23,10 +25,13 @@ class ContextMenus : public HistoryMenu {
   // The command or recent-file slot a menu command id stands for.
   static std::optional<PopupCommand> popupCommandOf(int id);
   static std::optional<int> historySlotOf(int id);
+  static std::optional<TextEncoding> encodingOf(int id);
 
   // Shows a menu at a screen position; its choice comes to owner as WM_COMMAND.
   void showPopupMenu1(HWND owner, POINT at) const { show(popupMenu1_.get(), owner, at); }
   void showPopupMenu2(HWND owner, POINT at) const { show(popupMenu2_.get(), owner, at); }
+  // The current encoding is checked.
+  void showEncodingMenu(HWND owner, POINT at, TextEncoding current) const;
 
   void setHistoryCaption(int index, const std::string& text) override;
   HMENU popupMenu1() const { return popupMenu1_.get(); }
@@ -36,6 +41,7 @@ class ContextMenus : public HistoryMenu {
 
   UniqueMenu popupMenu1_;
   UniqueMenu popupMenu2_;
+  UniqueMenu encodingMenu_;
   std::array<UniqueBitmap, popupCommandCount> pictures_;  // shown by PopupMenu1, kept while it lives
 };
 

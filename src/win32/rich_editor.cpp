@@ -176,10 +176,11 @@ void RichEditor::replaceLine(int index, const std::string& s) {
   re::replaceSelection(hwnd(), widen(s));
 }
 
-void RichEditor::insertLine(int index, const std::string& s) {
+void RichEditor::insertLine(int index, const std::string& s) { insertLineUnits(index, widen(s)); }
+
+void RichEditor::insertLineUnits(int index, std::wstring w) {
   const int count = lineCount();
   if (index < 0 || index > count) throw std::out_of_range(texts::editorNoSuchLine);
-  std::wstring w = widen(s);
   LONG cp;
   if (index == count) {
     cp = re::lengthInUnits(hwnd());
@@ -307,7 +308,7 @@ void RichEditor::load(const std::string& stream, const Font* startFormat, const 
   std::size_t size = stream.size();
   UINT format = SF_RTF;
   if (plainText_) {
-    wide = widen(stream);
+    wide = decodePlainText(stream, encoding_);
     // The control keeps a CR LF pair as one position; anything over the limit would be cut off
     // silently and then pass for the whole document.
     long long units = static_cast<long long>(wide.size());
@@ -345,7 +346,7 @@ void RichEditor::load(const std::string& stream, const Font* startFormat, const 
 std::string RichEditor::save() const {
   if (plainText_) {
     // The plain text is the control's text as it is; usually read already by the check before a save.
-    return narrowControlText(*wideText());
+    return encodeControlText(*wideText(), encoding_);
   }
   auto rtf = streamOutOf(hwnd(), SF_RTF);
   if (!rtf) throw Error(texts::editorWriteFailed);
@@ -433,7 +434,7 @@ void RichEditor::replaceRanges(const std::vector<TextEdit>& edits) {
   UpdateScope update(*this);
   for (std::size_t k = edits.size(); k-- > 0;) {
     re::select(hwnd(), ranges[k]);
-    re::replaceSelection(hwnd(), widen(edits[k].text));
+    re::replaceSelection(hwnd(), edits[k].utf8 ? widenUtf8(edits[k].text) : widen(edits[k].text));
   }
 }
 

@@ -59,9 +59,19 @@ class RichEditor : public Editor {
 
   bool plainText() const override { return plainText_; }
   void setPlainText(bool on) override { plainText_ = on; }
+  TextEncoding encoding() const override { return encoding_; }
+  void setEncoding(TextEncoding encoding) override { encoding_ = encoding; }
   void load(const std::string& stream, const Font* startFormat = nullptr,
             const std::function<bool()>& cancelled = {}) override;
   std::string save() const override;
+
+  // Unicode (rich_editor_unicode.cpp).
+  std::string textUtf8() const override;
+  std::string searchText() const override;
+  int findUtf8(const std::string& what, int start, int length, bool matchCase, bool down) const override;
+  std::vector<int> findAllUtf8(const std::string& what, int start, bool matchCase) const override;
+  void replaceSelUtf8(const std::string& s, bool canUndo = false) override;
+  void insertLineUtf8(int index, const std::string& s) override;
 
   bool modified() const override;
   void setModified(bool on) override;
@@ -100,11 +110,13 @@ class RichEditor : public Editor {
   void applyScrollBars(HWND h) const;
   static LRESULT CALLBACK watchProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR self);
   void streamIn(const void* data, std::size_t size, UINT format);
+  void insertLineUnits(int index, std::wstring units);
 
   HWND parent_;
   int id_;
   int textLimit_;
   bool plainText_ = true;
+  TextEncoding encoding_ = TextEncoding::ShiftJis;
   bool wordWrap_ = false;
   ScrollBars scrollBars_ = ScrollBars::Both;
   Colour background_ = clWindow;

@@ -7,32 +7,18 @@
 #include <functional>
 
 #include "recovery/recovery_fakes.h"
+#include "support/cp932_table.h"
 #include "support/main_form_harness.h"
 
 namespace kakipo {
 namespace {
 
-// Marks the text it reads, so that a test sees which reading a snapshot took.
-class FakeExactText : public ExactText {
- public:
-  explicit FakeExactText(test::MemoryEditor& memo1) : memo1_(memo1) {}
-  std::string utf8() const override { return "utf8:" + memo1_.text(); }
-  void loadUtf8(const std::string& text) override {
-    if (text.rfind("utf8:", 0) != 0) throw DocumentTooLarge("cannot hold it");
-    memo1_.load(text.substr(5));
-  }
-
- private:
-  test::MemoryEditor& memo1_;
-};
-
 struct RecoveryWiringTest : ::testing::Test {
   test::MainFormHarness h;
   test::FakeRecoveryStore store;
-  FakeExactText exact{h.memo1};
   MainForm& main = h.main;
 
-  RecoveryWiringTest() { main.recovery.keep(store, exact); }
+  RecoveryWiringTest() { main.recovery.keep(store); }
   void handle(const std::function<void()>& handler) { main.dispatch(handler); }
   // A change, then a pause long enough for the keeper to start a write.
   void changeAndPause() {
@@ -49,21 +35,33 @@ struct RecoveryWiringTest : ::testing::Test {
   }
 };
 
-TEST_F(RecoveryWiringTest, ASnapshotTakesPlainTextLosslessAndRichTextAsRtf) {
+TEST_F(RecoveryWiringTest, ASnapshotTakesPlainTextLosslessWithItsEncodingAndRichTextAsRtf) {
   main.FormShow("kakipo.exe");
   main.document.fnameSet("C:\\memo\\買い物.txt");
   h.memo1.setText("牛乳とパン");
+  h.memo1.select(10, 0);
+  h.memo1.replaceSelUtf8(test::utf8(u8"\u9DD7"));  // 鷗, which CP932 cannot hold
+  h.memo1.setEncoding(TextEncoding::Utf8Bom);
   h.memo1.select(2, 4);
   changeAndPause();
   ASSERT_EQ(store.pending.size(), 1u);
-  EXPECT_EQ(store.pending[0], (RecoverySnapshot{"utf8:牛乳とパン", "C:\\memo\\買い物.txt", true, "Shift_JIS", 6}));
+  EXPECT_EQ(store.pending[0],
+            (RecoverySnapshot{test::utf8(u8"牛乳とパン\u9DD7"), "C:\\memo\\買い物.txt", true, "UTF-8 BOM", 6}));
 
   store.finishWrite();
   handle([&] { main.recovery.writeFinished(true); });
   h.memo1.setPlainText(false);
   changeAndPause();
   ASSERT_EQ(store.pending.size(), 1u);
-  EXPECT_EQ(store.pending[0], (RecoverySnapshot{"{\\rtf1 牛乳とパン}", "C:\\memo\\買い物.txt", false, "", 6}));
+  EXPECT_EQ(store.pending[0], (RecoverySnapshot{"{\\rtf1 牛乳とパン\\u40407?}", "C:\\memo\\買い物.txt", false, "", 6}));
+}
+
+TEST_F(RecoveryWiringTest, ARestoredPlainTextHasEveryCharacterAndTheEncodingItsFileHad) {
+  offerAfterStart("kakipo.exe", {test::utf8(u8"\u9DD7\r\n\U0001F600"), "C:\\memo\\u.txt", true, "UTF-16 LE", 1});
+  EXPECT_EQ(h.memo1.textUtf8(), test::utf8(u8"\u9DD7\r\n\U0001F600"));
+  EXPECT_TRUE(h.memo1.plainText());
+  EXPECT_EQ(h.memo1.encoding(), TextEncoding::Utf16Le);
+  EXPECT_TRUE(h.memo1.modified());
 }
 
 TEST_F(RecoveryWiringTest, ARestoreReplacesTheCommandLineFileWhichStaysInTheHistory) {
@@ -82,11 +80,11 @@ TEST_F(RecoveryWiringTest, ARestoreReplacesTheCommandLineFileWhichStaysInTheHist
 
 TEST_F(RecoveryWiringTest, ARestoreTheEditorCannotHoldLeavesAnUntitledDocumentAndTheFile) {
   h.files.files["C:\\memo\\cmd.txt"] = "from the command line";
-  offerAfterStart("kakipo.exe C:\\memo\\cmd.txt", {"not whole", "C:\\memo\\大きい.txt", true, "Shift_JIS", 0});
+  offerAfterStart("kakipo.exe C:\\memo\\cmd.txt", {"not whole", "C:\\memo\\大きい.kpo", false, "", 0});
   EXPECT_EQ(h.memo1.text(), "");
   EXPECT_FALSE(h.memo1.modified());
   EXPECT_EQ(main.state.fileName, "");
-  EXPECT_EQ(h.ui.shown.back().text, "cannot hold it.");
+  EXPECT_EQ(h.ui.shown.back().text, "RTF.");
   EXPECT_TRUE(store.holds("dead"));
 }
 

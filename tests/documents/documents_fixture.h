@@ -15,10 +15,17 @@ class LimitedEditor : public MemoryEditor {
   void load(const std::string& stream, const Font* startFormat = nullptr,
             const std::function<bool()>& cancelled = {}) override {
     if (stream.size() > capacity) throw DocumentTooLarge("too large");
-    MemoryEditor::load(plainText() && likeTheControl ? controlRendition(stream) : stream, startFormat, cancelled);
+    const bool cp932 = plainText() && encoding() == TextEncoding::ShiftJis;
+    MemoryEditor::load(cp932 && likeTheControl ? controlRendition(stream) : stream, startFormat, cancelled);
   }
   std::size_t capacity = static_cast<std::size_t>(-1);
   bool likeTheControl = false;
+
+ protected:
+  std::u16string decodeUnicode(const std::string& stream) const override {
+    const std::u16string units = MemoryEditor::decodeUnicode(stream);
+    return likeTheControl ? controlParagraphs(units) : units;
+  }
 };
 
 struct DocumentsTest : DocumentsHarness<LimitedEditor, FakeFiles> {

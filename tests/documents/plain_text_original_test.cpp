@@ -63,6 +63,22 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"AllGone", "", ""}),
     [](const auto& info) { return info.param.label; });
 
+TEST(PlainTextOriginal, Utf16KeepsItsMarkOrItsLackAndLinesComeInItsUnits) {
+  // Lines "a" CR, "b" LF, "c"; without a mark, as the file had none.
+  const std::string bytes = std::string("a\0\r\0b\0\n\0c\0", 10);
+  const std::string rendition = std::string("a\0\r\0\n\0b\0\r\0\n\0c\0", 14);
+  PlainTextOriginal o;
+  o.remember(bytes, rendition, TextEncoding::Utf16Le);
+  ASSERT_TRUE(o.linesPaired());
+  EXPECT_EQ(o.bytesFor(rendition, TextEncoding::Utf16Le), bytes);
+  const std::string inserted = std::string("a\0\r\0\n\0n\0\r\0\n\0b\0\r\0\n\0c\0", 20);
+  EXPECT_EQ(o.bytesFor(inserted, TextEncoding::Utf16Le), std::string("a\0\r\0n\0\r\0\n\0b\0\n\0c\0", 16));
+  // Written in another encoding: that encoding's own mark and the editor's text.
+  EXPECT_EQ(o.bytesFor("x", TextEncoding::Utf8Bom), "\xEF\xBB\xBFx");
+  o.remember("\xFE\xFF" + std::string("\0x", 2), std::string("\0x", 2), TextEncoding::Utf16Be);
+  EXPECT_EQ(o.bytesFor(std::string("\0y", 2), TextEncoding::Utf16Be), "\xFE\xFF" + std::string("\0y", 2));
+}
+
 TEST(PlainTextOriginal, LinesThatCannotBePairedFallBackToTheEditorsText) {
   // An editor that kept the LF after a lone lead byte as a break has a line the file has not;
   // one that changed a single byte has a line of another shape.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "documents_fixture.h"
+#include "support/cp932_table.h"
 
 namespace kakipo::test {
 namespace {
@@ -373,23 +374,29 @@ TEST(LossReport, NamesTheFirstTenWithLineAndColumnThenCountsTheRest) {
   EXPECT_NE(lossReportText("a", {{0, 0, 0x9DD7}}).find("U+9DD7"), std::string::npos);
 }
 
-TEST_F(DocumentsTest, LossyOverwriteSaveAsksAndCancelWritesNothing) {
+TEST_F(DocumentsTest, LossyOverwriteSaveAsksAndCancelWritesNothingYesWritesQuestionMarksNoWritesUtf8) {
   put("C:\\a.txt", "a");
   commands.fileYomikomi("C:\\a.txt");
-  typeText("b");
+  memo1.replaceSelUtf8(utf8(u8"\u9DD7"), true);  // 鷗, which CP932 cannot hold
   loss.lost = lostCharacters(1);
   ui.answers = {mb::idCancel};
   commands.tbtnUwagakiClick();
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].caption, "カキポ ♪ファイル保存の確認");
-  EXPECT_EQ(ui.shown[0].flags, mb::okCancel | mb::iconWarning | mb::defButton2);
+  EXPECT_EQ(ui.shown[0].flags, mb::yesNoCancel | mb::iconWarning | mb::defButton3);
   EXPECT_TRUE(files.writes.empty());
   EXPECT_TRUE(memo1.modified());
 
-  ui.answers = {mb::idOk};
+  ui.answers = {mb::idYes};
   commands.tbtnUwagakiClick();
-  EXPECT_EQ(files.files["C:\\a.txt"], "ba");
+  EXPECT_EQ(files.files["C:\\a.txt"], "?a");
   EXPECT_FALSE(memo1.modified());
+
+  memo1.setModified(true);
+  ui.answers = {mb::idNo, mb::idOk};
+  commands.tbtnUwagakiClick();
+  EXPECT_EQ(files.files["C:\\a.txt"], utf8(u8"\u9DD7a"));
+  EXPECT_EQ(memo1.encoding(), TextEncoding::Utf8);
 }
 
 TEST_F(DocumentsTest, LossySaveAsCancelledKeepsTheOldNameAndRichTargetsAskNothing) {

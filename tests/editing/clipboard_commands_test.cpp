@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "support/cp932_table.h"
 #include "support/editing_fakes.h"
 #include "support/memory_editor.h"
 #include "support/scripted_ui.h"
@@ -51,6 +52,17 @@ TEST_F(ClipboardCommandsTest, ThresholdIsOneHundredThousandBytes) {
       EXPECT_EQ(memo1.text(), textOfSize(size) + "\r\nfirst\r\nsecond");
     }
   }
+}
+
+// 99,999 emoji are 199,998 bytes of the document (two stand-ins each): large, and pasted exactly.
+TEST_F(ClipboardCommandsTest, LargeTextCp932CannotHoldCountsItsStandInsAndGoesInExactly) {
+  std::string exact;
+  for (int i = 0; i < 99999; ++i) exact += test::utf8(u8"\U0001F600");
+  clipboard.setText(UnicodeText(std::string(199998, '?'), exact));
+  ui.answers = {mb::idOk};
+  commands.popPasteClick();
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(memo1.textUtf8(), exact + "\r\n");
 }
 
 TEST_F(ClipboardCommandsTest, LargePasteAsksWithItsExactBytes) {

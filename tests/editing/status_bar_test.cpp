@@ -52,10 +52,18 @@ TEST_F(StatusBarTest, DateTimeTextDropsTheTimeOnlyAtExactMidnight) {
   }
 }
 
-TEST_F(StatusBarTest, EveryTickRewritesBothPanels) {
+TEST_F(StatusBarTest, EveryTickRewritesBothPanelsAndTheEncodingOnlyWhenItChanges) {
   bar.timerGyoRetTimer();
   bar.timerGyoRetTimer();
-  EXPECT_EQ(view.writes, 4);
+  EXPECT_EQ(view.writes, 5);
+  EXPECT_EQ(view.panels[2], "Shift_JIS");
+  memo1.setEncoding(TextEncoding::Utf8Bom);
+  bar.timerGyoRetTimer();
+  EXPECT_EQ(view.panels[2], "UTF-8 BOM");
+  memo1.setPlainText(false);
+  bar.timerGyoRetTimer();
+  EXPECT_EQ(view.panels[2], "RTF");
+  EXPECT_EQ(view.writes, 11);
 }
 
 TEST_F(StatusBarTest, NewRegionalFormatsApplyFromTheAnnouncementOn) {

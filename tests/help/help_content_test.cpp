@@ -99,9 +99,9 @@ TEST(HelpTexts, BodyOpensWithProductCopyrightAndContactLines) {
 
 TEST(HelpTexts, ContentsTreeHasItsEntriesAndPictures) {
   const auto tree = help::contentsTree();
-  ASSERT_GT(tree.size(), 10u);
-  EXPECT_STREQ(tree[10].text, "・読み込み時のフォント");
-  EXPECT_EQ(tree[10].level, 2);
+  ASSERT_GT(tree.size(), 11u);
+  EXPECT_STREQ(tree[11].text, "・読み込み時のフォント");
+  EXPECT_EQ(tree[11].level, 2);
   EXPECT_STREQ(tree.back().text, "・変更履歴");
   for (const auto& e : tree) {
     const bool systemMenu = std::string(e.text).find("ON/OFF") != std::string::npos &&

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 
 #include "search/search_texts.h"
+#include "support/cp932_table.h"
 #include "support/fake_search_dialogs.h"
 #include "support/memory_editor.h"
 #include "support/scripted_ui.h"
@@ -84,6 +86,37 @@ TEST_F(FindReplaceTest, FindDialogHonoursDirectionAndMatchCase) {
   EXPECT_EQ(ui.shown.size(), 1u);  // "Abc" at 0 differs in case
   EXPECT_TRUE(ui.shown.size() == 1 && ui.shown[0].caption == texts::findCaption);
   EXPECT_EQ(commands.searchAnchor(), 0);  // the Find dialog never moves the anchor
+}
+
+// 鷗 (one unit CP932 cannot hold) and 𠮷 (two) stand in the editor's text as "?" each; a search for
+// them finds them exactly, and a search for "?" never finds them.
+TEST_F(FindReplaceTest, TextsCp932CannotHoldAreFoundAndReplacedExactlyAndNeverAsQuestionMarks) {
+  memo1.setEncoding(TextEncoding::Utf8);
+  memo1.load(test::utf8(u8"?\u9DD7 \U00020BB7 \u9DD7"));  // ? 0, 鷗 1, 𠮷 3-4, 鷗 6
+  const UnicodeText ougai("?", test::utf8(u8"\u9DD7"));
+  dialogs.findWhat = ougai;
+  dialogs.findOptions = fr::down | fr::findNext;
+  commands.FindDialog1Find();
+  expectSelection(1, 1);
+  commands.FindDialog1Find();
+  expectSelection(6, 1);
+  dialogs.findOptions = fr::findNext;  // up
+  commands.FindDialog1Find();
+  expectSelection(1, 1);
+  dialogs.findWhat = "?";
+  memo1.select(1, 0);
+  dialogs.findOptions = fr::down | fr::findNext;
+  commands.FindDialog1Find();
+  ASSERT_EQ(ui.shown.size(), 1u);
+
+  replaceDialog("", "", fr::down | fr::replaceAll);
+  dialogs.replaceFindWhat = ougai;
+  dialogs.replaceWith = UnicodeText("??", test::utf8(u8"\U0001F600"));
+  memo1.select(0, 0);
+  ui.answers = {mb::idYes};
+  commands.ReplaceDialog1Replace();
+  EXPECT_EQ(memo1.textUtf8(), test::utf8(u8"?\U0001F600 \U00020BB7 \U0001F600"));
+  EXPECT_EQ(commands.searchAnchor(), 9);
 }
 
 TEST_F(FindReplaceTest, FindAgainRepeatsTheLastSearchOfEitherDialogWithoutOpeningIt) {
@@ -346,25 +379,31 @@ TEST(ReplaceAllRandom, MatchesReplacingOneByOneUntilNothingIsFound) {
 }
 
 struct LimitCase {
-  std::string text;
-  std::size_t expectedLength;
+  std::u16string text;
+  std::size_t expectedUnits;
 };
 
 class DialogTextLimit : public ::testing::TestWithParam<LimitCase> {};
 
 TEST_P(DialogTextLimit, CutsAt255BytesWithoutSplittingACharacter) {
-  const std::string cut = limitDialogText(GetParam().text);
-  EXPECT_EQ(cut.size(), GetParam().expectedLength);
-  EXPECT_EQ(cut, GetParam().text.substr(0, cut.size()));
+  static const UnitByteLengths lengths = [] {
+    UnitByteLengths l{};
+    for (unsigned u = 0; u < 65536; ++u) l[u] = static_cast<std::uint8_t>(std::max<std::size_t>(test::cp932Of(static_cast<char16_t>(u)).size(), 1));
+    return l;
+  }();
+  EXPECT_EQ(dialogTextUnits(GetParam().text, lengths), GetParam().expectedUnits);
 }
 
+// 表 takes two bytes, 鷗 (which CP932 cannot hold) one stand-in, 𠮷 (a surrogate pair) two.
 INSTANTIATE_TEST_SUITE_P(Lengths, DialogTextLimit,
-                         ::testing::Values(LimitCase{std::string(255, 'a'), 255},
-                                           LimitCase{std::string(300, 'a'), 255},
-                                           LimitCase{std::string(254, 'a') + "表", 254},
-                                           LimitCase{std::string(253, 'a') + "表x", 255},
-                                           LimitCase{"ab\x82", 2},  // a lone lead byte at the end goes
-                                           LimitCase{"", 0}));
+                         ::testing::Values(LimitCase{std::u16string(255, u'a'), 255},
+                                           LimitCase{std::u16string(300, u'a'), 255},
+                                           LimitCase{std::u16string(254, u'a') + u"\u8868", 254},
+                                           LimitCase{std::u16string(253, u'a') + u"\u8868x", 254},
+                                           LimitCase{std::u16string(254, u'a') + u"\u9DD7x", 255},
+                                           LimitCase{std::u16string(254, u'a') + u"\U00020BB7", 254},
+                                           LimitCase{std::u16string(253, u'a') + u"\U00020BB7", 255},
+                                           LimitCase{u"", 0}));
 
 }  // namespace
 }  // namespace kakipo

@@ -73,4 +73,17 @@ std::string controlRendition(const std::string& bytes) {
   return out;
 }
 
+std::u16string controlParagraphs(std::u16string_view units) {
+  std::u16string out;
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    if (units.substr(i, 3) == u"\r\r\n") {
+      out += u' ';
+      i += 2;
+    } else {
+      out += units[i];
+    }
+  }
+  return out;
+}
+
 }  // namespace kakipo::test

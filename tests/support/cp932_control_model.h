@@ -3,6 +3,7 @@
 // need the losses without the control; tests/win32/byte_exact_test.cpp holds it to the control.
 #pragma once
 #include <string>
+#include <string_view>
 
 namespace kakipo::test {
 
@@ -14,5 +15,8 @@ unsigned cp932CodeRoundTrip(unsigned code);
 // except a NUL or the end of the text, where it stands alone as 81 45; CR, LF and CR LF become
 // CR LF, and CR CR LF becomes one blank.
 std::string controlRendition(const std::string& bytes);
+// What the control makes of the line breaks of a Unicode text: CR CR LF becomes one blank (the
+// other breaks it keeps as breaks).
+std::u16string controlParagraphs(std::u16string_view units);
 
 }  // namespace kakipo::test

@@ -15,14 +15,14 @@ namespace kakipo::test {
 class FakeClipboard : public Clipboard {
  public:
   bool hasText() const override { return holdsText; }
-  std::string text() const override { return holdsText ? contents : std::string(); }
-  void setText(const std::string& s) {
+  UnicodeText text() const override { return holdsText ? contents : UnicodeText(); }
+  void setText(const UnicodeText& s) {
     holdsText = true;
     contents = s;
   }
 
   bool holdsText = false;
-  std::string contents;
+  UnicodeText contents;
 };
 
 // Formats like a Japanese desktop ("2024/03/09", "7:05:02"); a second pair of formats waits in

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/editor.h"
+#include "support/cp932_table.h"
 #include "core/errors.h"
 
 namespace kakipo::test {
@@ -190,11 +191,72 @@ TYPED_TEST_P(EditorContract, AFailedOrCancelledLoadLeavesTheDocumentAsItWas) {
   EXPECT_EQ(e.defaultFormat().name, next.name);
 }
 
+// Characters from every plane: BMP ones CP932 holds and one it cannot (鷗), then the emoji and
+// 𠮷 (planes 1, 2), one of plane 3, a variation selector (14) and private use (15, 16).
+inline const std::u16string everyPlane = u"A\u3042\u9DD7\U0001F600\U00020BB7\U0003134A\U000E0100\U000F0000\U0010FFFD\r\nx";
+
+TYPED_TEST_P(EditorContract, PlainTextInEveryEncodingComesBackExactlyOffsetsCountingOneStandInPerUnit) {
+  auto& e = this->ed();
+  e.setPlainText(true);
+  const std::string exact = utf8FromUtf16(everyPlane);
+  for (const TextEncoding encoding : allEncodings) {
+    if (encoding == TextEncoding::ShiftJis) continue;
+    const std::string stream = isUtf16(encoding) ? utf16Bytes(everyPlane, encoding == TextEncoding::Utf16Le) : exact;
+    e.setEncoding(encoding);
+    e.load(stream);
+    EXPECT_EQ(e.save(), stream) << encodingName(encoding);
+    EXPECT_EQ(e.textUtf8(), exact);
+  }
+  EXPECT_EQ(e.text(), "Aあ?" + std::string(12, '?') + "\r\nx");
+  EXPECT_EQ(e.searchText(), "Aあ" + std::string(13, '\0') + "\r\nx");
+  EXPECT_EQ(e.lineLength(0), 16);
+  EXPECT_EQ(e.lineStart(1), 18);
+  e.setSelStart(4);
+  e.setSelLength(2);
+  EXPECT_EQ(e.selText(), "??");
+  EXPECT_EQ(e.caret(), (CaretPos{0, 6}));
+  e.setEncoding(TextEncoding::ShiftJis);
+  EXPECT_EQ(e.save(), e.text());
+}
+
+TYPED_TEST_P(EditorContract, FindUtf8FindsTheCharacterNeverItsStandIn) {
+  auto& e = this->ed();
+  e.setPlainText(true);
+  e.setEncoding(TextEncoding::Utf8);
+  e.load(utf8(u8"?\u9DD7a\u9DD7\U00020BB7"));  // offsets: ? 0, 鷗 1, a 2, 鷗 3, 𠮷 4 and 5
+  const std::string ougai = utf8(u8"\u9DD7");
+  EXPECT_EQ(e.findUtf8(ougai, 0, 100, true, true), 1);
+  EXPECT_EQ(e.findUtf8(ougai, 2, 100, true, true), 3);
+  EXPECT_EQ(e.findUtf8(ougai, 0, 100, true, false), 3);
+  EXPECT_EQ(e.findUtf8(ougai, 0, 3, true, false), 1);  // a match must lie wholly in the range
+  EXPECT_EQ(e.findUtf8(utf8(u8"A\u9DD7"), 0, 100, false, true), 2);
+  EXPECT_EQ(e.findUtf8(utf8(u8"A\u9DD7"), 0, 100, true, true), -1);
+  EXPECT_EQ(e.findUtf8(utf8(u8"\U00020BB7"), 0, 100, true, true), 4);
+  EXPECT_EQ(e.findAllUtf8(ougai, 0, true), (std::vector<int>{1, 3}));
+  EXPECT_EQ(e.find("?", 0, 100, false, true), 0);
+  EXPECT_EQ(e.find("?", 1, 100, false, true), -1);
+}
+
+TYPED_TEST_P(EditorContract, Utf8TextGoesInExactly) {
+  auto& e = this->ed();
+  this->setText("ab\r\ncd");
+  e.setSelStart(1);
+  e.replaceSelUtf8(utf8(u8"\U0001F600"));
+  EXPECT_EQ(e.text(), "a??b\r\ncd");
+  EXPECT_EQ(e.selStart(), 3);
+  e.insertLineUtf8(1, utf8(u8"\u9DD7\r\n\u3042"));
+  e.replaceRanges({{0, 1, utf8(u8"\U00020BB7"), true}, {4, 0, "表", false}});
+  EXPECT_EQ(e.textUtf8(), utf8(u8"\U00020BB7\U0001F600b\u8868\r\n\u9DD7\r\n\u3042\r\ncd"));
+  EXPECT_EQ(e.lineCount(), 4);
+}
+
 REGISTER_TYPED_TEST_SUITE_P(EditorContract, TextUsesCp932BytesAndCrLf, OffsetsCountDoubleByteCharactersAsTwo,
                             LineFromOffsetAtLineEnds, ReplaceAndInsertLines,
                             ReplacingAnEmptySelectionInsertsAtTheCaret, FindHonoursRangeWholeWordAndCase,
                             ModifiedFlagFollowsEditsAndIsCleared, PlainTextModeChangesNothingShown,
                             StreamsRoundTripInBothModes, ViewSettingsAreKept, DefaultFormatTakesTheFont,
-                            AFailedOrCancelledLoadLeavesTheDocumentAsItWas);
+                            AFailedOrCancelledLoadLeavesTheDocumentAsItWas,
+                            PlainTextInEveryEncodingComesBackExactlyOffsetsCountingOneStandInPerUnit,
+                            FindUtf8FindsTheCharacterNeverItsStandIn, Utf8TextGoesInExactly);
 
 }  // namespace kakipo::test

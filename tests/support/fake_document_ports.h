@@ -3,8 +3,10 @@
 #pragma once
 #include <array>
 #include <deque>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "documents/document_ports.h"
@@ -12,14 +14,20 @@
 namespace kakipo::test {
 
 struct DialogAnswer {
+  DialogAnswer(bool ok = true, std::string name = {}, int filterIndex = 0, std::optional<TextEncoding> encoding = {})
+      : ok(ok), name(std::move(name)), filterIndex(filterIndex), encoding(encoding) {}
   bool ok = true;
   std::string name;  // the full path the user chose
   int filterIndex = 0;  // 0: the user left the filter as it was seeded
+  std::optional<TextEncoding> encoding;  // none: left as seeded (Save dialog)
 };
 
 struct DialogSeed {
+  DialogSeed(std::string name = {}, int filterIndex = 0, TextEncoding encoding = TextEncoding::ShiftJis)
+      : name(std::move(name)), filterIndex(filterIndex), encoding(encoding) {}
   std::string name;
   int filterIndex = 0;
+  TextEncoding encoding = TextEncoding::ShiftJis;
 };
 
 class FakeFileDialogs : public FileDialogs {
@@ -28,8 +36,10 @@ class FakeFileDialogs : public FileDialogs {
     openSeeds.push_back({name, filterIndex});
     return answer(openAnswers, "Open", name, filterIndex);
   }
-  bool runSaveDialog(std::string& name, int& filterIndex) override {
-    saveSeeds.push_back({name, filterIndex});
+  bool runSaveDialog(std::string& name, int& filterIndex, TextEncoding& encoding) override {
+    saveSeeds.push_back({name, filterIndex, encoding});
+    if (!saveAnswers.empty() && saveAnswers.front().ok && saveAnswers.front().encoding)
+      encoding = *saveAnswers.front().encoding;
     return answer(saveAnswers, "Save", name, filterIndex);
   }
 

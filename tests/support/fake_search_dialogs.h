@@ -11,18 +11,18 @@ namespace kakipo::test {
 class FakeSearchDialogs : public SearchDialogs {
  public:
   void show(SearchDialog dialog) override { shown.push_back(dialog); }
-  std::string findText(SearchDialog dialog) const override {
+  UnicodeText findText(SearchDialog dialog) const override {
     return dialog == SearchDialog::Find ? findWhat : replaceFindWhat;
   }
-  std::string replaceText() const override { return replaceWith; }
+  UnicodeText replaceText() const override { return replaceWith; }
   unsigned options(SearchDialog dialog) const override {
     return dialog == SearchDialog::Find ? findOptions : replaceOptions;
   }
 
   std::vector<SearchDialog> shown;
-  std::string findWhat;
-  std::string replaceFindWhat;
-  std::string replaceWith;
+  UnicodeText findWhat;
+  UnicodeText replaceFindWhat;
+  UnicodeText replaceWith;
   unsigned findOptions = dialogInitialOptions;
   unsigned replaceOptions = dialogInitialOptions;
 };

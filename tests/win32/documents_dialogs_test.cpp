@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "win32/common_dialogs.h"
+#include "win32/control_ids.h"
 #include "win32/encoding.h"
 
 namespace kakipo::win32 {
@@ -29,11 +32,13 @@ HWND findDialog() {
 
 int ticks = 0;
 bool pressCancel = false;
+std::function<void(HWND)> beforeConfirming;  // what the user does in the dialog first
 
 // Presses OK (or Cancel) on the first dialog of this thread that shows; gives up after 20 s.
 void CALLBACK confirm(HWND, UINT, UINT_PTR id, DWORD) {
   HWND dlg = findDialog();
   if (dlg) {
+    if (beforeConfirming) std::exchange(beforeConfirming, nullptr)(dlg);
     PostMessageW(dlg, WM_COMMAND, pressCancel ? IDCANCEL : IDOK, 0);
     KillTimer(nullptr, id);
   } else if (++ticks > 100) {
@@ -59,10 +64,12 @@ TEST(CommonDialogs, SaveDialogReturnsTheSeededFullPathAndFilter) {
   Win32FileDialogs dialogs(nullptr);
   std::string name = seed;
   int filter = 2;
+  TextEncoding encoding = TextEncoding::Utf8;
   confirmNextDialog();
-  ASSERT_TRUE(dialogs.runSaveDialog(name, filter));
+  ASSERT_TRUE(dialogs.runSaveDialog(name, filter, encoding));
   EXPECT_EQ(name, seed);  // no extension added: the program asks about extensions itself
   EXPECT_EQ(filter, 2);
+  EXPECT_EQ(encoding, TextEncoding::Utf8);
 
   confirmNextDialog(true);
   std::string kept = "unchanged";
@@ -70,6 +77,38 @@ TEST(CommonDialogs, SaveDialogReturnsTheSeededFullPathAndFilter) {
   EXPECT_FALSE(dialogs.runOpenDialog(kept, keptFilter));
   EXPECT_EQ(kept, "unchanged");
   EXPECT_EQ(keptFilter, 3);
+}
+
+// The list below the file type starts at the document's encoding and gives back the one chosen.
+TEST(CommonDialogs, SaveDialogOffersTheEncodings) {
+  Win32FileDialogs dialogs(nullptr);
+  std::string name = "C:\\memo.txt";
+  int filter = 1;
+  TextEncoding encoding = TextEncoding::Utf8Bom;
+  std::vector<std::wstring> listed;
+  std::wstring label;
+  LRESULT seeded = -1;
+  beforeConfirming = [&](HWND dialog) {
+    const HWND child = FindWindowExW(dialog, nullptr, L"#32770", nullptr);
+    ASSERT_TRUE(child);
+    const HWND list = GetDlgItem(child, ids::saveEncodingList);
+    for (int i = 0; i < SendMessageW(list, CB_GETCOUNT, 0, 0); ++i) {
+      wchar_t item[32] = {};
+      SendMessageW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
+      listed.push_back(item);
+    }
+    wchar_t text[32] = {};
+    GetDlgItemTextW(child, ids::saveEncodingLabel, text, 32);
+    label = text;
+    seeded = SendMessageW(list, CB_GETCURSEL, 0, 0);
+    SendMessageW(list, CB_SETCURSEL, 4, 0);
+  };
+  confirmNextDialog();
+  ASSERT_TRUE(dialogs.runSaveDialog(name, filter, encoding));
+  EXPECT_EQ(listed, (std::vector<std::wstring>{L"Shift_JIS", L"UTF-8", L"UTF-8 BOM", L"UTF-16 LE", L"UTF-16 BE"}));
+  EXPECT_EQ(label, L"文字コード(&E):");
+  EXPECT_EQ(seeded, 2);
+  EXPECT_EQ(encoding, TextEncoding::Utf16Be);
 }
 
 // A scalable Japanese face that this machine has, so the dialog can select what it is given.

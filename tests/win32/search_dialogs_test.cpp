@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "search/find_replace.h"
+#include "support/cp932_table.h"
 #include "support/scripted_ui.h"
 #include "win32/find_replace_dialogs.h"
 #include "win32/rich_editor.h"
@@ -182,11 +183,44 @@ TEST_F(SearchDialogsTest, LongTextsAreCutTo255BytesOfWholeCharacters) {
   SetDlgItemTextW(dlg, edt2, longText.c_str());
   memo.load("x");
   press(dlg, IDOK);
-  const std::string what = dialogs.findText(SearchDialog::Replace);
+  const std::string what = dialogs.findText(SearchDialog::Replace).cp932;
   EXPECT_LE(what.size(), 255u);
   EXPECT_EQ(what.substr(0, 200), std::string(200, 'x'));
   EXPECT_EQ((what.size() - 200) % 2, 0u);  // no half character at the end
-  EXPECT_LE(dialogs.replaceText().size(), 255u);
+  EXPECT_LE(dialogs.replaceText().cp932.size(), 255u);
+}
+
+// 鷗 is one unit CP932 cannot hold, 𠮷 two; the document's own "?" is a character of its own.
+TEST_F(SearchDialogsTest, FindAndReplaceTheCharactersTypedEvenWhereCp932HasNone) {
+  memo.setEncoding(TextEncoding::Utf8);
+  memo.load(test::utf8(u8"a?b\u9DD7c\U00020BB7"));
+  memo.setSelStart(0);
+  HWND dlg = open(SearchDialog::Find);
+  SetDlgItemTextW(dlg, edt1, L"\u9DD7");
+  press(dlg, IDOK);
+  EXPECT_EQ(dialogs.findText(SearchDialog::Find), UnicodeText("?", test::utf8(u8"\u9DD7")));
+  EXPECT_EQ(memo.selStart(), 3);
+  EXPECT_EQ(memo.selLength(), 1);
+  SetDlgItemTextW(dlg, edt1, L"\U00020BB7");
+  press(dlg, IDOK);
+  EXPECT_EQ(memo.selStart(), 5);
+  EXPECT_EQ(memo.selLength(), 2);
+  // "?" finds the document's own and none of the stand-ins.
+  memo.setSelStart(0);
+  SetDlgItemTextW(dlg, edt1, L"?");
+  press(dlg, IDOK);
+  EXPECT_EQ(memo.selStart(), 1);
+  press(dlg, IDOK);
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(memo.selStart(), 1);
+
+  memo.setSelStart(0);  // Replace All would begin with the selection, whatever it holds
+  HWND replace = open(SearchDialog::Replace);
+  SetDlgItemTextW(replace, edt1, L"\u9DD7");
+  SetDlgItemTextW(replace, edt2, L"\U0001F600");
+  ui.answers = {mb::idYes};
+  press(replace, psh2);
+  EXPECT_EQ(memo.textUtf8(), test::utf8(u8"a?b\U0001F600c\U00020BB7"));
 }
 
 TEST(SearchOptionWord, TranslatesTheDialogFlags) {
