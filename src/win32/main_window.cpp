@@ -330,8 +330,12 @@ LRESULT MainWindow::onNotify(NMHDR* nm) {
     logic_->dispatch([&] { logic_->statusBar.StatusBar1DblClick(); });
     return 0;
   }
-  if (nm->hwndFrom == statusBar_ && (nm->code == NM_CLICK || nm->code == NM_RCLICK) &&
-      reinterpret_cast<const NMMOUSE*>(nm)->dwItemSpec == static_cast<DWORD_PTR>(encodingPanel) &&
+  // A click on the encoding panel, or a right click anywhere on the bar: at the window's default
+  // width the panel itself is off the right edge, and a right click on the bar does nothing else.
+  if (nm->hwndFrom == statusBar_ &&
+      (nm->code == NM_RCLICK ||
+       (nm->code == NM_CLICK &&
+        reinterpret_cast<const NMMOUSE*>(nm)->dwItemSpec == static_cast<DWORD_PTR>(encodingPanel))) &&
       logic_->commands.encodingChoosable()) {
     POINT p;
     GetCursorPos(&p);

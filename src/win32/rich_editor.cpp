@@ -11,120 +11,10 @@
 #include "win32/char_format.h"
 #include "win32/controls/rich_edit.h"
 #include "win32/encoding.h"
-#include "win32/rich_edit_messages.h"
 #include "win32/rich_edit_stream.h"
 #include "win32/ui_resources.h"
-#include "win32/window.h"
 
 namespace kakipo::win32 {
-
-namespace {
-
-constexpr UINT_PTR watchId = 1;
-
-HMODULE loadRichEdit() {
-  static HMODULE lib = LoadLibraryW(L"msftedit.dll");
-  return lib;
-}
-
-}  // namespace
-
-RichEditor::RichEditor(HWND parent, int id, int textLimit) : parent_(parent), id_(id), textLimit_(textLimit) {
-  loadRichEdit();
-  control_ = makeControl(RECT{0, 0, 100, 100}, true);
-  configure(hwnd(), nullptr);
-  adopt();
-}
-
-UniqueWindow RichEditor::makeControl(const RECT& r, bool visible) const {
-  DWORD style = WS_CHILD | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL |
-                ES_NOHIDESEL | ES_WANTRETURN;
-  if (visible) style |= WS_VISIBLE;
-  UniqueWindow control(CreateWindowExW(WS_EX_CLIENTEDGE, MSFTEDIT_CLASS, L"", style, r.left, r.top, r.right - r.left,
-                                       r.bottom - r.top, parent_, childId(id_),
-                                       GetModuleHandleW(nullptr), nullptr));
-  if (!control) throw Error(texts::editorNotCreated);
-  return control;
-}
-
-// Every setting of the document's view onto a control, the default text format `format` (or ours).
-void RichEditor::configure(HWND h, const CHARFORMAT2W* format) const {
-  re::setLimit(h, textLimit_);
-  re::setTextMode(h, TM_RICHTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE);
-  if (format) {
-    re::setCharFormat(h, SCF_DEFAULT, *format);
-  } else if (haveDefaultFormat_) {
-    re::setCharFormat(h, SCF_DEFAULT, defaultFormat_);
-  }
-  applyBackground(h);
-  re::setWrap(h, wordWrap_);
-  applyScrollBars(h);
-}
-
-// Takes the control on: nothing read from an earlier one holds, and its notifications start (only
-// now, so that a document read into it before it is ours tells the window nothing).
-void RichEditor::adopt() {
-  const HWND h = hwnd();
-  text_.reset();
-  caretKnown_ = false;
-  SetWindowSubclass(h, watchProc, watchId, reinterpret_cast<DWORD_PTR>(this));
-  re::setEventMask(h, ENM_CHANGE | ENM_SELCHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS);
-}
-
-// Puts a configured control in the place of the current one, which goes.
-void RichEditor::swapIn(UniqueWindow fresh) {
-  const HWND old = hwnd();
-  RECT r = placement();
-  // The control's own flag: while the main window is still hidden at start-up, IsWindowVisible
-  // would say no for a control that is meant to show.
-  const bool visible = (GetWindowLongPtrW(old, GWL_STYLE) & WS_VISIBLE) != 0;
-  const bool focused = GetFocus() == old;
-  const HWND after = GetWindow(old, GW_HWNDPREV);
-  UniqueWindow previous = std::exchange(control_, std::move(fresh));
-  adopt();
-  SetWindowPos(hwnd(), after ? after : HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top,
-               SWP_NOACTIVATE);
-  ShowWindow(previous.get(), SW_HIDE);
-  previous.reset();
-  if (visible) ShowWindow(hwnd(), SW_SHOWNA);
-  if (focused) SetFocus(hwnd());
-  if (updateDepth_ > 0) re::setRedraw(hwnd(), false);
-}
-
-RECT RichEditor::placement() const {
-  RECT r;
-  GetWindowRect(hwnd(), &r);
-  MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&r), 2);  // a RECT is two POINTs
-  return r;
-}
-
-// An empty document in a new control, built before the old one goes so that the parent never lays
-// out a missing editor; if it cannot be built, the old one stays as it was.
-void RichEditor::recreate() {
-  UniqueWindow fresh = makeControl(placement(), false);
-  configure(fresh.get(), nullptr);
-  swapIn(std::move(fresh));
-}
-
-LRESULT CALLBACK RichEditor::watchProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
-  auto* self = reinterpret_cast<RichEditor*>(data);  // set by adopt()
-  if (msg == WM_NCDESTROY) {
-    RemoveWindowSubclass(hwnd, watchProc, watchId);
-    // Gone with its parent: nothing is left to destroy.
-    if (self->control_.get() == hwnd) self->control_.release();
-    return DefSubclassProc(hwnd, msg, w, l);
-  }
-  const bool text = keepsText(msg);
-  const bool lines = keepsLines(msg);
-  // Forgotten before and after: a message that runs a modal loop (a drag) may change the text
-  // after something in that loop asked for it.
-  if (!text) self->text_.reset();
-  if (!lines) self->caretKnown_ = false;
-  const LRESULT result = DefSubclassProc(hwnd, msg, w, l);
-  if (!text) self->text_.reset();
-  if (!lines) self->caretKnown_ = false;
-  return result;
-}
 
 std::shared_ptr<const std::wstring> RichEditor::wideText() const {
   const int n = re::lengthInUnits(hwnd());
@@ -152,12 +42,6 @@ int RichEditor::cpFromByte(int offset) const {
 std::string RichEditor::text() const { return narrowControlText(*wideText()); }
 
 int RichEditor::textLength() const { return controlTextBytes(*wideText()); }
-
-void RichEditor::clear() {
-  if (GetWindowTextLengthW(hwnd()) > 0) recreate();
-  re::setModified(hwnd(), false);
-  re::emptyUndo(hwnd());
-}
 
 int RichEditor::lineCount() const { return re::lineCount(hwnd()); }
 
@@ -300,47 +184,6 @@ int RichEditor::find(const std::string& what, int start, int length, bool wholeW
 
 void RichEditor::streamIn(const void* data, std::size_t size, UINT format) {
   if (streamInto(hwnd(), data, size, format) != StreamResult::Read) throw Error(texts::editorReadFailed);
-}
-
-void RichEditor::load(const std::string& stream, const Font* startFormat, const std::function<bool()>& cancelled) {
-  std::wstring wide;
-  const void* data = stream.data();
-  std::size_t size = stream.size();
-  UINT format = SF_RTF;
-  if (plainText_) {
-    wide = decodePlainText(stream, encoding_);
-    // The control keeps a CR LF pair as one position; anything over the limit would be cut off
-    // silently and then pass for the whole document.
-    long long units = static_cast<long long>(wide.size());
-    for (std::size_t i = 0; i + 1 < wide.size(); ++i)
-      if (wide[i] == L'\r' && wide[i + 1] == L'\n') --units;
-    if (units > textLimit_) throw DocumentTooLarge(texts::editorTooLarge);
-    data = wide.data();
-    size = wide.size() * sizeof(wchar_t);
-    format = SF_TEXT | SF_UNICODE;
-  } else if (stream.rfind("{\\rtf", 0) != 0) {
-    // What does not start as RTF is refused here rather than guessed at by the control.
-    throw Error(texts::editorNotRtf);
-  }
-  // The new document is read into a control of its own beside the open one, which goes only once
-  // the whole stream is in: a read that fails, overflows or is cancelled costs the new control and
-  // nothing else. Deleting the old text in place would cost minutes on a large document anyway.
-  const CHARFORMAT2W start = startFormat ? toCharFormat(*startFormat) : defaultFormat_;
-  UniqueWindow fresh = makeControl(placement(), false);
-  configure(fresh.get(), startFormat ? &start : nullptr);
-  switch (streamInto(fresh.get(), data, size, format, cancelled)) {
-    case StreamResult::Cancelled: throw LoadCancelled();
-    case StreamResult::Failed: throw Error(texts::editorReadFailed);
-    case StreamResult::Read: break;
-  }
-  if (!plainText_ && re::lengthInUnits(fresh.get()) >= textLimit_) throw DocumentTooLarge(texts::editorTooLarge);
-  re::setModified(fresh.get(), false);
-  re::emptyUndo(fresh.get());
-  if (startFormat) {
-    defaultFormat_ = start;
-    haveDefaultFormat_ = true;
-  }
-  swapIn(std::move(fresh));
 }
 
 std::string RichEditor::save() const {
