@@ -40,19 +40,21 @@ const Cp932Table& table() {
   return *t;
 }
 
+std::wstring wideFrom(UINT codePage, std::string_view s) {
+  if (s.empty()) return {};
+  const int n = MultiByteToWideChar(codePage, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+  std::wstring out(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(codePage, 0, s.data(), static_cast<int>(s.size()), out.data(), n);
+  return out;
+}
+
 }  // namespace
 
 const UnitByteLengths& cp932UnitLengths() { return table().length; }
 
 bool representableInCp932(wchar_t c) { return table().held[static_cast<std::uint16_t>(c)]; }
 
-std::wstring widen(std::string_view s) {
-  if (s.empty()) return {};
-  const int n = MultiByteToWideChar(cp932, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
-  std::wstring out(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(cp932, 0, s.data(), static_cast<int>(s.size()), out.data(), n);
-  return out;
-}
+std::wstring widen(std::string_view s) { return wideFrom(cp932, s); }
 
 std::string narrow(std::wstring_view w) {
   const auto& t = table();
@@ -90,13 +92,7 @@ UnicodeText unicodeText(std::wstring_view w) {
   return cp932;
 }
 
-std::wstring widenUtf8(std::string_view s) {
-  if (s.empty()) return {};
-  const int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
-  std::wstring out(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), out.data(), n);
-  return out;
-}
+std::wstring widenUtf8(std::string_view s) { return wideFrom(CP_UTF8, s); }
 
 std::string utf8Of(std::wstring_view w) {
   if (w.empty()) return {};
