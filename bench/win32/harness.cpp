@@ -560,7 +560,7 @@ int recovery(const std::wstring& file, const std::wstring& work) {
   // What each write costs the user-interface thread: the snapshot, after one more key.
   PostMessageW(form.memo(), WM_CHAR, L'x', 1);
   settle(form.window.hwnd());
-  const EditorRecoveryDocument document(form.window.memo1(), exact, logic.document, logic.appearance, logic.state);
+  const EditorRecoveryDocument document(form.window.memo1(), logic.document, logic.appearance, logic.state);
   const double start = now();
   (void)document.snapshot();
   report("snapshot", now() - start);
