@@ -21,8 +21,7 @@ void FindReplace::findFromSelection(const UnicodeText& what, unsigned options) {
   const int size = static_cast<int>(what.cp932.size());
   if (what.fitsCp932() ? memoKensak(memo1_, what.cp932, options) : memoKensakUtf8(memo1_, *what.utf8, size, options))
     return;
-  ui_.messageBox(what.cp932 + "\r\n\r\n" + texts::findNotFound, texts::findCaption,
-                 mb::ok | mb::iconInformation);
+  ui_.messageBoxQuoting(what, "\r\n\r\n" + texts::findNotFound, texts::findCaption, mb::ok | mb::iconInformation);
 }
 
 void FindReplace::FindDialog1Find() {

@@ -85,6 +85,8 @@ class MainWindow : public Window<MainWindow>,
 
   // MessageBoxes
   int messageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+  int messageBoxQuoting(const UnicodeText& quoted, const std::string& rest, const std::string& caption,
+                        unsigned flags) override;
 
   // The rest of what the document, status-bar and search commands drive.
   void bringToForeground() override;

@@ -98,5 +98,22 @@ TEST_F(KeysThroughTheWindow, F3FindsTheNextMatchOfTheFindDialogsSearch) {
   EXPECT_FALSE(press(form.memo1().hwnd(), VK_F3, {VK_MENU}));
 }
 
+TEST_F(KeysThroughTheWindow, ASearchThatIsNotThereIsQuotedExactly) {
+  probe::MessageBoxAnswerer boxes;
+  form.memo1().load("森鴎外");
+  ASSERT_TRUE(press(form.memo1().hwnd(), 'F', {VK_CONTROL}));
+  const HWND find = commonDialog();
+  ASSERT_NE(find, nullptr);
+  SetDlgItemTextW(find, edt1, L"鷗外");  // 鷗 has no CP932 code; the document's 鴎 is another character
+  SendMessageW(find, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(find, IDOK)));
+  SendMessageW(find, WM_COMMAND, IDCANCEL, 0);
+  pump();
+  EXPECT_TRUE(press(form.memo1().hwnd(), VK_F3));
+  ASSERT_EQ(boxes.shown().size(), 2u);
+  // Not inside the macro, which would quote the literal as CP932 text.
+  const std::wstring quoted = L"鷗外\r\n\r\nは見つかりませんでした";
+  for (const auto& box : boxes.shown()) EXPECT_EQ(box.text, quoted);
+}
+
 }  // namespace
 }  // namespace kakipo::win32
