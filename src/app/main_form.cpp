@@ -38,7 +38,7 @@ void MainForm::FormShow(const std::string& commandLine) {
   form.appendSystemMenuItem(sysmenu::statusBar, texts::sysMenuStatusBar);
   syokika();
   document.fileSinki();
-  applySettings(settings.inifileyomu(defaultBounds()));
+  applySettings(settings.inifileyomu());
   ports_.memo1.setBackgroundColour(state.backColour);
   comboSyokika();
   const std::string name = startupFileName(commandLine);
@@ -55,7 +55,7 @@ void MainForm::syokika() {
   for (int i = 0; i < phraseCount; ++i) state.phraseKeys[i] = "items" + std::to_string(i);
   state.defaultPhrases = texts::defaultPhrases;
   state.history.fill(emptySlot);
-  const Rect size = defaultBounds();
+  const Rect size = Scale(ports_.form.dpi())(defaultFormBounds);
   ports_.form.setBounds({ports_.form.bounds().left, ports_.form.bounds().top, size.width, size.height});
   state.backColour = clWindow;
   ports_.form.setBarVisible(Bar::StatusBar, true);
@@ -98,7 +98,9 @@ bool MainForm::closeWithoutSettings(const Error& failure, CloseReason reason) {
 }
 
 void MainForm::applySettings(const SettingsValues& values) {
-  ports_.form.setBounds(values.bounds);
+  const Scale px(ports_.form.dpi());
+  const Rect& r = values.bounds;
+  ports_.form.setBounds({r.left, r.top, px(r.width), px(r.height)});
   ports_.phraseBox.setItems(values.phrases);
   state.history = values.history;
   state.nextOpenFont = values.nextOpenFont;
@@ -107,7 +109,13 @@ void MainForm::applySettings(const SettingsValues& values) {
 }
 
 SettingsValues MainForm::settingsToWrite() const {
-  return {ports_.form.bounds(), ports_.phraseBox.items(), state.history, state.nextOpenFont, state.backColour};
+  const Scale px(ports_.form.dpi());
+  const Rect r = ports_.form.bounds();
+  return {{r.left, r.top, px.toDesign(r.width), px.toDesign(r.height)},
+          ports_.phraseBox.items(),
+          state.history,
+          state.nextOpenFont,
+          state.backColour};
 }
 
 void MainForm::sysMenuOnOff(unsigned command) {
@@ -124,8 +132,6 @@ void MainForm::tbtnNewMouseDown(MouseButton button) {
   if (button == MouseButton::Right) ports_.form.startAnotherInstance();
 }
 
-// Only the defaults scale: a size from the settings file is the window's own pixels, as written.
-Rect MainForm::defaultBounds() const { return Scale(ports_.form.dpi())(defaultFormBounds); }
 
 bool MainForm::FormKeyDown(int key, ShiftState shift) {
   const auto command = keyCommandOf(key, shift);

@@ -96,8 +96,6 @@ class MainForm {
   // A key pressed anywhere in the main window or a floating bar, before the control with the
   // focus sees it. True when it ran a command and must go no further.
   bool FormKeyDown(int key, ShiftState shift);
-  // The main window's size when the settings file has none, for the display it is on.
-  Rect defaultBounds() const;
 
   // Runs one event handler; whatever it throws ends it and is shown in the general error box.
   template <class Handler>

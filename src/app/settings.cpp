@@ -96,17 +96,18 @@ void Settings::writeInt(const std::string& section, const std::string& key, long
   write(section, key, std::to_string(value));
 }
 
-SettingsValues Settings::inifileyomu(const Rect& defaultBounds) const {
+SettingsValues Settings::inifileyomu() const {
+  const Rect& defaults = defaultFormBounds;
   SettingsValues values;
   Rect& r = values.bounds;
-  r.left = readInt(secForm, "left", defaultBounds.left);
-  r.top = readInt(secForm, "top", defaultBounds.top);
+  r.left = readInt(secForm, "left", defaults.left);
+  r.top = readInt(secForm, "top", defaults.top);
   if (state_.secondInstance) {
     r.left += secondInstanceOffset;
     r.top += secondInstanceOffset;
   }
-  r.width = readInt(secForm, "width", defaultBounds.width);
-  r.height = readInt(secForm, "height", defaultBounds.height);
+  r.width = readInt(secForm, "width", defaults.width);
+  r.height = readInt(secForm, "height", defaults.height);
 
   for (int i = 0; i < phraseCount; ++i) {
     values.phrases.push_back(readString(secPhrases, state_.phraseKeys[i], state_.defaultPhrases[i]));

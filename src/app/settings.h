@@ -25,6 +25,8 @@ std::optional<int> parseSettingsInt(const std::string& text);
 
 // What the settings file holds, as read at start-up and as written at an accepted close.
 struct SettingsValues {
+  // The window's place in pixels and its size in pixels at 96 dpi, the units the file has always
+  // held (Windows scales the whole window of a program that does not know the display's scale).
   Rect bounds = defaultFormBounds;
   std::vector<std::string> phrases;  // the phrase box's list; ten when read
   std::array<std::string, historyCount> history;
@@ -41,9 +43,9 @@ class Settings {
 
   const std::string& path() const { return path_; }
 
-  // "Read the ini file": every value; a missing file, section or key gives the default, the
-  // window's from defaultBounds. Needs syokika's phrase keys and default phrases.
-  SettingsValues inifileyomu(const Rect& defaultBounds = defaultFormBounds) const;
+  // "Read the ini file": every value; a missing file, section or key gives the default. Needs
+  // syokika's phrase keys and default phrases.
+  SettingsValues inifileyomu() const;
   // "Write the ini file": every key; throws Error("<path> に書き込めません") at the first key
   // that cannot be written, leaving the keys after it unwritten.
   void inifilekaku(const SettingsValues& values);

@@ -20,6 +20,11 @@ class Scale {
     const long long product = static_cast<long long>(length) * dpi_;
     return static_cast<int>((product >= 0 ? product + designDpi / 2 : product - designDpi / 2) / designDpi);
   }
+  // The other way: a length in pixels at this resolution as a length at the design resolution.
+  constexpr int toDesign(int pixels) const {
+    const long long product = static_cast<long long>(pixels) * designDpi;
+    return static_cast<int>((product >= 0 ? product + dpi_ / 2 : product - dpi_ / 2) / dpi_);
+  }
   constexpr Rect operator()(const Rect& r) const {
     return {(*this)(r.left), (*this)(r.top), (*this)(r.width), (*this)(r.height)};
   }

@@ -68,6 +68,8 @@ TEST(DisplayScale, EverySizeAt96_120_144And192Dpi) {
     EXPECT_EQ(Scale(120)(r.at96), r.at120) << r.label;
     EXPECT_EQ(Scale(144)(r.at96), r.at144) << r.label;
     EXPECT_EQ(Scale(192)(r.at96), r.at192) << r.label;
+    // Back to 96 dpi, as the window's size is stored: every size comes back as it was.
+    for (const int dpi : {120, 144, 192}) EXPECT_EQ(Scale(dpi).toDesign(Scale(dpi)(r.at96)), r.at96) << r.label;
   }
 }
 

@@ -115,16 +115,20 @@ TEST_F(MainFormTest, StartUpReadsTheSettingsFile) {
   EXPECT_EQ(memo1.backgroundColour(), 255u);
 }
 
-TEST_F(MainFormTest, DefaultSizeScalesWithTheDisplayButAStoredSizeIsKept) {
+// The file holds the size at 96 dpi, as Windows showed it to the program before it knew the
+// display's scale, so a file written before opens the window as large as it was; the place is pixels.
+TEST_F(MainFormTest, TheWindowsSizeIsStoredAt96DpiAndScaledToTheDisplay) {
   form.displayDpi = 144;
   main.FormShow("kakipo.exe");
   EXPECT_EQ(form.bounds(), (Rect{0, 0, 420, 570}));
+  form.setBounds({10, 20, 423, 600});
   main.FormCloseQuery();
+  for (const auto& [key, value] : {std::pair{"left", "10"}, {"top", "20"}, {"width", "282"}, {"height", "400"}})
+    EXPECT_EQ(profile.readString(test::harnessIniPath, "form", key, "none"), value) << key;
   test::MainFormHarness again(&profile);
   again.form.displayDpi = 144;
-  profile.writeString(test::harnessIniPath, "form", "height", "380");
   again.main.FormShow("kakipo.exe");
-  EXPECT_EQ(again.form.bounds(), (Rect{0, 0, 420, 380}));
+  EXPECT_EQ(again.form.bounds(), (Rect{10, 20, 423, 600}));
 }
 
 TEST_F(MainFormTest, KeysRunTheButtonsCommands) {
