@@ -132,7 +132,6 @@ void MainForm::tbtnNewMouseDown(MouseButton button) {
   if (button == MouseButton::Right) ports_.form.startAnotherInstance();
 }
 
-
 bool MainForm::FormKeyDown(int key, ShiftState shift) {
   const auto command = keyCommandOf(key, shift);
   if (command) runKeyCommand(*command);
