@@ -3,50 +3,14 @@
 #include <array>
 #include <memory>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <iconv.h>
-#endif
-
 #include "core/cp932.h"
+#include "support/cp932_decode.h"
 
 namespace kakipo::test {
 
 namespace {
 
-constexpr char16_t none = 0xFFFF;  // a noncharacter: no code of CP932 stands for it
-
-// One CP932 character (1 or 2 bytes) to UTF-16, or `none` when the code page has no character.
-char16_t decodeOne(std::string_view bytes) {
-#ifdef _WIN32
-  wchar_t out[2] = {};
-  const int n = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), out, 2);
-  return n == 1 ? static_cast<char16_t>(out[0]) : none;
-#else
-  // Windows gives these single bytes characters of their own; glibc has none.
-  if (bytes.size() == 1) {
-    switch (static_cast<unsigned char>(bytes[0])) {
-      case 0x80: return 0x0080;
-      case 0xA0: return 0xF8F0;
-      case 0xFD: return 0xF8F1;
-      case 0xFE: return 0xF8F2;
-      case 0xFF: return 0xF8F3;
-      default: break;
-    }
-  }
-  static const iconv_t cd = iconv_open("UTF-16LE", "CP932");
-  iconv(cd, nullptr, nullptr, nullptr, nullptr);
-  char in[2];
-  bytes.copy(in, bytes.size());
-  char out[8];
-  char* ip = in;
-  char* op = out;
-  std::size_t il = bytes.size(), ol = sizeof out;
-  if (iconv(cd, &ip, &il, &op, &ol) == static_cast<std::size_t>(-1) || il != 0 || sizeof out - ol != 2) return none;
-  return static_cast<char16_t>(static_cast<unsigned char>(out[0]) | (static_cast<unsigned char>(out[1]) << 8));
-#endif
-}
+constexpr char16_t none = noCp932Character;
 
 struct Tables {
   std::array<std::string, 65536> bytesOf;  // by unit
@@ -58,11 +22,11 @@ struct Tables {
       if (isLeadByte(static_cast<unsigned char>(b))) {
         for (unsigned t = 0; t < 256; ++t) {
           const char pair[2] = {static_cast<char>(b), static_cast<char>(t)};
-          unitOf[(b << 8) | t] = decodeOne({pair, 2});
+          unitOf[(b << 8) | t] = decodeCp932Character({pair, 2});
         }
       } else {
         const char one = static_cast<char>(b);
-        unitOf[b] = decodeOne({&one, 1});
+        unitOf[b] = decodeCp932Character({&one, 1});
       }
     }
     // Every unit a code decodes to is held, written as its lowest code, but for the NEC-selected
