@@ -1,8 +1,9 @@
-// The code page 932 (Shift_JIS) byte rules the logic needs without asking the platform: which
-// byte begins a double-byte character, where a text may be cut, ASCII upper-casing, and where a
-// path's file name and extension begin.
+// Code page 932 (Shift_JIS) as the program's own table has it, and its byte rules: which byte
+// begins a double-byte character, what a code stands for and how a character is written, where a
+// text may be cut, and ASCII upper-casing.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,24 @@ namespace kakipo {
 
 // First byte of a double-byte character. Half-width katakana (0xA1-0xDF) are single bytes.
 constexpr bool isLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+
+// A byte that may follow a lead byte in a double-byte code.
+constexpr bool isTrailByte(unsigned char c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; }
+
+// The UTF-16 unit a code stands for (one byte, or a lead and a trail byte), 0 where code page 932
+// has no character: the single bytes 0x80, 0xA0 and 0xFD-0xFF, and the undefined double-byte cells.
+char16_t cp932Unit(unsigned char byte);
+char16_t cp932Unit(unsigned char lead, unsigned char trail);
+
+// How Shift_JIS writes a character: its code (a double-byte code as lead << 8 | trail) and length,
+// 0 for a character it cannot hold. A character several codes stand for (the NEC and IBM
+// duplicates) is written as Windows writes it: its lowest code, but the IBM code (FA-FC) rather
+// than the NEC-selected one (ED, EE).
+struct Cp932Code {
+  std::uint16_t code = 0;
+  std::uint8_t length = 0;
+};
+Cp932Code cp932Code(char32_t c);
 
 // At most maxBytes of s, never ending inside a double-byte character. A lone lead byte at the very
 // end goes too, even where it fits: it would swallow whatever follows it on screen and in a file.
