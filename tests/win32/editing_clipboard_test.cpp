@@ -92,7 +92,7 @@ TEST_F(ClipboardAdapterTest, PictureOnlyIsNoText) {
 
 TEST_F(ClipboardAdapterTest, LargeTextFromTheRealClipboardGoesInAsLines) {
   Win32Clipboard clipboard(owner_);
-  // 50,000 double-byte characters: 100,000 CP932 bytes though only 50,000 UTF-16 units.
+  // 50,000 double-byte characters: 100,000 bytes in Shift_JIS though only 50,000 UTF-16 units.
   put(std::wstring(50000, L'\u3042'));
   test::MemoryEditor memo1;
   memo1.setText("first");
@@ -102,7 +102,7 @@ TEST_F(ClipboardAdapterTest, LargeTextFromTheRealClipboardGoesInAsLines) {
   ClipboardCommands commands(memo1, ui, progress, clipboard);
   EXPECT_TRUE(commands.memo1KeyDown(vk::insert, modifier::shift));
   ASSERT_EQ(ui.shown.size(), 1u);
-  EXPECT_EQ(memo1.textLength(), 100000 + 2 + 5);
+  EXPECT_EQ(memo1.textLength(), 150000 + 2 + 5);
   EXPECT_EQ(memo1.line(1), "first");
 }
 

@@ -9,6 +9,7 @@
 
 #include "search/find_replace.h"
 #include "support/scripted_ui.h"
+#include "win32/encoding.h"
 #include "win32/find_replace_dialogs.h"
 #include "win32/rich_editor.h"
 
@@ -182,8 +183,8 @@ TEST_F(SearchDialogsTest, LongTextsComeWhole) {
   SetDlgItemTextW(dlg, edt2, longText.c_str());
   memo.loadText("x");
   press(dlg, IDOK);
-  EXPECT_EQ(dialogs.findText(SearchDialog::Replace), win32::narrow(longText));
-  EXPECT_EQ(dialogs.replaceText(), win32::narrow(longText));
+  EXPECT_EQ(dialogs.findText(SearchDialog::Replace), narrow(longText));
+  EXPECT_EQ(dialogs.replaceText(), narrow(longText));
 }
 
 // 鷗 is one character Shift_JIS cannot hold, 𠮷 a surrogate pair; the document's own "?" is a
