@@ -7,7 +7,11 @@
 #include <random>
 #include <string>
 
+#include "core/text_codec.h"
+
 namespace kakipo::bench {
+
+inline std::string sjis(std::string_view text) { return encodeText(text, TextEncoding::ShiftJis); }
 
 // Lines of 3 to 12 pieces, each an ASCII word (1 to 8 of a-z, A-Z, 0-9 and "._-", then a blank)
 // or a run of 1 to 12 Japanese characters (kana, kanji, full-width forms, punctuation, half-width
@@ -18,9 +22,10 @@ class Corpus {
 
   // One line without its line break.
   std::string line() {
-    static const char* const japanese[] = {"あ", "い", "う", "の", "は", "を", "メ", "モ", "帳",
-                                           "日", "本", "語", "表", "示", "検", "索", "置", "換",
-                                           "、", "。", "「", "」", "Ａ", "ｂ", "ｱ", "ｶ", "ﾟ"};
+    static const std::string japanese[] = {
+        sjis("あ"), sjis("い"), sjis("う"), sjis("の"), sjis("は"), sjis("を"), sjis("メ"), sjis("モ"), sjis("帳"),
+        sjis("日"), sjis("本"), sjis("語"), sjis("表"), sjis("示"), sjis("検"), sjis("索"), sjis("置"), sjis("換"),
+        sjis("、"), sjis("。"), sjis("「"), sjis("」"), sjis("Ａ"), sjis("ｂ"), sjis("ｱ"), sjis("ｶ"), sjis("ﾟ")};
     std::string t;
     for (int words = 3 + pick(10); words > 0; --words) {
       if (pick(2)) {

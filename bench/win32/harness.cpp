@@ -524,7 +524,7 @@ int recovery(const std::wstring& file, const std::wstring& work) {
   auto& logic = form.window.logic();
   win32::SystemClock clock;
   win32::RecoveryFiles store(work + L"\\work-recovery" + std::to_wstring(GetCurrentProcessId()), nullptr, 0);
-  RecoveryWiring recovery({form.window.memo1(), logic.document, logic.appearance, logic.state, form.window, clock});
+  RecoveryWiring recovery({form.window.memo1(), logic.document, logic.appearance, form.window, clock});
   recovery.keep(store);
   int writes = 0;
   double lastTick = now();
@@ -560,7 +560,7 @@ int recovery(const std::wstring& file, const std::wstring& work) {
   // What each write costs the user-interface thread: the snapshot, after one more key.
   PostMessageW(form.memo(), WM_CHAR, L'x', 1);
   settle(form.window.hwnd());
-  const EditorRecoveryDocument document(form.window.memo1(), logic.document, logic.appearance, logic.state);
+  const EditorRecoveryDocument document(form.window.memo1(), logic.document, logic.appearance);
   const double start = now();
   (void)document.snapshot();
   report("snapshot", now() - start);

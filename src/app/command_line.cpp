@@ -15,7 +15,7 @@ std::vector<std::string> splitCommandLine(const std::string& commandLine) {
     if (i >= n) break;
     std::string arg;
     bool quoted = false;
-    // Trail bytes of CP932 are 0x40 and above, so neither a quote nor a blank can be one.
+    // No byte of a UTF-8 character beyond ASCII is a quote or a blank.
     while (i < n && (quoted || !isSeparator(static_cast<unsigned char>(commandLine[i])))) {
       if (commandLine[i] == '"')
         quoted = !quoted;

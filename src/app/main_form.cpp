@@ -12,19 +12,19 @@ namespace kakipo {
 
 MainForm::MainForm(const MainFormPorts& ports, const StartupFacts& facts)
     : appearance(state, ports.memo1, ports.form),
-      document(state, ports.memo1, ports.form, appearance),
+      document(ports.memo1, ports.form, appearance),
       fonts(state, ports.memo1, ports.ui, ports.fontDialogs),
       commands(state, document, appearance,
                {ports.memo1, ports.ui, ports.files, ports.fileDialogs, ports.progress, ports.historyMenu,
-                ports.front, ports.loss}),
+                ports.front}),
       settings(state, ports.profile, facts.settingsPath),
       phrases(state, ports.memo1, ports.phraseBox),
       clipboard(ports.memo1, ports.ui, ports.progress, ports.clipboard),
       quotes(ports.memo1, ports.ui),
-      statusBar(ports.memo1, ports.statusBar, ports.clock),
+      statusBar(ports.memo1, ports.statusBar, ports.clock, [this] { return encodingText(document); }),
       findReplace(ports.memo1, ports.ui, ports.searchDialogs, ports.searchWindow),
       help(ports.helpWindows),
-      recovery({ports.memo1, document, appearance, state, ports.ui, ports.clock}),
+      recovery({ports.memo1, document, appearance, ports.ui, ports.clock}),
       ports_(ports) {
   state.secondInstance = facts.secondInstance;
   state.nextOpenFont = Font(facts.screenPixelsPerInch);

@@ -16,7 +16,7 @@
 #include "core/progress.h"
 #include "core/ui.h"
 #include "core/window_state.h"
-#include "documents/current_document.h"
+#include "documents/document.h"
 #include "documents/document_commands.h"
 #include "editing/appearance.h"
 #include "editing/clipboard_commands.h"
@@ -50,7 +50,6 @@ struct MainFormPorts {
   ProgressDialog& progress;
   HistoryMenu& historyMenu;
   MainWindowFront& front;
-  TextLossCheck& loss;
   Profile& profile;
   Clipboard& clipboard;
   StatusBarView& statusBar;
@@ -114,7 +113,7 @@ class MainForm {
 
   WindowState state;
   Appearance appearance;
-  CurrentDocument document;
+  Document document;
   FontButtons fonts;
   DocumentCommands commands;
   Settings settings;

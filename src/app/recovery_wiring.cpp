@@ -8,28 +8,30 @@ namespace kakipo {
 
 RecoverySnapshot EditorRecoveryDocument::snapshot() const {
   RecoverySnapshot s;
-  s.plainText = memo1_.plainText();
-  // Plain text as UTF-8, which keeps every character whatever the document's own encoding holds.
-  s.content = s.plainText ? memo1_.textUtf8() : memo1_.save();
-  s.fileName = state_.fileName;
-  if (s.plainText) s.encoding = encodingName(memo1_.encoding());
+  s.plainText = document_.plainText();
+  // Plain text as the program's text, which keeps every character whatever the document's own
+  // encoding holds.
+  s.content = s.plainText ? memo1_.text() : memo1_.rtf();
+  s.fileName = document_.path();
+  if (s.plainText) s.encoding = encodingName(document_.encoding);
   s.caret = memo1_.selStart() + memo1_.selLength();
   return s;
 }
 
 void EditorRecoveryDocument::restore(const RecoverySnapshot& s) {
   try {
-    memo1_.setPlainText(s.plainText);
     look_.applyNextOpenFont();
-    if (s.plainText) memo1_.setEncoding(TextEncoding::Utf8);
-    memo1_.load(s.content);
-    // Saved later in the encoding its file had.
-    if (s.plainText) memo1_.setEncoding(encodingNamed(s.encoding).value_or(TextEncoding::ShiftJis));
+    if (s.plainText)
+      memo1_.loadText(s.content);
+    else
+      memo1_.loadRtf(s.content);
   } catch (const Error&) {
-    memo1_.setPlainText(true);
     document_.fileSinki();
     throw;
   }
+  document_.kind = s.plainText ? DocumentKind::PlainText : DocumentKind::RichText;
+  // Saved later in the encoding its file had.
+  if (s.plainText) document_.encoding = encodingNamed(s.encoding).value_or(TextEncoding::ShiftJis);
   // The file on disk is not what the editor holds: a save writes the editor's text, never bytes
   // remembered from the file.
   document_.original.forget();
@@ -41,7 +43,7 @@ void EditorRecoveryDocument::restore(const RecoverySnapshot& s) {
 
 struct RecoveryWiring::Kept {
   Kept(const RecoveryWiringPorts& p, RecoveryStore& s)
-      : store(s), document(p.memo1, p.document, p.look, p.state), keeper(store, document, p.ui) {}
+      : store(s), document(p.memo1, p.document, p.look), keeper(store, document, p.ui) {}
   RecoveryStore& store;
   EditorRecoveryDocument document;
   RecoveryKeeper keeper;

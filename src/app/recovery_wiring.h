@@ -7,8 +7,7 @@
 #include "core/editor.h"
 #include "core/new_document_look.h"
 #include "core/ui.h"
-#include "core/window_state.h"
-#include "documents/current_document.h"
+#include "documents/document.h"
 #include "recovery/recovery_ports.h"
 
 namespace kakipo {
@@ -16,8 +15,8 @@ namespace kakipo {
 // memo1's document taken as a snapshot and put back from one.
 class EditorRecoveryDocument : public RecoveryDocument {
  public:
-  EditorRecoveryDocument(Editor& memo1, CurrentDocument& document, NewDocumentLook& look, const WindowState& state)
-      : memo1_(memo1), document_(document), look_(look), state_(state) {}
+  EditorRecoveryDocument(Editor& memo1, Document& document, NewDocumentLook& look)
+      : memo1_(memo1), document_(document), look_(look) {}
 
   bool modified() const override { return memo1_.modified(); }
   RecoverySnapshot snapshot() const override;
@@ -25,16 +24,14 @@ class EditorRecoveryDocument : public RecoveryDocument {
 
  private:
   Editor& memo1_;
-  CurrentDocument& document_;
+  Document& document_;
   NewDocumentLook& look_;
-  const WindowState& state_;
 };
 
 struct RecoveryWiringPorts {
   Editor& memo1;
-  CurrentDocument& document;
+  Document& document;
   NewDocumentLook& look;
-  const WindowState& state;
   MessageBoxes& ui;
   const Clock& clock;  // the monotonic milliseconds the keeper's rules count, and the offer's times
 };

@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "app/app_texts.h"
-#include "core/cp932.h"
+#include "core/file_path.h"
+#include "core/text_codec.h"
 #include "core/errors.h"
 
 namespace kakipo {
@@ -83,9 +84,9 @@ bool Settings::readBool(const std::string& section, const std::string& key, bool
 
 std::string Settings::readString(const std::string& section, const std::string& key,
                                  const std::string& defaultValue) const {
-  // The platform cuts a long value at the buffer's size, possibly between the two bytes of a
-  // character; a lone lead byte would swallow whatever follows it on screen and in the file.
-  return cutAtCharBoundary(profile_.readString(path_, section, key, defaultValue), Profile::maxValueBytes);
+  // A value is as long as the platform's ANSI functions ever gave it, so an earlier version and
+  // this one read the same file the same.
+  return cutToCp932Length(profile_.readString(path_, section, key, defaultValue), Profile::maxValueBytes);
 }
 
 void Settings::write(const std::string& section, const std::string& key, const std::string& value) {

@@ -18,25 +18,8 @@ void Editor::replaceRanges(const std::vector<TextEdit>& edits) {
   for (auto it = edits.rbegin(); it != edits.rend(); ++it) {
     setSelStart(it->start);
     setSelLength(it->length);
-    if (it->utf8)
-      replaceSelUtf8(it->text);
-    else
-      replaceSel(it->text);
+    replaceSel(it->text);
   }
-}
-
-void replaceSelection(Editor& editor, const UnicodeText& text, bool canUndo) {
-  if (text.fitsCp932())
-    editor.replaceSel(text.cp932, canUndo);
-  else
-    editor.replaceSelUtf8(*text.utf8, canUndo);
-}
-
-void insertLine(Editor& editor, int index, const UnicodeText& text) {
-  if (text.fitsCp932())
-    editor.insertLine(index, text.cp932);
-  else
-    editor.insertLineUtf8(index, *text.utf8);
 }
 
 }  // namespace kakipo

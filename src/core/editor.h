@@ -1,9 +1,9 @@
-// The document editor as the logic sees it: the whole text as CP932 bytes with CR LF line breaks,
-// every position a 0-based byte offset into that text, lines 0-based. The editor itself holds
-// Unicode: a UTF-16 unit CP932 cannot hold stands in that text as one byte, "?" (the search's own
-// rendering uses a zero byte instead), so offsets agree however the text is read. Texts that may
-// hold such characters come and go as UTF-8 through the exact operations. The Win32 adapter maps
-// this onto a rich-edit control; tests use an in-memory editor that keeps the same rules.
+// The document editor as the logic sees it. Its text is the program's text (UTF-8, core/utf.h) with
+// CR LF line breaks, every character exactly as the user sees it; every position is a byte offset
+// into that text, lines 0-based. A position the editor gives is never inside a character (the four
+// bytes of a surrogate pair, the CR LF of a line break); one given to it that is moves to that
+// character's end. The Win32 adapter maps this onto a rich-edit control; tests use an in-memory
+// editor that keeps the same rules.
 #pragma once
 #include <functional>
 #include <string>
@@ -11,26 +11,23 @@
 
 #include "core/colour.h"
 #include "core/font.h"
-#include "core/text_encoding.h"
-#include "core/unicode_text.h"
 
 namespace kakipo {
 
 struct CaretPos {
   int line = 0;
-  int column = 0;  // bytes from the line's start
+  int column = 0;  // bytes of the line before the caret
   friend bool operator==(const CaretPos&, const CaretPos&) = default;
 };
 
 enum class ScrollBars { None = 0, Horizontal = 1, Vertical = 2, Both = 3 };
 
-// One replacement of a bulk edit: `length` bytes at `start` become `text` (CP932, or UTF-8 when
-// `utf8` says so).
+// One replacement of a bulk edit: `length` bytes at `start` become `text`.
 struct TextEdit {
   int start = 0;
   int length = 0;
   std::string text;
-  bool utf8 = false;
+  friend bool operator==(const TextEdit&, const TextEdit&) = default;
 };
 
 class Editor {
@@ -55,6 +52,9 @@ class Editor {
   virtual int lineLength(int line) const = 0;  // bytes, without the line break
   // The line holding the selection's end, and that end less the line's start.
   virtual CaretPos caret() const = 0;
+  // The caret's line up to the caret (the status bar measures it); costs that line, not the
+  // document.
+  virtual std::string caretLineHead() const = 0;
 
   // Selection.
   virtual int selStart() const = 0;
@@ -78,41 +78,23 @@ class Editor {
   virtual int firstVisibleLine() const = 0;
 
   // Forward search of `what` in [start, start + length); a range past the end stops at the end.
-  // Returns the offset of the first match or -1.
+  // Returns the offset of the first match or -1. Without matchCase, letters match in either case.
   virtual int find(const std::string& what, int start, int length, bool wholeWord,
                    bool matchCase) const = 0;
 
-  // Plain-text mode governs only the next load or save: on, the file is one text stream in the
-  // plain-text encoding; off, an RTF stream. The encoding, like the mode, changes nothing the
-  // editor holds; the stream is the file's text without its byte-order mark, line breaks as the
-  // file has them on the way in and CR LF on the way out. Characters CP932 cannot hold are saved
-  // as "?" in Shift_JIS and exactly in every other encoding.
-  virtual bool plainText() const = 0;
-  virtual void setPlainText(bool on) = 0;
-  virtual TextEncoding encoding() const = 0;
-  virtual void setEncoding(TextEncoding encoding) = 0;
-  // Replaces the whole document with a stream in the current mode. The new document starts from
-  // startFormat as its default text format (the current default when none is given) and ends
-  // unmodified; cancelled is asked between the pieces of the read. When the stream cannot be read
-  // whole (one the control refuses, more than it holds, a cancel: Error, DocumentTooLarge,
-  // LoadCancelled), the editor is exactly as it was: text, formats, caret, scroll position and
-  // modified flag. A user who asked to open another file never loses the one that is open.
-  virtual void load(const std::string& stream, const Font* startFormat = nullptr,
-                    const std::function<bool()>& cancelled = {}) = 0;
-  virtual std::string save() const = 0;
-
-  // Unicode. The whole text as UTF-8 with CR LF line breaks, every character as it is (what a
-  // plain-text save in UTF-8 writes, whatever the mode).
-  virtual std::string textUtf8() const = 0;
-  // The whole text as text() has it, but with a zero byte for each unit CP932 cannot hold: a byte
-  // no search text contains, so the search never matches a stand-in.
-  virtual std::string searchText() const = 0;
-  // The exact counterparts of find, replaceSel and insertLine for a UTF-8 text. The first match
-  // (down) or the last (up) lying wholly in [start, start + length); without matchCase the ASCII
-  // letters are compared without case. Offsets are text()'s.
-  virtual int findUtf8(const std::string& what, int start, int length, bool matchCase, bool down) const = 0;
-  virtual void replaceSelUtf8(const std::string& s, bool canUndo = false) = 0;
-  virtual void insertLineUtf8(int index, const std::string& s) = 0;
+  // Replaces the whole document: with a plain text (line breaks CR LF, CR or LF), or with an RTF
+  // stream. The new document starts from startFormat as its default text format (the current
+  // default when none is given) and ends unmodified; cancelled is asked between the pieces of the
+  // read. When the content cannot be taken whole (RTF the control refuses, more than it holds, a
+  // cancel: Error, DocumentTooLarge, LoadCancelled), the editor is exactly as it was: text, formats,
+  // caret, scroll position and modified flag. A user who asked to open another file never loses
+  // the one that is open.
+  virtual void loadText(const std::string& text, const Font* startFormat = nullptr,
+                        const std::function<bool()>& cancelled = {}) = 0;
+  virtual void loadRtf(const std::string& rtf, const Font* startFormat = nullptr,
+                       const std::function<bool()>& cancelled = {}) = 0;
+  // The document as RTF, formats and all.
+  virtual std::string rtf() const = 0;
 
   virtual bool modified() const = 0;
   virtual void setModified(bool on) = 0;
@@ -137,17 +119,11 @@ class Editor {
   // Offsets of the successive non-overlapping matches of `what` from `start` to the end, each
   // found as find() would find it from the end of the previous one (no whole-word option).
   virtual std::vector<int> findAll(const std::string& what, int start, bool matchCase) const;
-  // The same for a UTF-8 text, each found as findUtf8 finds it downwards.
-  virtual std::vector<int> findAllUtf8(const std::string& what, int start, bool matchCase) const = 0;
   // Applies non-overlapping edits given in increasing order, their offsets taken in the text
   // before any of them, as one update (one undoable step where the control allows it).
   // The selection afterwards is unspecified; the caller sets it.
   virtual void replaceRanges(const std::vector<TextEdit>& edits);
 };
-
-// A text from outside in the editor, through today's CP932 operations when it fits CP932.
-void replaceSelection(Editor& editor, const UnicodeText& text, bool canUndo = false);
-void insertLine(Editor& editor, int index, const UnicodeText& text);
 
 // Ends a bulk update however the scope is left.
 class UpdateScope {

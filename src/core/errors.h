@@ -1,4 +1,4 @@
-// Failures carry their message as CP932 text, ready for the general error box. An open failure is
+// Failures carry their message as the program's text, ready for the general error box. An open failure is
 // a type of its own so that callers can tell it from every other failure.
 #pragma once
 #include <stdexcept>

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/colour.h"
-#include "core/cp932.h"
 #include "core/display_scale.h"
+#include "core/text_codec.h"
 
 namespace kakipo {
 
@@ -61,8 +61,9 @@ class Font {
   int height_ = defaultHeight;
 };
 
-// The face name field of the platform's font records holds 31 bytes and a terminator.
+// The face name field of the platform's ANSI font records holds 31 bytes and a terminator; a name
+// is kept to that however the platform is asked.
 inline constexpr std::size_t faceNameBytes = 31;
-inline std::string cutFaceName(const std::string& name) { return cutAtCharBoundary(name, faceNameBytes); }
+inline std::string cutFaceName(const std::string& name) { return cutToCp932Length(name, faceNameBytes); }
 
 }  // namespace kakipo

@@ -1,5 +1,5 @@
-// The system's private-profile (INI file) access as the settings logic uses it. Strings are CP932
-// bytes; the file is named on every call because no handle stays open between calls.
+// The system's private-profile (INI file) access as the settings logic uses it. Every string is the
+// program's text; the file is named on every call because no handle stays open between calls.
 #pragma once
 #include <cstddef>
 #include <string>
@@ -9,7 +9,7 @@ namespace kakipo {
 class Profile {
  public:
   // The platform reads a value into a buffer of this size, so at most 2047 bytes of a value come
-  // back.
+  // back (bytes as an ANSI reader on a Japanese system counts them: Shift_JIS).
   static constexpr std::size_t bufferSize = 2048;
   static constexpr std::size_t maxValueBytes = bufferSize - 1;
 

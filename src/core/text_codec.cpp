@@ -66,6 +66,9 @@ std::string decodeUtf16(std::string_view s, bool little) {
   return utf::fromUtf16(units);
 }
 
+// The bytes Shift_JIS writes a character as: its code, its escaped byte, or its one "?".
+std::size_t cp932Width(char32_t c) { return c < 0x80 || utf::isEscape(c) ? 1 : std::max<std::size_t>(cp932Code(c).length, 1); }
+
 template <class Write>
 void forEachCodePoint(std::string_view text, Write write) {
   for (std::size_t i = 0; i < text.size();) {
@@ -148,8 +151,21 @@ bool heldByCp932(char32_t c) { return utf::isEscape(c) || cp932Code(c).length !=
 
 std::size_t cp932Length(std::string_view text) {
   std::size_t n = 0;
-  forEachCodePoint(text, [&](char32_t c, std::string_view) { n += c < 0x80 || utf::isEscape(c) ? 1 : std::max<std::size_t>(cp932Code(c).length, 1); });
+  forEachCodePoint(text, [&](char32_t c, std::string_view) { n += cp932Width(c); });
   return n;
+}
+
+std::string cutToCp932Length(std::string_view text, std::size_t maxBytes) {
+  std::size_t n = 0;
+  std::size_t end = 0;
+  while (end < text.size()) {
+    const utf::Decoded d = utf::decode(text, end);
+    const std::size_t width = cp932Width(d.c);
+    if (n + width > maxBytes) break;
+    n += width;
+    end += d.length;
+  }
+  return std::string(text.substr(0, end));
 }
 
 std::string cp932Bytes(std::string_view text, char standIn) { return encodeCp932(text, standIn); }

@@ -27,6 +27,11 @@ bool heldByCp932(char32_t c);
 // The bytes the text takes in Shift_JIS, a character it cannot hold counting as its one "?".
 std::size_t cp932Length(std::string_view text);
 
+// At most maxBytes of the text as Shift_JIS counts them (cp932Length), cut between characters: the
+// limits the program has always had (a settings value, a search text, a face name) stay as they
+// were for every text Shift_JIS can hold.
+std::string cutToCp932Length(std::string_view text, std::size_t maxBytes);
+
 // The text as Shift_JIS bytes for a rule stated in them (the search engine's), a character it
 // cannot hold as one `standIn` byte.
 std::string cp932Bytes(std::string_view text, char standIn = '?');

@@ -3,8 +3,6 @@
 #pragma once
 #include <string>
 
-#include "core/unicode_text.h"
-
 namespace kakipo {
 
 namespace mb {
@@ -31,12 +29,6 @@ class MessageBoxes {
   virtual ~MessageBoxes() = default;
   // Modal; returns the button the user chose (mb::idOk, mb::idYes, ...).
   virtual int messageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
-  // A message that starts with a text from outside (what the user searched for), which the box
-  // shows exactly where the platform can; elsewhere its CP932 view stands in.
-  virtual int messageBoxQuoting(const UnicodeText& quoted, const std::string& rest, const std::string& caption,
-                                unsigned flags) {
-    return messageBox(quoted.cp932 + rest, caption, flags);
-  }
 };
 
 }  // namespace kakipo

@@ -97,4 +97,13 @@ std::size_t codePointStart(std::string_view s, std::size_t i) {
   return start + d.length > i ? start : i;
 }
 
+std::size_t pastVariationSelectors(std::string_view s, std::size_t i) {
+  while (i < s.size()) {
+    const Decoded d = decode(s, i);
+    if (!isVariationSelector(d.c)) break;
+    i += d.length;
+  }
+  return i;
+}
+
 }  // namespace kakipo::utf

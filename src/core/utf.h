@@ -14,6 +14,11 @@ constexpr bool isEscape(char32_t c) { return c >= 0xDC80 && c <= 0xDCFF; }
 constexpr unsigned char escapedByte(char32_t c) { return static_cast<unsigned char>(c & 0xFF); }
 
 constexpr bool isSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
+// A variation selector picks the glyph of the character before it (an IVS picks a kanji's form):
+// the two are one character to the reader, never to be parted.
+constexpr bool isVariationSelector(char32_t c) {
+  return (c >= 0xFE00 && c <= 0xFE0F) || (c >= 0xE0100 && c <= 0xE01EF) || (c >= 0x180B && c <= 0x180D);
+}
 constexpr bool isContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
 
 struct Decoded {
@@ -34,5 +39,7 @@ std::string fromUtf16(std::u16string_view utf16);
 
 // The start of the code point holding byte i (i itself at a boundary or at the end).
 std::size_t codePointStart(std::string_view s, std::size_t i);
+// Where the variation selectors that follow byte i end (i itself when none does).
+std::size_t pastVariationSelectors(std::string_view s, std::size_t i);
 
 }  // namespace kakipo::utf

@@ -1,5 +1,5 @@
 // Process-wide state of the main window, shared by the commands of every subsystem. It lives for
-// the whole run; strings are CP932 bytes.
+// the whole run.
 #pragma once
 #include <array>
 #include <string>
@@ -16,7 +16,6 @@ inline const std::string emptySlot = "nothing";
 
 struct WindowState {
   bool secondInstance = false;
-  std::string fileName;  // the current document's path, empty when untitled; written by fnameSet
   Colour backColour = clWindow;
   std::array<std::string, phraseCount> phraseKeys;
   std::array<std::string, phraseCount> defaultPhrases;

@@ -5,7 +5,9 @@
 #include "core/cp932.h"
 #include "core/errors.h"
 #include "documents/document_texts.h"
+#include "core/text_codec.h"
 #include "documents/encoding_detection.h"
+#include "documents/text_loss.h"
 
 namespace kakipo {
 
@@ -16,7 +18,7 @@ void recordRecentFile(std::array<std::string, historyCount>& history, const std:
   history[0] = name;
 }
 
-DocumentCommands::DocumentCommands(WindowState& state, CurrentDocument& document, NewDocumentLook& look,
+DocumentCommands::DocumentCommands(WindowState& state, Document& document, NewDocumentLook& look,
                                    const DocumentPorts& ports)
     : state_(state), document_(document), look_(look), ports_(ports) {
   menuCaptions_.fill(emptySlot);
@@ -46,37 +48,24 @@ void DocumentCommands::openFile(const std::string& name, std::optional<TextEncod
     return;
   }
   // Nothing of the open document changes until the new one is in: a file that cannot be opened,
-  // cannot be read whole or is cancelled leaves the text, the mode and the dialogs as they were.
+  // cannot be read whole or is cancelled leaves the text, the kind and the dialogs as they were.
   const std::string ext = upperAscii(extensionOf(name));
   const bool rich = ext == ".KPO";
-  const bool wasPlainText = memo1.plainText();
-  const TextEncoding wasEncoding = memo1.encoding();
-  const auto restoreMode = [&] {
-    memo1.setPlainText(wasPlainText);
-    memo1.setEncoding(wasEncoding);
-  };
   try {
     ProgressScope progress(ports_.progress, true, filePart(name) + texts::openingSuffix);
     loadFile(name, rich, encoding);
   } catch (const LoadCancelled&) {
-    restoreMode();
     return;
   } catch (const OpenError&) {
-    restoreMode();
     ui.messageBox(name + texts::nameBreak + texts::openErrorText, texts::openErrorCaption,
                   mb::ok | mb::iconError);
     return;
   } catch (const DocumentTooLarge&) {
-    restoreMode();
     tellCannotHold(name);
     return;
   } catch (const BrokenRtf&) {
-    restoreMode();
     ui.messageBox(name + texts::nameBreak + texts::brokenRtfText, texts::openErrorCaption, mb::ok | mb::iconError);
     return;
-  } catch (...) {
-    restoreMode();
-    throw;
   }
   openFilter_ = saveFilter_ = rich ? filter::kakipo : ext == ".TXT" ? filter::text : filter::all;
   document_.fnameSet(name);
@@ -84,22 +73,27 @@ void DocumentCommands::openFile(const std::string& name, std::optional<TextEncod
   memo1.setModified(false);
 }
 
-// Sets the plain-text mode and encoding the file is read in; the caller puts the old ones back on
-// a failure. The new document starts from the next-open font.
 void DocumentCommands::loadFile(const std::string& name, bool rich, std::optional<TextEncoding> encoding) {
   auto& memo1 = ports_.memo1;
   const std::string bytes = ports_.files.readAll(name);
   const Font& font = state_.nextOpenFont;
   const auto cancelled = [this] { return ports_.progress.cancelRequested(); };
-  memo1.setPlainText(!rich);
+  // The plain text of the file in the encoding given or the one its bytes show; the mark, which
+  // is no part of the text, stays out of the editor (the original bytes keep it).
+  const auto loadPlain = [&](std::optional<TextEncoding> chosen) {
+    const DetectedEncoding read = chosen ? readAs(*chosen, bytes) : detectEncoding(bytes);
+    memo1.loadText(decodeText(std::string_view(bytes).substr(read.markBytes), read.encoding), &font, cancelled);
+    return read.encoding;
+  };
   if (!rich) {
-    loadPlain(bytes, encoding);
+    const TextEncoding read = loadPlain(encoding);
+    document_.kind = DocumentKind::PlainText;
+    document_.encoding = read;
+    document_.original.remember(bytes, read);
     return;
   }
-  // Its text saved as plain text later starts as Shift_JIS, as a new document's does.
-  memo1.setEncoding(TextEncoding::ShiftJis);
   try {
-    memo1.load(bytes, &font, cancelled);
+    memo1.loadRtf(bytes, &font, cancelled);
   } catch (const DocumentTooLarge&) {
     throw;
   } catch (const LoadCancelled&) {
@@ -108,11 +102,8 @@ void DocumentCommands::loadFile(const std::string& name, bool rich, std::optiona
     if (bytes.rfind("{\\rtf", 0) == 0) throw BrokenRtf{};
     // Not RTF after all: show it as the text it is, and keep the document rich so that saving
     // it writes RTF into its .kpo file.
-    memo1.setPlainText(true);
     try {
-      const DetectedEncoding detected = detectEncoding(bytes);
-      memo1.setEncoding(detected.encoding);
-      memo1.load(bytes.substr(detected.markBytes), &font, cancelled);
+      loadPlain(std::nullopt);
     } catch (const DocumentTooLarge&) {
       throw;
     } catch (const LoadCancelled&) {
@@ -120,22 +111,11 @@ void DocumentCommands::loadFile(const std::string& name, bool rich, std::optiona
     } catch (const Error&) {
       throw Error(texts::streamReadFailed);
     }
-    memo1.setPlainText(false);
   }
+  document_.kind = DocumentKind::RichText;
+  // Its text saved as plain text later starts as Shift_JIS, as a new document's does.
+  document_.encoding = TextEncoding::ShiftJis;
   document_.original.forget();
-}
-
-// The mark, which is no part of the text, stays out of the editor; the original bytes keep it.
-void DocumentCommands::loadPlain(const std::string& bytes, std::optional<TextEncoding> encoding) {
-  auto& memo1 = ports_.memo1;
-  const DetectedEncoding read = encoding ? readAs(*encoding, bytes) : detectEncoding(bytes);
-  memo1.setEncoding(read.encoding);
-  const auto cancelled = [this] { return ports_.progress.cancelRequested(); };
-  if (read.markBytes == 0)
-    memo1.load(bytes, &state_.nextOpenFont, cancelled);
-  else
-    memo1.load(bytes.substr(read.markBytes), &state_.nextOpenFont, cancelled);
-  document_.original.remember(bytes, memo1.save(), read.encoding);
 }
 
 void DocumentCommands::tellCannotHold(const std::string& name) {
@@ -169,7 +149,7 @@ bool DocumentCommands::dlgSaveFile(const std::string& name) {
   auto& ui = ports_.ui;
   std::string chosen = name;
   int chosenFilter = saveFilter_;
-  TextEncoding encoding = ports_.memo1.encoding();
+  TextEncoding encoding = document_.encoding;
   if (!ports_.dialogs.runSaveDialog(chosen, chosenFilter, encoding)) return false;
   saveFilter_ = chosenFilter;
 
@@ -199,11 +179,11 @@ bool DocumentCommands::dlgSaveFile(const std::string& name) {
     encoding = *accepted;
   }
 
-  // The plain-text mode and encoding change only now, so an abandoned Save As leaves the
-  // document's kind alone; a .kpo keeps its encoding for a later plain-text save.
+  // The kind and encoding change only now, so an abandoned Save As leaves the document's kind
+  // alone; a .kpo keeps its encoding for a later plain-text save.
   document_.fnameSet(finalName);
-  ports_.memo1.setPlainText(plain);
-  if (plain) ports_.memo1.setEncoding(encoding);
+  document_.kind = plain ? DocumentKind::PlainText : DocumentKind::RichText;
+  if (plain) document_.encoding = encoding;
   writeFile(finalName);
   ports_.memo1.setModified(false);
   return true;
@@ -211,20 +191,20 @@ bool DocumentCommands::dlgSaveFile(const std::string& name) {
 
 void DocumentCommands::writeFile(const std::string& name) {
   auto& memo1 = ports_.memo1;
-  std::string rendition;
-  try {
-    rendition = memo1.save();
-  } catch (const Error&) {
-    throw Error(texts::streamWriteFailed);
-  }
-  if (!memo1.plainText()) {
-    ports_.files.writeAll(name, rendition);
+  if (!document_.plainText()) {
+    std::string rtf;
+    try {
+      rtf = memo1.rtf();
+    } catch (const Error&) {
+      throw Error(texts::streamWriteFailed);
+    }
+    ports_.files.writeAll(name, rtf);
     return;
   }
-  const TextEncoding encoding = memo1.encoding();
-  std::string bytes = document_.original.bytesFor(rendition, encoding);
+  const TextEncoding encoding = document_.encoding;
+  std::string bytes = document_.original.bytesFor(memo1.text(), encoding);
   ports_.files.writeAll(name, bytes);
-  document_.original.remember(std::move(bytes), rendition, encoding);
+  document_.original.remember(std::move(bytes), encoding);
 }
 
 std::string lossReportText(const std::string& name, const std::vector<LostCharacter>& lost) {
@@ -244,7 +224,7 @@ std::string lossReportText(const std::string& name, const std::vector<LostCharac
 }
 
 std::optional<TextEncoding> DocumentCommands::encodingAfterLoss(const std::string& name) {
-  const auto lost = ports_.loss.charactersLostAsCp932();
+  const auto lost = lostCharacters(ports_.memo1.text());
   if (lost.empty()) return TextEncoding::ShiftJis;
   switch (ports_.ui.messageBox(lossReportText(name, lost), texts::lossCaption,
                                mb::yesNoCancel | mb::iconWarning | mb::defButton3)) {
@@ -258,11 +238,11 @@ bool DocumentCommands::ifHenkoSave() {
   auto& memo1 = ports_.memo1;
   if (!memo1.modified()) return true;
   ports_.front.bringToForeground();
-  const std::string& name = state_.fileName.empty() ? texts::untitled : state_.fileName;
+  const std::string& name = document_.path().empty() ? texts::untitled : document_.path();
   const int answer = ports_.ui.messageBox(name + texts::nameBreak + texts::guardQuestion,
                                           texts::overwriteCaption,
                                           mb::yesNo | mb::iconWarning | mb::defButton1);
-  if (answer == mb::idYes) return dlgSaveFile(state_.fileName);
+  if (answer == mb::idYes) return dlgSaveFile(document_.path());
   if (answer == mb::idNo) {
     memo1.setModified(false);
     return true;
@@ -281,27 +261,27 @@ void DocumentCommands::tbtnOpenClick() {
 }
 
 void DocumentCommands::tbtnSaveClick() {
-  dlgSaveFile(state_.fileName);
+  dlgSaveFile(document_.path());
   ports_.memo1.setFocus();
 }
 
 void DocumentCommands::tbtnUwagakiClick() {
   auto& memo1 = ports_.memo1;
   if (memo1.modified()) {
-    if (state_.fileName.empty()) {
+    if (document_.path().empty()) {
       dlgSaveFile("");
     } else {
-      if (memo1.plainText() && memo1.encoding() == TextEncoding::ShiftJis) {
-        const auto encoding = encodingAfterLoss(state_.fileName);
+      if (document_.plainText() && document_.encoding == TextEncoding::ShiftJis) {
+        const auto encoding = encodingAfterLoss(document_.path());
         if (!encoding) {
           memo1.setFocus();
           return;
         }
-        memo1.setEncoding(*encoding);
+        document_.encoding = *encoding;
       }
-      writeFile(state_.fileName);
+      writeFile(document_.path());
       memo1.setModified(false);
-      ports_.ui.messageBox(state_.fileName + texts::nameBreak + texts::savedNotice,
+      ports_.ui.messageBox(document_.path() + texts::nameBreak + texts::savedNotice,
                            texts::savedCaption, mb::ok | mb::iconInformation);
     }
   }
@@ -311,16 +291,15 @@ void DocumentCommands::tbtnUwagakiClick() {
 // ---- Encodings ----
 
 void DocumentCommands::popMojiKodoClick(TextEncoding encoding) {
-  auto& memo1 = ports_.memo1;
-  if (!memo1.plainText()) return;
-  if (state_.fileName.empty()) {
-    memo1.setEncoding(encoding);
+  if (!document_.plainText()) return;
+  if (document_.path().empty()) {
+    document_.encoding = encoding;
     return;
   }
-  if (encoding == memo1.encoding()) return;
+  if (encoding == document_.encoding) return;
   // The text in the editor is about to be replaced by the file's, read another way.
   if (!ifHenkoSave()) return;
-  openFile(state_.fileName, encoding);
+  openFile(document_.path(), encoding);
 }
 
 // ---- Recent files ----

@@ -13,7 +13,7 @@
 #include "core/ui.h"
 #include "core/window_state.h"
 #include "documents/document_ports.h"
-#include "documents/current_document.h"
+#include "documents/document.h"
 #include "documents/files.h"
 
 namespace kakipo {
@@ -32,7 +32,6 @@ struct DocumentPorts {
   ProgressDialog& progress;
   HistoryMenu& historyMenu;
   MainWindowFront& front;
-  TextLossCheck& loss;
 };
 
 // The loss question's text: the name, then the first ten characters with line and column counted
@@ -42,8 +41,7 @@ std::string lossReportText(const std::string& name, const std::vector<LostCharac
 
 class DocumentCommands {
  public:
-  DocumentCommands(WindowState& state, CurrentDocument& document, NewDocumentLook& look,
-                   const DocumentPorts& ports);
+  DocumentCommands(WindowState& state, Document& document, NewDocumentLook& look, const DocumentPorts& ports);
 
   // Opening.
   // "Read the file": asks first about a large one, loads it as plain or rich text by its
@@ -89,7 +87,7 @@ class DocumentCommands {
   // be saved in it. Nothing for a rich-text document.
   void popMojiKodoClick(TextEncoding encoding);
   // Whether the encoding panel offers its menu: only a plain-text document has an encoding.
-  bool encodingChoosable() const { return ports_.memo1.plainText(); }
+  bool encodingChoosable() const { return document_.plainText(); }
 
   // What OpenDialog1 and SaveDialog1 start from next time.
   int openFilterIndex() const { return openFilter_; }
@@ -98,8 +96,9 @@ class DocumentCommands {
  private:
   // fileYomikomi, in the encoding given or the one the bytes show.
   void openFile(const std::string& name, std::optional<TextEncoding> encoding);
+  // Reads the file into the editor and gives the document its kind, encoding and bytes; on a
+  // failure the document and the editor are as they were.
   void loadFile(const std::string& name, bool rich, std::optional<TextEncoding> encoding);
-  void loadPlain(const std::string& bytes, std::optional<TextEncoding> encoding);
   void writeFile(const std::string& name);
   void tellCannotHold(const std::string& name);
   // A .kpo file that begins as RTF but cannot be read as RTF (cut short by a crash or a full
@@ -111,7 +110,7 @@ class DocumentCommands {
   std::optional<TextEncoding> encodingAfterLoss(const std::string& name);
 
   WindowState& state_;
-  CurrentDocument& document_;
+  Document& document_;
   NewDocumentLook& look_;
   DocumentPorts ports_;
   int openFilter_ = filter::text;

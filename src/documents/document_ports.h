@@ -36,19 +36,12 @@ class HistoryMenu {
 };
 
 // A character of the document that code page 932 cannot hold (an emoji, 鷗, text pasted from
-// other programs): a plain-text save would write "?" in its place.
+// other programs): a Shift_JIS save would write "?" in its place.
 struct LostCharacter {
   int line = 0;    // 0-based
   int column = 0;  // 0-based, in characters
   char32_t codePoint = 0;
   friend bool operator==(const LostCharacter&, const LostCharacter&) = default;
-};
-
-class TextLossCheck {
- public:
-  virtual ~TextLossCheck() = default;
-  // Every character of the editor's text that a plain-text save could not write, in order.
-  virtual std::vector<LostCharacter> charactersLostAsCp932() const = 0;
 };
 
 class MainWindowFront {

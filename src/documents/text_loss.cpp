@@ -1,30 +1,30 @@
 #include "documents/text_loss.h"
 
+#include "core/text_codec.h"
+#include "core/utf.h"
+
 namespace kakipo {
 
-namespace {
-constexpr bool isHighSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
-constexpr bool isLowSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
-}  // namespace
-
-std::vector<LostCharacter> lostCharacters(std::u16string_view text, HeldByCp932 held) {
+std::vector<LostCharacter> lostCharacters(std::string_view text) {
   std::vector<LostCharacter> lost;
   int line = 0;
   int column = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char16_t u = text[i];
-    if (u == u'\r' || u == u'\n') {
-      if (u == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    if (b == '\r' || b == '\n') {
+      i += (b == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
       ++line;
       column = 0;
       continue;
     }
-    if (isHighSurrogate(u) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
-      lost.push_back({line, column, 0x10000 + ((char32_t{u} - 0xD800) << 10) + (char32_t{text[i + 1]} - 0xDC00)});
+    if (b < 0x80) {
       ++i;
-    } else if (!held(u)) {
-      lost.push_back({line, column, u});
+      ++column;
+      continue;
     }
+    const utf::Decoded d = utf::decode(text, i);
+    if (!heldByCp932(d.c)) lost.push_back({line, column, d.c});
+    i += d.length;
     ++column;
   }
   return lost;

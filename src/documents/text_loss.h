@@ -1,5 +1,5 @@
-// Which characters of the editor's text a plain-text (CP932) file could not hold, and where they
-// stand, for the question before such a save.
+// Which characters of the document's text Shift_JIS could not hold, and where they stand, for the
+// question before such a save.
 #pragma once
 #include <string_view>
 #include <vector>
@@ -8,11 +8,9 @@
 
 namespace kakipo {
 
-// True for a UTF-16 unit that code page 932 has a character for.
-using HeldByCp932 = bool (*)(char16_t unit);
-
-// Every character of text that CP932 cannot hold, in order. Lines end at CR, LF or CR LF; a
-// column counts characters, a surrogate pair as one (and never held, as CP932 has none).
-std::vector<LostCharacter> lostCharacters(std::u16string_view text, HeldByCp932 held);
+// Every character of the text that Shift_JIS cannot hold, in order. Lines end at CR, LF or CR LF; a
+// column counts characters (code points: a surrogate pair is one). An escaped byte is held: it is
+// written back as itself.
+std::vector<LostCharacter> lostCharacters(std::string_view text);
 
 }  // namespace kakipo

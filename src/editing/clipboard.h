@@ -1,6 +1,6 @@
 // The system clipboard as the paste command reads it: plain text only, every character kept.
 #pragma once
-#include "core/unicode_text.h"
+#include <string>
 
 namespace kakipo {
 
@@ -10,7 +10,7 @@ class Clipboard {
   // True when the clipboard holds text in any form the system can hand out as plain text.
   virtual bool hasText() const = 0;
   // The plain text with CR LF line breaks; empty when there is none.
-  virtual UnicodeText text() const = 0;
+  virtual std::string text() const = 0;
 };
 
 }  // namespace kakipo

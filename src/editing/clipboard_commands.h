@@ -11,8 +11,8 @@
 
 namespace kakipo {
 
-// A clipboard text this long or longer (CP932 bytes, a character CP932 cannot hold counting one
-// byte for each UTF-16 unit, as in the document) goes in as lines, after a question.
+// A clipboard text this long or longer (in bytes as Shift_JIS writes it, a character it cannot hold
+// counting one) goes in as lines, after a question.
 inline constexpr std::size_t largePasteBytes = 100000;
 
 class ClipboardCommands {
@@ -36,7 +36,7 @@ class ClipboardCommands {
   bool memo1KeyDown(int key, ShiftState shift);
 
  private:
-  void pasteAsLines(const UnicodeText& text);
+  void pasteAsLines(const std::string& text);
 
   Editor& memo1_;
   MessageBoxes& ui_;

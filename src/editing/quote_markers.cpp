@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/cp932.h"
+#include "core/utf.h"
 #include "editing/editing_texts.h"
 
 namespace kakipo {
@@ -19,12 +19,10 @@ int characterStartAtOrBefore(const Editor& editor, int offset) {
   const std::string text = editor.line(line);
   const int column = offset - start;
   if (column >= static_cast<int>(text.size())) return start + std::min<int>(column, text.size());
-  int at = 0;
-  while (true) {
-    const int width = isLeadByte(static_cast<unsigned char>(text[at])) ? 2 : 1;
-    if (at + width > column) return start + at;
-    at += width;
-  }
+  std::size_t at = utf::codePointStart(text, static_cast<std::size_t>(column));
+  // Nor between a character and the variation selectors that go with it.
+  while (at > 0 && utf::isVariationSelector(utf::decode(text, at).c)) at = utf::codePointStart(text, at - 1);
+  return start + static_cast<int>(at);
 }
 
 void QuoteMarkers::inyofIn() { run(Direction::In); }

@@ -24,8 +24,9 @@ class QuoteMarkers {
   MessageBoxes& ui_;
 };
 
-// The nearest character boundary at or before offset: an offset inside a double-byte character
-// or between the CR and LF of a line break moves back to that character's start. Costs one line.
+// The nearest character boundary at or before offset: an offset inside a character, between a
+// character and its variation selector, or between the CR and LF of a line break moves back to
+// that character's start. Costs one line.
 int characterStartAtOrBefore(const Editor& editor, int offset);
 
 }  // namespace kakipo

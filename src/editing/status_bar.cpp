@@ -1,11 +1,19 @@
 #include "editing/status_bar.h"
 
-#include "core/encoding_texts.h"
+#include "core/text_codec.h"
+#include "core/utf.h"
 
 namespace kakipo {
 
-std::string caretText(const CaretPos& caret) {
-  return std::to_string(caret.line + 1) + " : " + std::to_string(caret.column + 1);
+std::string caretText(int line, std::string_view head) {
+  // A variation selector takes no column of its own: it belongs to the character before it.
+  std::size_t selectors = 0;
+  for (std::size_t i = 0; i < head.size();) {
+    const utf::Decoded d = utf::decode(head, i);
+    selectors += utf::isVariationSelector(d.c);
+    i += d.length;
+  }
+  return std::to_string(line + 1) + " : " + std::to_string(cp932Length(head) - selectors + 1);
 }
 
 std::string dateTimeText(const Clock& clock, const LocalTime& t) {
@@ -17,16 +25,12 @@ std::string dateTimeText(const Clock& clock, const LocalTime& t) {
   return text;
 }
 
-std::string encodingText(const Editor& editor) {
-  return editor.plainText() ? encodingName(editor.encoding()) : texts::richTextPanel;
-}
-
 // Runs five times a second on documents of any size: the caret comes from its own line only, and
 // the encoding, which changes only with a load or a save, is written only when it does.
 void StatusBar::timerGyoRetTimer() {
-  view_.setPanelText(caretPanel, caretText(memo1_.caret()));
+  view_.setPanelText(caretPanel, caretText(memo1_.caret().line, memo1_.caretLineHead()));
   view_.setPanelText(dateTimePanel, dateTimeText(clock_, clock_.now()));
-  std::string encoding = encodingText(memo1_);
+  std::string encoding = encodingText_();
   if (encoding != encodingShown_) {
     view_.setPanelText(encodingPanel, encoding);
     encodingShown_ = std::move(encoding);

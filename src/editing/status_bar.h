@@ -1,7 +1,9 @@
 // The status bar's caret, date-time and encoding panels, refreshed by the 200 ms timer, and the
 // date stamp a double click on the bar puts into the document.
 #pragma once
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "core/clock.h"
 #include "core/editor.h"
@@ -13,17 +15,17 @@ inline constexpr int caretPanel = 0;
 inline constexpr int dateTimePanel = 1;
 inline constexpr int encodingPanel = 2;
 
-// "line : column", both 1-based, the column in bytes.
-std::string caretText(const CaretPos& caret);
+// "line : column", both 1-based; the column counts the bytes of the line before the caret as
+// Shift_JIS writes them (head: that part of the line), a character it cannot hold as one, a
+// variation selector as none.
+std::string caretText(int line, std::string_view head);
 // The short date, then a blank and the long time unless it is exactly midnight.
 std::string dateTimeText(const Clock& clock, const LocalTime& t);
-// The plain-text document's encoding, or "RTF" for a rich-text document.
-std::string encodingText(const Editor& editor);
-
 class StatusBar {
  public:
-  StatusBar(Editor& memo1, StatusBarView& view, Clock& clock)
-      : memo1_(memo1), view_(view), clock_(clock) {}
+  // encodingText: what the encoding panel shows for the document as it is now.
+  StatusBar(Editor& memo1, StatusBarView& view, Clock& clock, std::function<std::string()> encodingText)
+      : memo1_(memo1), view_(view), clock_(clock), encodingText_(std::move(encodingText)) {}
 
   // "Line-column timer": the caret and date-time panels every 200 ms, and the encoding panel
   // when the document's encoding has changed.
@@ -37,6 +39,7 @@ class StatusBar {
   Editor& memo1_;
   StatusBarView& view_;
   Clock& clock_;
+  std::function<std::string()> encodingText_;
   std::string encodingShown_;
 };
 

@@ -1,4 +1,4 @@
-# Turns a CP932 text file into the body of a C array initializer: one byte per element, each line
+# Turns a UTF-8 text file into the body of a C array initializer: one byte per element, each line
 # break as CR LF (the panes' own line break), no line break after the last line.
 file(READ ${IN} hex HEX)
 string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")

@@ -7,7 +7,7 @@
 namespace kakipo::help {
 namespace {
 
-// The arrays come from the build: iconv turned the UTF-8 sources into CP932 bytes.
+// The arrays come from the build: the UTF-8 sources with the version put in.
 constexpr unsigned char bodyBytes[] = {
 #include "help/body_text.inc"
 };

@@ -1,5 +1,5 @@
-// The fixed content of the help viewer: the body and detail texts (CP932, CR LF, converted from
-// the UTF-8 files beside this header at build time), the contents tree and the keyword list.
+// The fixed content of the help viewer: the body and detail texts (CR LF, taken from the UTF-8
+// files beside this header at build time), the contents tree and the keyword list.
 #pragma once
 #include <span>
 #include <string>

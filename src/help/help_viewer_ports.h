@@ -5,8 +5,8 @@
 
 namespace kakipo {
 
-// One read-only help pane (RichEdit1 or RichEdit2). Positions are byte offsets into the CP932
-// text with CR LF line breaks, as for the document editor.
+// One read-only help pane (RichEdit1 or RichEdit2). Positions are byte offsets into its text with
+// CR LF line breaks, as for the document editor.
 class HelpPane {
  public:
   virtual ~HelpPane() = default;

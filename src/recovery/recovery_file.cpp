@@ -3,19 +3,39 @@
 #include <array>
 #include <cstdio>
 
+#include "core/cp932.h"
 #include "core/errors.h"
+#include "core/text_codec.h"
+#include "core/utf.h"
 #include "recovery/recovery_texts.h"
 
 namespace kakipo {
 
 // The header is ASCII lines, strings carrying their length so that any byte may stand in them:
-//   KAKIPO-RECOVERY 1 / mode text|rtf / encoding <n> <bytes> / caret <n> / name <n> <bytes> /
+//   KAKIPO-RECOVERY 2 / mode text|rtf / encoding <n> <bytes> / caret <n> / name <n> <bytes> /
 //   length <n> / crc32 <8 hex digits>
 // and the content follows the last line to the end of the file. The checksum covers every byte
 // before its own line and the content, so a changed name is caught as surely as changed text.
+// Version 1, written before the program's text was UTF-8, held the name in Shift_JIS and the caret
+// in Shift_JIS bytes of the text (one for each UTF-16 unit Shift_JIS could not hold); it is still
+// read, so a text left behind by an earlier version is offered all the same.
 namespace {
 
-constexpr std::string_view magic = "KAKIPO-RECOVERY 1\n";
+constexpr std::string_view magic = "KAKIPO-RECOVERY 2\n";
+constexpr std::string_view magicVersion1 = "KAKIPO-RECOVERY 1\n";
+
+// A version-1 caret as an offset into the plain text.
+int caretOfVersion1(std::string_view text, int caret) {
+  int bytes = 0;
+  std::size_t i = 0;
+  while (i < text.size() && bytes < caret) {
+    const utf::Decoded d = utf::decode(text, i);
+    const int width = cp932Code(d.c).length;
+    bytes += width ? width : d.c >= 0x10000 ? 2 : 1;
+    i += d.length;
+  }
+  return static_cast<int>(i);
+}
 
 constexpr std::array<std::uint32_t, 256> crcTable = [] {
   std::array<std::uint32_t, 256> t{};
@@ -109,7 +129,8 @@ std::string encodeRecoveryFile(const RecoverySnapshot& s) {
 RecoverySnapshot parseRecoveryFile(std::string_view bytes) {
   Reader r(bytes);
   RecoverySnapshot s;
-  r.expect(magic);
+  const bool version1 = r.accept(magicVersion1);
+  if (!version1) r.expect(magic);
   r.expect("mode ");
   if (r.accept("text\n")) {
     s.plainText = true;
@@ -130,6 +151,10 @@ RecoverySnapshot parseRecoveryFile(std::string_view bytes) {
   const std::string_view content = r.rest();
   if (content.size() != length || sum != hex8(crc32(content, crc32(head)))) broken();
   s.content = std::string(content);
+  if (version1) {
+    s.fileName = decodeText(s.fileName, TextEncoding::ShiftJis);
+    s.caret = s.plainText ? caretOfVersion1(s.content, s.caret) : 0;
+  }
   return s;
 }
 

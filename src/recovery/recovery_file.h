@@ -11,10 +11,10 @@ struct RecoverySnapshot {
   // RTF for a rich-text document; for plain text the text as UTF-8, which keeps characters the
   // document's own encoding cannot.
   std::string content;
-  std::string fileName;  // CP932 path; empty for an untitled document
+  std::string fileName;  // empty for an untitled document
   bool plainText = true;
   std::string encoding;  // the plain-text document's encoding, e.g. "Shift_JIS"
-  int caret = 0;         // a byte offset as the Editor port counts it
+  int caret = 0;         // an offset into the text as the Editor port counts it
   friend bool operator==(const RecoverySnapshot&, const RecoverySnapshot&) = default;
 };
 

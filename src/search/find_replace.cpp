@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/text_codec.h"
 #include "search/search.h"
 #include "search/search_texts.h"
 
@@ -17,15 +18,19 @@ void FindReplace::tbtnTikanClick() {
   dialogs_.show(SearchDialog::Replace);
 }
 
-void FindReplace::findFromSelection(const UnicodeText& what, unsigned options) {
-  const int size = static_cast<int>(what.cp932.size());
-  if (what.fitsCp932() ? memoKensak(memo1_, what.cp932, options) : memoKensakUtf8(memo1_, *what.utf8, size, options))
-    return;
-  ui_.messageBoxQuoting(what, "\r\n\r\n" + texts::findNotFound, texts::findCaption, mb::ok | mb::iconInformation);
+std::string FindReplace::searchText(SearchDialog dialog) const {
+  return cutToCp932Length(dialogs_.findText(dialog), dialogTextLimit);
+}
+
+std::string FindReplace::replacementText() const { return cutToCp932Length(dialogs_.replaceText(), dialogTextLimit); }
+
+void FindReplace::findFromSelection(const std::string& what, unsigned options) {
+  if (memoKensak(memo1_, what, options)) return;
+  ui_.messageBox(what + "\r\n\r\n" + texts::findNotFound, texts::findCaption, mb::ok | mb::iconInformation);
 }
 
 void FindReplace::FindDialog1Find() {
-  const UnicodeText what = dialogs_.findText(SearchDialog::Find);
+  const std::string what = searchText(SearchDialog::Find);
   const unsigned options = dialogs_.options(SearchDialog::Find);
   lastSearch_ = what;
   lastMatchCase_ = options & fr::matchCase;
@@ -34,7 +39,7 @@ void FindReplace::FindDialog1Find() {
 
 void FindReplace::findAgain(bool down) {
   // An empty search finds nothing, so it is no search to repeat.
-  if (lastSearch_.cp932.empty()) {
+  if (lastSearch_.empty()) {
     tbtnFindClick();
     return;
   }
@@ -42,23 +47,18 @@ void FindReplace::findAgain(bool down) {
 }
 
 void FindReplace::ReplaceDialog1Find() {
-  const UnicodeText what = dialogs_.findText(SearchDialog::Replace);
+  const std::string what = searchText(SearchDialog::Replace);
   const bool matchCase = (dialogs_.options(SearchDialog::Replace) & fr::matchCase) != 0;
   lastSearch_ = what;
   lastMatchCase_ = matchCase ? fr::matchCase : 0;
   // An empty search text would "match" everywhere without moving on; it finds nothing.
-  if (what.cp932.empty())
-    lastMatch_ = -1;
-  else if (what.fitsCp932())
-    lastMatch_ = memo1_.find(what.cp932, anchor_, memo1_.textLength(), false, matchCase);
-  else
-    lastMatch_ = memo1_.findUtf8(*what.utf8, anchor_, memo1_.textLength(), matchCase, true);
+  lastMatch_ = what.empty() ? -1 : memo1_.find(what, anchor_, memo1_.textLength(), false, matchCase);
   if (lastMatch_ == -1) {
     ui_.messageBox(texts::replaceNotFound, texts::replaceCaption,
                    mb::ok | mb::iconInformation);
     return;
   }
-  const int size = static_cast<int>(what.cp932.size());
+  const int size = static_cast<int>(what.size());
   window_.bringToFront();
   window_.activateEditor();
   memo1_.setSelStart(lastMatch_);
@@ -74,11 +74,11 @@ void FindReplace::ReplaceDialog1Replace() {
     subeteTikan();
 }
 
-void FindReplace::replaceSelection(const UnicodeText& replacement) {
+void FindReplace::replaceSelection(const std::string& replacement) {
   const int start = memo1_.selStart();
   const int length = memo1_.selLength();
   if (length == 0) return;
-  kakipo::replaceSelection(memo1_, replacement);
+  memo1_.replaceSel(replacement);
   // The control may store line breaks differently from how they were given; the caret behind the
   // inserted text says how long it really is.
   const int inserted = memo1_.selStart() - start;
@@ -92,23 +92,22 @@ void FindReplace::replaceSelection(const UnicodeText& replacement) {
 }
 
 void FindReplace::tikanSuru() {
-  replaceSelection(dialogs_.replaceText());
+  replaceSelection(replacementText());
   ReplaceDialog1Find();
 }
 
-void FindReplace::replaceRemaining(const UnicodeText& replacement) {
-  const UnicodeText what = dialogs_.findText(SearchDialog::Replace);
-  if (what.cp932.empty() || anchor_ > memo1_.textLength()) return;
+void FindReplace::replaceRemaining(const std::string& replacement) {
+  const std::string what = searchText(SearchDialog::Replace);
+  if (what.empty() || anchor_ > memo1_.textLength()) return;
   const bool matchCase = (dialogs_.options(SearchDialog::Replace) & fr::matchCase) != 0;
   // Every find of the loop starts behind the previous replacement, so on the text as it is now
   // they are the successive matches from the anchor.
-  const std::vector<int> found = what.fitsCp932() ? memo1_.findAll(what.cp932, anchor_, matchCase)
-                                                  : memo1_.findAllUtf8(*what.utf8, anchor_, matchCase);
+  const std::vector<int> found = memo1_.findAll(what, anchor_, matchCase);
   if (found.empty()) return;
   window_.bringToFront();
   window_.activateEditor();
-  const int size = static_cast<int>(what.cp932.size());
-  const TextEdit edit{0, size, replacement.fitsCp932() ? replacement.cp932 : *replacement.utf8, !replacement.fitsCp932()};
+  const int size = static_cast<int>(what.size());
+  const TextEdit edit{0, size, replacement};
   std::vector<TextEdit> edits;
   edits.reserve(found.size());
   for (const int at : found) {
@@ -129,7 +128,7 @@ void FindReplace::subeteTikan() {
   if (ui_.messageBox(texts::replaceAllQuestion, texts::replaceAllCaption,
                      mb::yesNo | mb::iconWarning | mb::defButton2) != mb::idYes)
     return;
-  const UnicodeText replacement = dialogs_.replaceText();
+  const std::string replacement = replacementText();
   replaceSelection(replacement);
   // One bulk edit does what the loop of replace-then-find does; the find after it is the one that
   // fails and tells the user so. Should it find something after all, the loop carries on.

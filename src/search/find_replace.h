@@ -39,12 +39,15 @@ class FindReplace {
   int lastMatch() const { return lastMatch_; }
 
  private:
+  // A dialog's texts, cut to the length a search text may have.
+  std::string searchText(SearchDialog dialog) const;
+  std::string replacementText() const;
   // Replaces a non-empty selection and keeps the anchor on the same text.
-  void replaceSelection(const UnicodeText& replacement);
+  void replaceSelection(const std::string& replacement);
   // Replace All's matches from the anchor on, as one bulk edit.
-  void replaceRemaining(const UnicodeText& replacement);
+  void replaceRemaining(const std::string& replacement);
   // Searches from the selection with the program's engine; tells the user when nothing is found.
-  void findFromSelection(const UnicodeText& what, unsigned options);
+  void findFromSelection(const std::string& what, unsigned options);
 
   Editor& memo1_;
   MessageBoxes& ui_;
@@ -53,7 +56,7 @@ class FindReplace {
   int anchor_ = 0;
   int lastMatch_ = -1;
   // What F3 searches for: the latest Find Next of either dialog.
-  UnicodeText lastSearch_;
+  std::string lastSearch_;
   unsigned lastMatchCase_ = 0;
 };
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "core/cp932.h"
+#include "core/text_codec.h"
+#include "core/utf.h"
 #include "search/match_finder.h"
 
 namespace kakipo {
@@ -118,28 +120,97 @@ std::optional<int> bufKensak(const char* buffer, int length, int selStart, int s
   return at;
 }
 
+namespace {
+
+// The text as the engine scans it: its Shift_JIS bytes, with a zero byte (which no search text
+// holds) for a character Shift_JIS cannot hold or a byte a file could not decode, and the way
+// back to the text's own offsets. An offset inside a character moves to its end.
+class ShiftJisView {
+ public:
+  explicit ShiftJisView(std::string_view text) : text_(text) {
+    bytes_.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+      const utf::Decoded d = utf::decode(text, i);
+      const Cp932Code code = utf::isEscape(d.c) ? Cp932Code{} : cp932Code(d.c);
+      if (code.length == 2) bytes_ += static_cast<char>(code.code >> 8);
+      bytes_ += code.length ? static_cast<char>(code.code & 0xFF) : '\0';
+      i += d.length;
+    }
+  }
+  const std::string& bytes() const { return bytes_; }
+  int viewOffset(int textOffset) const { return walk(textOffset, true); }
+  int textOffset(int viewOffset) const { return walk(viewOffset, false); }
+
+ private:
+  // Walks from the start until `to` is reached on the side given.
+  int walk(int to, bool fromText) const {
+    int t = 0, v = 0;
+    while (t < static_cast<int>(text_.size()) && (fromText ? t : v) < to) {
+      const utf::Decoded d = utf::decode(text_, t);
+      const Cp932Code code = utf::isEscape(d.c) ? Cp932Code{} : cp932Code(d.c);
+      t += d.length;
+      v += code.length ? code.length : 1;
+    }
+    return fromText ? v : t;
+  }
+  std::string_view text_;
+  std::string bytes_;
+};
+
+bool heldWhole(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const utf::Decoded d = utf::decode(text, i);
+    if (utf::isEscape(d.c) || cp932Code(d.c).length == 0) return false;
+    i += d.length;
+  }
+  return true;
+}
+
+}  // namespace
+
 bool memoKensak(Editor& editor, const std::string& searchText, unsigned options) {
   if (searchText.empty()) return false;
-  const std::string text = editor.searchText();
+  const std::string text = editor.text();
   if (text.empty()) return false;
-  const int length = static_cast<int>(text.size());
-  const int size = static_cast<int>(searchText.size());
   const bool down = (options & fr::down) != 0;
+  // A search text with a character Shift_JIS cannot hold is found in the text itself: its bytes
+  // are all 0x80 and above, so neither folding nor the one-byte rule below ever applies to it.
+  if (!heldWhole(searchText)) {
+    const auto at = bufKensak(text.data(), static_cast<int>(text.size()), editor.selStart(), editor.selLength(),
+                              searchText, options);
+    if (!at) return false;
+    editor.setSelStart(*at);
+    editor.setSelLength(static_cast<int>(utf::pastVariationSelectors(text, *at + searchText.size()) - *at));
+    editor.scrollOneLine(down);
+    return true;
+  }
+
+  const ShiftJisView view(text);
+  const std::string& bytes = view.bytes();
+  const std::string pattern = cp932Bytes(searchText);
+  const int length = static_cast<int>(bytes.size());
+  const int size = static_cast<int>(pattern.size());
+  // A character found is selected with the variation selectors that go with it.
+  const auto select = [&](int at, int n) {
+    const int start = view.textOffset(at);
+    editor.setSelStart(start);
+    editor.setSelLength(static_cast<int>(utf::pastVariationSelectors(text, view.textOffset(at + n))) - start);
+  };
 
   // A one-byte search text that lands on a byte above 0x80 has hit half of a double-byte
   // character (or a half-width katakana); the match is dropped and the search goes on from just
   // past it. The selection each later pass starts from is the collapsed one the drop leaves, so it
   // is followed here on the copy, and only the first and the last drop are shown to the editor:
   // they leave the view and caret where selecting every dropped match in turn would.
-  int selStart = editor.selStart();
-  int selLength = editor.selLength();
+  const int selStart = editor.selStart();
+  int from = view.viewOffset(selStart);
+  int fromLength = view.viewOffset(selStart + editor.selLength()) - from;
   std::optional<int> firstDropped;
   std::optional<int> lastDropped;
   auto resumeAfter = [&](int at) { return std::clamp(down ? at + 2 : at - 1, 0, length); };
   auto showDrop = [&](int at) {
-    editor.setSelStart(at);
-    editor.setSelLength(size);
-    editor.setSelStart(resumeAfter(at));
+    select(at, size);
+    editor.setSelStart(view.textOffset(resumeAfter(at)));
   };
   auto showDrops = [&] {
     if (firstDropped) showDrop(*firstDropped);
@@ -147,39 +218,24 @@ bool memoKensak(Editor& editor, const std::string& searchText, unsigned options)
   };
 
   for (;;) {
-    const auto at = bufKensak(text.data(), length, selStart, selLength, searchText, options);
+    const auto at = bufKensak(bytes.data(), length, from, fromLength, pattern, options);
     if (!at) {
       showDrops();
       return false;
     }
-    if (size == 1 && static_cast<unsigned char>(text[*at]) > 0x80) {
+    if (size == 1 && static_cast<unsigned char>(bytes[*at]) > 0x80) {
       if (!firstDropped) firstDropped = at;
       lastDropped = at;
-      selStart = resumeAfter(*at);
-      selLength = 0;
+      from = resumeAfter(*at);
+      fromLength = 0;
       continue;
     }
     showDrops();
-    editor.setSelStart(*at);
-    editor.setSelLength(size);
+    select(*at, size);
     // One line further than bringing the caret into view, so the match is not on the edge.
     editor.scrollOneLine(down);
     return true;
   }
-}
-
-bool memoKensakUtf8(Editor& editor, const std::string& utf8, int size, unsigned options) {
-  if (utf8.empty()) return false;
-  const int length = editor.textLength();
-  if (length == 0) return false;
-  const bool down = (options & fr::down) != 0;
-  const int at = down ? editor.findUtf8(utf8, editor.selStart() + editor.selLength(), length, true, true)
-                      : editor.findUtf8(utf8, 0, editor.selStart(), true, false);
-  if (at < 0) return false;
-  editor.setSelStart(at);
-  editor.setSelLength(size);
-  editor.scrollOneLine(down);
-  return true;
 }
 
 }  // namespace kakipo

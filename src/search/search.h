@@ -1,5 +1,6 @@
-// The program's own byte-level search (the unit Search): finds a CP932 search text in the editor's
-// text towards the end or the start, with ASCII case folding and whole words, and selects it.
+// The program's own byte-level search (the unit Search): finds a search text in the editor's text
+// towards the end or the start, with ASCII case folding and whole words, and selects it. Its rules
+// are stated in Shift_JIS bytes, so it scans the text's Shift_JIS bytes.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -49,13 +50,9 @@ std::optional<int> bufKensak(const char* buffer, int length, int selStart, int s
                              std::string_view searchText, unsigned options);
 
 // "Memo search": searches the editor's text from its selection and selects the match; false when
-// nothing is found. No message is shown here. A character CP932 cannot hold never matches: the
-// engine scans the editor's searchText().
+// nothing is found. No message is shown here. A search text Shift_JIS can hold is sought in the
+// text's Shift_JIS bytes, where a character it cannot hold never matches; any other is sought in
+// the text itself, exactly (the engine never folds a text with characters beyond ASCII).
 bool memoKensak(Editor& editor, const std::string& searchText, unsigned options);
-
-// The Find dialog's search for a text CP932 cannot hold (UTF-8; `size` bytes in the editor's
-// offsets): found by the editor exactly, never folded (the engine never folds a text with
-// characters beyond ASCII either), from the selection in the direction of the option word.
-bool memoKensakUtf8(Editor& editor, const std::string& utf8, int size, unsigned options);
 
 }  // namespace kakipo

@@ -55,7 +55,7 @@ bool Win32Clipboard::hasText() const {
          IsClipboardFormatAvailable(CF_OEMTEXT);
 }
 
-UnicodeText Win32Clipboard::text() const {
+std::string Win32Clipboard::text() const {
   OpenClipboardScope clipboard(owner_);
   if (!clipboard.open()) throw Error(texts::clipboardBusy);
   const HANDLE data = GetClipboardData(CF_UNICODETEXT);
@@ -66,7 +66,7 @@ UnicodeText Win32Clipboard::text() const {
   // The text ends at its NUL, but a careless program may leave that out: never read past the
   // memory block.
   const std::size_t capacity = GlobalSize(static_cast<HGLOBAL>(data)) / sizeof(wchar_t);
-  return unicodeText({chars, wcsnlen(chars, capacity)});
+  return narrow({chars, wcsnlen(chars, capacity)});
 }
 
 }  // namespace kakipo::win32

@@ -1,4 +1,4 @@
-// The system clipboard behind the Clipboard port: its Unicode text, with its CP932 view.
+// The system clipboard behind the Clipboard port: its Unicode text, exactly.
 #pragma once
 #include <windows.h>
 
@@ -14,7 +14,7 @@ class Win32Clipboard : public Clipboard {
   explicit Win32Clipboard(HWND owner) : owner_(owner) {}
   bool hasText() const override;
   // Throws Error when another program keeps the clipboard open.
-  UnicodeText text() const override;
+  std::string text() const override;
 
  private:
   HWND owner_;

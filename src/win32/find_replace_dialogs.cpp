@@ -51,8 +51,8 @@ void FindReplaceDialogs::show(SearchDialog dialog) {
   d.hwnd.reset(dialog == SearchDialog::Find ? FindTextW(&d.fr) : ReplaceTextW(&d.fr));
   const HWND h = d.hwnd.get();
   if (!h) return;
-  // The boxes take no more characters than the texts may have bytes; the texts are cut to whole
-  // characters within the byte limit when they are read.
+  // The boxes take no more characters than the texts may have bytes; the logic cuts the texts to
+  // whole characters within the byte limit.
   SendDlgItemMessageW(h, edt1, EM_LIMITTEXT, dialogTextLimit, 0);
   SendDlgItemMessageW(h, edt2, EM_LIMITTEXT, dialogTextLimit, 0);
   // The texts of the last search as they were typed, which Wine's dialog seeds through the ANSI
@@ -63,18 +63,9 @@ void FindReplaceDialogs::show(SearchDialog dialog) {
   ShowWindow(h, SW_SHOW);
 }
 
-namespace {
+std::string FindReplaceDialogs::findText(SearchDialog dialog) const { return narrow(state(dialog).findBox.c_str()); }
 
-UnicodeText dialogText(const wchar_t* box) {
-  const std::wstring_view text(box);
-  return unicodeText(text.substr(0, dialogTextUnits(asUtf16(text), cp932UnitLengths())));
-}
-
-}  // namespace
-
-UnicodeText FindReplaceDialogs::findText(SearchDialog dialog) const { return dialogText(state(dialog).findBox.c_str()); }
-
-UnicodeText FindReplaceDialogs::replaceText() const { return dialogText(replace_.replaceBox.c_str()); }
+std::string FindReplaceDialogs::replaceText() const { return narrow(replace_.replaceBox.c_str()); }
 
 unsigned FindReplaceDialogs::options(SearchDialog dialog) const { return state(dialog).options; }
 

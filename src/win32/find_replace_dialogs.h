@@ -1,5 +1,5 @@
 // The modeless common Find and Replace dialogs (FindTextW / ReplaceTextW) behind the SearchDialogs
-// port: texts handed on exactly with their CP932 view, the dialogs' flags turned into the logic's
+// port: texts handed on exactly, the dialogs' flags turned into the logic's
 // option word.
 #pragma once
 #include <windows.h>
@@ -36,8 +36,8 @@ class FindReplaceDialogs : public SearchDialogs {
   static UINT findMessage();
 
   void show(SearchDialog dialog) override;
-  UnicodeText findText(SearchDialog dialog) const override;
-  UnicodeText replaceText() const override;
+  std::string findText(SearchDialog dialog) const override;
+  std::string replaceText() const override;
   unsigned options(SearchDialog dialog) const override;
 
   // For the owner's window procedure on findMessage(): records the dialog's state and says which

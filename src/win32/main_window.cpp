@@ -77,7 +77,6 @@ void MainWindow::createParts() {
   if (!SetTimer(hwnd(), ids::timerGyoRet, mainlayout::statusTickMilliseconds, nullptr))
     throw Error(texts::timerNotStarted);
 
-  textLoss_ = std::make_unique<EditorTextLoss>(*memo1_);
   files_ = std::make_unique<Win32Files>();
   fileDialogs_ = std::make_unique<Win32FileDialogs>(hwnd());
   fontDialogs_ = std::make_unique<Win32FontColourDialogs>(hwnd());
@@ -89,7 +88,7 @@ void MainWindow::createParts() {
   helpWindows_ = std::make_unique<Win32HelpWindows>(hwnd(), [this](const std::string& m) { logic_->showError(m); });
   logic_ = std::make_unique<MainForm>(
       MainFormPorts{*memo1_, *this, *phraseBox_, *this, *files_, *fileDialogs_, *fontDialogs_, *progress_, *menus_,
-                    *this, *textLoss_, *profile_, *clipboard_, *this, *clock_, *searchDialogs_, *this, *helpWindows_},
+                    *this, *profile_, *clipboard_, *this, *clock_, *searchDialogs_, *this, *helpWindows_},
       StartupFacts{secondInstance_, systemDpi(), settingsPathFor(narrow(executablePath()))});
   phraseBox_->connect(*logic_);
   if (!recoveryFolder_.empty()) {
@@ -339,7 +338,7 @@ LRESULT MainWindow::onNotify(NMHDR* nm) {
       logic_->commands.encodingChoosable()) {
     POINT p;
     GetCursorPos(&p);
-    menus_->showEncodingMenu(hwnd(), p, memo1_->encoding());
+    menus_->showEncodingMenu(hwnd(), p, logic_->document.encoding);
     return TRUE;
   }
   if (nm->hwndFrom == coolBar_->hwnd() && nm->code == RBN_HEIGHTCHANGE) {

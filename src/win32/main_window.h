@@ -32,7 +32,6 @@
 #include "win32/recovery_files.h"
 #include "win32/rich_editor.h"
 #include "win32/system_clock.h"
-#include "win32/text_loss_check.h"
 #include "win32/window.h"
 
 namespace kakipo::win32 {
@@ -85,8 +84,6 @@ class MainWindow : public Window<MainWindow>,
 
   // MessageBoxes
   int messageBox(const std::string& text, const std::string& caption, unsigned flags) override;
-  int messageBoxQuoting(const UnicodeText& quoted, const std::string& rest, const std::string& caption,
-                        unsigned flags) override;
 
   // The rest of what the document, status-bar and search commands drive.
   void bringToForeground() override;
@@ -124,7 +121,6 @@ class MainWindow : public Window<MainWindow>,
   std::unique_ptr<PhraseCombo> phraseBox_;
   std::unique_ptr<ContextMenus> menus_;
   std::unique_ptr<RichEditor> memo1_;
-  std::unique_ptr<EditorTextLoss> textLoss_;
   std::unique_ptr<Win32Files> files_;
   std::unique_ptr<Win32FileDialogs> fileDialogs_;
   std::unique_ptr<Win32FontColourDialogs> fontDialogs_;

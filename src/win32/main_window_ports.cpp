@@ -69,12 +69,6 @@ int MainWindow::messageBox(const std::string& text, const std::string& caption, 
   return MessageBoxW(hwnd(), widen(text).c_str(), widen(caption).c_str(), flags);
 }
 
-int MainWindow::messageBoxQuoting(const UnicodeText& quoted, const std::string& rest, const std::string& caption,
-                                  unsigned flags) {
-  const std::wstring text = (quoted.utf8 ? widenUtf8(*quoted.utf8) : widen(quoted.cp932)) + widen(rest);
-  return MessageBoxW(hwnd(), text.c_str(), widen(caption).c_str(), flags);
-}
-
 void MainWindow::bringToForeground() { SetForegroundWindow(hwnd()); }
 
 void MainWindow::setPanelText(int panel, const std::string& text) { sb::setText(statusBar_, panel, widen(text)); }

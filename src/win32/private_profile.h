@@ -1,5 +1,7 @@
-// The Profile port over the system's private-profile functions. Strings cross the boundary as
-// CP932 bytes, converted to and from UTF-16 with code page 932.
+// The Profile port over the system's private-profile functions, wide all the way, so a settings
+// file in any folder works and keeps any character: the file stays in the system's ANSI code page
+// (what every earlier version wrote and reads) while its values fit there, and becomes UTF-16 with
+// its mark, which the same functions read and write, the first time one does not.
 #pragma once
 #include <string>
 

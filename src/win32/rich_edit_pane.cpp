@@ -4,21 +4,22 @@
 
 #include <algorithm>
 
+#include "core/control_text.h"
 #include "win32/controls/rich_edit.h"
 #include "win32/encoding.h"
 
 namespace kakipo::win32 {
 
-void RichEditPane::setText(const std::string& cp932) {
-  re::setText(hwnd_, widen(cp932));
-  text_ = cp932;
+void RichEditPane::setText(const std::string& text) {
+  re::setText(hwnd_, widen(text));
+  text_ = text;
   // The control keeps a paragraph break as one position (CR); the text has CR LF there.
   const std::wstring shown = re::allUnits(hwnd_);
   // Setting the text leaves the caret at its end; a pane starts at the top.
   re::select(hwnd_, 0, 0);
   re::scroll(hwnd_, SB_VERT, SB_TOP);
   re::scroll(hwnd_, SB_HORZ, SB_LEFT);
-  OffsetCursor cursor(shown);
+  ControlOffsetCursor cursor(asUtf16(shown));
   byteOfChar_.resize(shown.size() + 1);
   for (std::size_t i = 0; i <= shown.size(); ++i) byteOfChar_[i] = cursor.bytesForUnits(static_cast<int>(i));
 }

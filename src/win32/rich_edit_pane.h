@@ -15,7 +15,7 @@ class RichEditPane : public HelpPane {
  public:
   // The control is the viewer's child and goes with it; the pane does not own it.
   explicit RichEditPane(HWND control) : hwnd_(control) {}
-  void setText(const std::string& cp932);
+  void setText(const std::string& text);
 
   std::string text() const override { return text_; }
   int textLength() const override { return static_cast<int>(text_.size()); }

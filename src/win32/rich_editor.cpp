@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "core/control_text.h"
 #include "core/editor_texts.h"
 #include "core/errors.h"
 #include "win32/char_format.h"
@@ -27,28 +28,33 @@ std::shared_ptr<const std::wstring> RichEditor::wideText() const {
 
 std::wstring RichEditor::wideRange(int cpFrom, int cpTo) const {
   if (cpTo <= cpFrom) return {};
-  // The whole text (the save's check for characters CP932 cannot hold): the save reads it next.
+  // The whole text: the save and its check for characters Shift_JIS cannot hold read it in turn.
   if (cpFrom == 0 && cpTo >= re::lengthInUnits(hwnd())) return *wideText();
   return re::range(hwnd(), cpFrom, cpTo);
 }
 
-int RichEditor::byteFromCp(int cp) const { return controlTextBytes(wideRange(0, cp)); }
+namespace {
+std::string textOf(std::wstring_view control) { return textOfControl(asUtf16(control)); }
+int bytesOf(std::wstring_view control) { return textBytesOf(asUtf16(control)); }
+}  // namespace
+
+int RichEditor::byteFromCp(int cp) const { return bytesOf(wideRange(0, cp)); }
 
 int RichEditor::cpFromByte(int offset) const {
   if (offset <= 0) return 0;
-  return controlUnitsForBytes(*wideText(), offset);
+  return controlUnitsForBytes(asUtf16(*wideText()), offset);
 }
 
-std::string RichEditor::text() const { return narrowControlText(*wideText()); }
+std::string RichEditor::text() const { return textOf(*wideText()); }
 
-int RichEditor::textLength() const { return controlTextBytes(*wideText()); }
+int RichEditor::textLength() const { return bytesOf(*wideText()); }
 
 int RichEditor::lineCount() const { return re::lineCount(hwnd()); }
 
 std::string RichEditor::line(int index) const {
   const LONG cp = re::lineStart(hwnd(), index);
   if (cp < 0) return {};
-  return narrowControlText(wideRange(cp, cp + re::lineLength(hwnd(), cp)));
+  return textOf(wideRange(cp, cp + re::lineLength(hwnd(), cp)));
 }
 
 int RichEditor::lineLength(int index) const { return static_cast<int>(line(index).size()); }
@@ -60,9 +66,8 @@ void RichEditor::replaceLine(int index, const std::string& s) {
   re::replaceSelection(hwnd(), widen(s));
 }
 
-void RichEditor::insertLine(int index, const std::string& s) { insertLineUnits(index, widen(s)); }
-
-void RichEditor::insertLineUnits(int index, std::wstring w) {
+void RichEditor::insertLine(int index, const std::string& s) {
+  std::wstring w(asWide(controlOfText(s)));
   const int count = lineCount();
   if (index < 0 || index > count) throw std::out_of_range(texts::editorNoSuchLine);
   LONG cp;
@@ -113,10 +118,16 @@ CaretPos RichEditor::caret() const {
   if (caretKnown_ && caretAt_ == cr.cpMax) return caret_;
   const int line = re::lineOf(hwnd(), cr.cpMax);
   const LONG start = re::lineStart(hwnd(), line);
-  caret_ = {line, controlTextBytes(wideRange(start, cr.cpMax))};
+  caretHead_ = textOf(wideRange(start, cr.cpMax));
+  caret_ = {line, static_cast<int>(caretHead_.size())};
   caretAt_ = cr.cpMax;
   caretKnown_ = true;
   return caret_;
+}
+
+std::string RichEditor::caretLineHead() const {
+  caret();
+  return caretHead_;
 }
 
 int RichEditor::selStart() const { return byteFromCp(re::selection(hwnd()).cpMin); }
@@ -128,23 +139,24 @@ void RichEditor::setSelStart(int offset) {
 
 int RichEditor::selLength() const {
   const CHARRANGE cr = re::selection(hwnd());
-  return controlTextBytes(wideRange(cr.cpMin, cr.cpMax));
+  return bytesOf(wideRange(cr.cpMin, cr.cpMax));
 }
 
 void RichEditor::setSelLength(int length) {
   CHARRANGE cr = re::selection(hwnd());
   const int total = re::lengthInUnits(hwnd());
-  // Walk only as far as the new selection reaches; at most two units per byte.
+  // Walk only as far as the new selection reaches: a unit stands for at least one byte, and one
+  // more unit finishes a surrogate pair or a CR LF the length ends inside.
   const long long reach = std::min<long long>(total, static_cast<long long>(cr.cpMin) + std::max(length, 0) + 1);
   const std::wstring ahead = wideRange(cr.cpMin, static_cast<int>(reach));
-  cr.cpMax = cr.cpMin + controlUnitsForBytes(ahead, std::max(length, 0));
+  cr.cpMax = cr.cpMin + controlUnitsForBytes(asUtf16(ahead), std::max(length, 0));
   re::select(hwnd(), cr);
   re::scrollCaret(hwnd());
 }
 
 std::string RichEditor::selText() const {
   const CHARRANGE cr = re::selection(hwnd());
-  return narrowControlText(wideRange(cr.cpMin, cr.cpMax));
+  return textOf(wideRange(cr.cpMin, cr.cpMax));
 }
 
 void RichEditor::replaceSel(const std::string& s, bool canUndo) { re::replaceSelection(hwnd(), widen(s), canUndo); }
@@ -166,31 +178,28 @@ int RichEditor::find(const std::string& what, int start, int length, bool wholeW
   if (what.empty()) return -1;
   const auto text = wideText();
   const std::wstring& all = *text;
-  const int total = controlTextBytes(all);
+  const int total = bytesOf(all);
   if (start < 0 || start > total) return -1;
   const int end = static_cast<int>(std::min<long long>(static_cast<long long>(start) + std::max(length, 0), total));
-  const std::wstring w = widen(what);
+  const std::wstring w(asWide(controlOfText(what)));
+  ControlOffsetCursor cursor(asUtf16(all));
   FINDTEXTEXW ft{};
-  ft.chrg.cpMin = controlUnitsForBytes(all, start);
-  ft.chrg.cpMax = controlUnitsForBytes(all, end);
+  ft.chrg.cpMin = cursor.unitsForBytes(start);
+  ft.chrg.cpMax = cursor.unitsForBytes(end);
   ft.lpstrText = w.c_str();
   WPARAM flags = FR_DOWN;
   if (wholeWord) flags |= FR_WHOLEWORD;
   if (matchCase) flags |= FR_MATCHCASE;
   const LONG cp = re::find(hwnd(), flags, ft);
   if (cp < 0 || ft.chrgText.cpMax > ft.chrg.cpMax) return -1;
-  return controlTextBytes(std::wstring_view(all).substr(0, static_cast<std::size_t>(cp)));
+  return bytesOf(std::wstring_view(all).substr(0, static_cast<std::size_t>(cp)));
 }
 
 void RichEditor::streamIn(const void* data, std::size_t size, UINT format) {
   if (streamInto(hwnd(), data, size, format) != StreamResult::Read) throw Error(texts::editorReadFailed);
 }
 
-std::string RichEditor::save() const {
-  if (plainText_) {
-    // The plain text is the control's text as it is; usually read already by the check before a save.
-    return encodeControlText(*wideText(), encoding_);
-  }
+std::string RichEditor::rtf() const {
   auto rtf = streamOutOf(hwnd(), SF_RTF);
   if (!rtf) throw Error(texts::editorWriteFailed);
   return std::move(*rtf);
@@ -246,8 +255,8 @@ std::vector<int> RichEditor::findAll(const std::string& what, int start, bool ma
   std::vector<int> found;
   if (what.empty()) return found;
   const auto text = wideText();
-  const std::wstring w = widen(what);
-  OffsetCursor cursor(*text);
+  const std::wstring w(asWide(controlOfText(what)));
+  ControlOffsetCursor cursor(asUtf16(*text));
   FINDTEXTEXW ft{};
   ft.chrg.cpMin = cursor.unitsForBytes(start);
   ft.chrg.cpMax = -1;
@@ -267,7 +276,7 @@ void RichEditor::replaceRanges(const std::vector<TextEdit>& edits) {
   // Offsets are converted in one forward pass over the text as it was, then applied from the
   // back so that no edit moves the positions of the ones still to come.
   const auto text = wideText();
-  OffsetCursor cursor(*text);
+  ControlOffsetCursor cursor(asUtf16(*text));
   std::vector<CHARRANGE> ranges;
   ranges.reserve(edits.size());
   for (const auto& e : edits) {
@@ -277,7 +286,7 @@ void RichEditor::replaceRanges(const std::vector<TextEdit>& edits) {
   UpdateScope update(*this);
   for (std::size_t k = edits.size(); k-- > 0;) {
     re::select(hwnd(), ranges[k]);
-    re::replaceSelection(hwnd(), edits[k].utf8 ? widenUtf8(edits[k].text) : widen(edits[k].text));
+    re::replaceSelection(hwnd(), widen(edits[k].text));
   }
 }
 

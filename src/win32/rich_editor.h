@@ -1,6 +1,7 @@
 // The Editor port over a rich-edit control (RICHEDIT50W). Converts between the control's positions
-// (UTF-16 units, one per paragraph break) and the logic's CP932 byte offsets, and replaces a whole
-// document by building a fresh control, since deleting a large text in place takes minutes.
+// (UTF-16 units, one per paragraph break) and offsets into the program's text (UTF-8, CR LF), and
+// replaces a whole document by building a fresh control, since deleting a large text in place takes
+// minutes.
 #pragma once
 #include <windows.h>
 #include <richedit.h>
@@ -36,6 +37,7 @@ class RichEditor : public Editor {
   int lineStart(int line) const override;
   int lineLength(int line) const override;
   CaretPos caret() const override;
+  std::string caretLineHead() const override;
 
   int selStart() const override;
   void setSelStart(int offset) override;
@@ -57,21 +59,11 @@ class RichEditor : public Editor {
 
   int find(const std::string& what, int start, int length, bool wholeWord, bool matchCase) const override;
 
-  bool plainText() const override { return plainText_; }
-  void setPlainText(bool on) override { plainText_ = on; }
-  TextEncoding encoding() const override { return encoding_; }
-  void setEncoding(TextEncoding encoding) override { encoding_ = encoding; }
-  void load(const std::string& stream, const Font* startFormat = nullptr,
-            const std::function<bool()>& cancelled = {}) override;
-  std::string save() const override;
-
-  // Unicode (rich_editor_unicode.cpp).
-  std::string textUtf8() const override;
-  std::string searchText() const override;
-  int findUtf8(const std::string& what, int start, int length, bool matchCase, bool down) const override;
-  std::vector<int> findAllUtf8(const std::string& what, int start, bool matchCase) const override;
-  void replaceSelUtf8(const std::string& s, bool canUndo = false) override;
-  void insertLineUtf8(int index, const std::string& s) override;
+  void loadText(const std::string& text, const Font* startFormat = nullptr,
+                const std::function<bool()>& cancelled = {}) override;
+  void loadRtf(const std::string& rtf, const Font* startFormat = nullptr,
+               const std::function<bool()>& cancelled = {}) override;
+  std::string rtf() const override;
 
   bool modified() const override;
   void setModified(bool on) override;
@@ -94,12 +86,14 @@ class RichEditor : public Editor {
   // The whole text in the control's own units, read from the control only when it may have
   // changed since the last read.
   std::shared_ptr<const std::wstring> wideText() const;
-  // Control positions, for the shell's own use.
+ private:
   std::wstring wideRange(int cpFrom, int cpTo) const;
   int cpFromByte(int offset) const;
   int byteFromCp(int cp) const;
-
- private:
+  // Reads the content into a fresh control, which takes the place of the current one only once
+  // all of it is in.
+  void loadInto(const void* data, std::size_t size, UINT format, const Font* startFormat,
+                const std::function<bool()>& cancelled);
   UniqueWindow makeControl(const RECT& rect, bool visible) const;
   void configure(HWND h, const CHARFORMAT2W* format) const;
   void adopt();
@@ -110,13 +104,10 @@ class RichEditor : public Editor {
   void applyScrollBars(HWND h) const;
   static LRESULT CALLBACK watchProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR self);
   void streamIn(const void* data, std::size_t size, UINT format);
-  void insertLineUnits(int index, std::wstring units);
 
   HWND parent_;
   int id_;
   int textLimit_;
-  bool plainText_ = true;
-  TextEncoding encoding_ = TextEncoding::ShiftJis;
   bool wordWrap_ = false;
   ScrollBars scrollBars_ = ScrollBars::Both;
   Colour background_ = clWindow;
@@ -133,6 +124,7 @@ class RichEditor : public Editor {
   mutable bool caretKnown_ = false;
   mutable LONG caretAt_ = 0;
   mutable CaretPos caret_;
+  mutable std::string caretHead_;
   // Last, so that it goes first: while the control is destroyed, its watch still reads the fields
   // above.
   UniqueWindow control_;

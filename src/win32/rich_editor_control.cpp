@@ -6,6 +6,7 @@
 
 #include <utility>
 
+#include "core/control_text.h"
 #include "core/editor_texts.h"
 #include "core/errors.h"
 #include "win32/char_format.h"
@@ -132,29 +133,25 @@ void RichEditor::clear() {
   re::emptyUndo(hwnd());
 }
 
-void RichEditor::load(const std::string& stream, const Font* startFormat, const std::function<bool()>& cancelled) {
-  std::wstring wide;
-  const void* data = stream.data();
-  std::size_t size = stream.size();
-  UINT format = SF_RTF;
-  if (plainText_) {
-    wide = decodePlainText(stream, encoding_);
-    // The control keeps a CR LF pair as one position; anything over the limit would be cut off
-    // silently and then pass for the whole document.
-    long long units = static_cast<long long>(wide.size());
-    for (std::size_t i = 0; i + 1 < wide.size(); ++i)
-      if (wide[i] == L'\r' && wide[i + 1] == L'\n') --units;
-    if (units > textLimit_) throw DocumentTooLarge(texts::editorTooLarge);
-    data = wide.data();
-    size = wide.size() * sizeof(wchar_t);
-    format = SF_TEXT | SF_UNICODE;
-  } else if (stream.rfind("{\\rtf", 0) != 0) {
-    // What does not start as RTF is refused here rather than guessed at by the control.
-    throw Error(texts::editorNotRtf);
-  }
-  // The new document is read into a control of its own beside the open one, which goes only once
-  // the whole stream is in: a read that fails, overflows or is cancelled costs the new control and
-  // nothing else. Deleting the old text in place would cost minutes on a large document anyway.
+void RichEditor::loadText(const std::string& text, const Font* startFormat, const std::function<bool()>& cancelled) {
+  // One CR for every line break, the control's own: anything else it would take its own way.
+  const std::u16string units = controlOfText(text);
+  // Anything over the limit would be cut off silently and then pass for the whole document.
+  if (units.size() > static_cast<std::size_t>(textLimit_)) throw DocumentTooLarge(texts::editorTooLarge);
+  loadInto(units.data(), units.size() * sizeof(char16_t), SF_TEXT | SF_UNICODE, startFormat, cancelled);
+}
+
+void RichEditor::loadRtf(const std::string& rtf, const Font* startFormat, const std::function<bool()>& cancelled) {
+  // What does not start as RTF is refused here rather than guessed at by the control.
+  if (rtf.rfind("{\\rtf", 0) != 0) throw Error(texts::editorNotRtf);
+  loadInto(rtf.data(), rtf.size(), SF_RTF, startFormat, cancelled);
+}
+
+// The new document is read into a control of its own beside the open one, which goes only once
+// the whole stream is in: a read that fails, overflows or is cancelled costs the new control and
+// nothing else. Deleting the old text in place would cost minutes on a large document anyway.
+void RichEditor::loadInto(const void* data, std::size_t size, UINT format, const Font* startFormat,
+                          const std::function<bool()>& cancelled) {
   const CHARFORMAT2W start = startFormat ? toCharFormat(*startFormat) : defaultFormat_;
   UniqueWindow fresh = makeControl(placement(), false);
   configure(fresh.get(), startFormat ? &start : nullptr);
@@ -163,7 +160,8 @@ void RichEditor::load(const std::string& stream, const Font* startFormat, const 
     case StreamResult::Failed: throw Error(texts::editorReadFailed);
     case StreamResult::Read: break;
   }
-  if (!plainText_ && re::lengthInUnits(fresh.get()) >= textLimit_) throw DocumentTooLarge(texts::editorTooLarge);
+  // The control stops taking RTF at its limit: what it holds then is not the whole document.
+  if (format == SF_RTF && re::lengthInUnits(fresh.get()) >= textLimit_) throw DocumentTooLarge(texts::editorTooLarge);
   re::setModified(fresh.get(), false);
   re::emptyUndo(fresh.get());
   if (startFormat) {

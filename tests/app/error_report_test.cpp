@@ -27,9 +27,9 @@ TEST(ReportError, ShowsOneErrorBoxTitledWithTheWindowTitle) {
   EXPECT_EQ(ui.shown[0].flags, mb::ok | mb::iconError);
 }
 
-TEST(Literals, AreCompiledAsCp932) {
-  // A build without the execution character set flag would store UTF-8 here.
-  EXPECT_EQ(std::string("カキポ表"), "\x83\x4A\x83\x4C\x83\x7C\x95\x5C");
+TEST(Literals, AreUtf8) {
+  // A compiler that took the sources for the system's code page would store other bytes here.
+  EXPECT_EQ(std::string("カキポ表"), "\xE3\x82\xAB\xE3\x82\xAD\xE3\x83\x9D\xE8\xA1\xA8");
 }
 
 }  // namespace

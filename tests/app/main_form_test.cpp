@@ -55,7 +55,7 @@ TEST_F(MainFormTest, FirstShowAddsTheBarTogglesToTheSystemMenu) {
 TEST_F(MainFormTest, CommandLineNameStaysCurrentWhenTheLoadFails) {
   main.FormShow("kakipo.exe C:\\My Notes\\メモ.txt");
   ASSERT_EQ(ui.shown.size(), 1u);  // the file does not exist: the open failure is shown
-  EXPECT_EQ(main.state.fileName, "C:\\My Notes\\メモ.txt");
+  EXPECT_EQ(main.document.path(), "C:\\My Notes\\メモ.txt");
   EXPECT_EQ(form.caption(), "カキポ C:\\My Notes\\メモ.txt");
   EXPECT_EQ(form.overwriteHint, "上書き保存 メモ.txt");
 }

@@ -7,13 +7,13 @@
 #include <functional>
 
 #include "recovery/recovery_fakes.h"
-#include "support/cp932_table.h"
 #include "support/main_form_harness.h"
 
 namespace kakipo {
 namespace {
 
 struct RecoveryWiringTest : ::testing::Test {
+  void TestBody() override {}
   test::MainFormHarness h;
   test::FakeRecoveryStore store;
   MainForm& main = h.main;
@@ -38,42 +38,43 @@ struct RecoveryWiringTest : ::testing::Test {
 TEST_F(RecoveryWiringTest, ASnapshotTakesPlainTextLosslessWithItsEncodingAndRichTextAsRtf) {
   main.FormShow("kakipo.exe");
   main.document.fnameSet("C:\\memo\\買い物.txt");
-  h.memo1.setText("牛乳とパン");
-  h.memo1.select(10, 0);
-  h.memo1.replaceSelUtf8(test::utf8(u8"\u9DD7"));  // 鷗, which CP932 cannot hold
-  h.memo1.setEncoding(TextEncoding::Utf8Bom);
-  h.memo1.select(2, 4);
+  h.memo1.setText("牛乳とパン鷗");  // 鷗, which CP932 cannot hold
+  main.document.encoding = TextEncoding::Utf8Bom;
+  h.memo1.select(3, 6);
   changeAndPause();
   ASSERT_EQ(store.pending.size(), 1u);
-  EXPECT_EQ(store.pending[0],
-            (RecoverySnapshot{test::utf8(u8"牛乳とパン\u9DD7"), "C:\\memo\\買い物.txt", true, "UTF-8 BOM", 6}));
+  EXPECT_EQ(store.pending[0], (RecoverySnapshot{"牛乳とパン鷗", "C:\\memo\\買い物.txt", true, "UTF-8 BOM", 9}));
 
   store.finishWrite();
   handle([&] { main.recovery.writeFinished(true); });
-  h.memo1.setPlainText(false);
+  main.document.kind = DocumentKind::RichText;
   changeAndPause();
   ASSERT_EQ(store.pending.size(), 1u);
-  EXPECT_EQ(store.pending[0], (RecoverySnapshot{"{\\rtf1 牛乳とパン\\u40407?}", "C:\\memo\\買い物.txt", false, "", 6}));
+  EXPECT_EQ(store.pending[0], (RecoverySnapshot{"{\\rtf1 \\u29275?\\u20083?\\u12392?\\u12497?\\u12531?\\u40407?}",
+                                                "C:\\memo\\買い物.txt", false, "", 9}));
 }
 
-TEST_F(RecoveryWiringTest, ARestoredPlainTextHasEveryCharacterAndTheEncodingItsFileHad) {
-  offerAfterStart("kakipo.exe", {test::utf8(u8"\u9DD7\r\n\U0001F600"), "C:\\memo\\u.txt", true, "UTF-16 LE", 1});
-  EXPECT_EQ(h.memo1.textUtf8(), test::utf8(u8"\u9DD7\r\n\U0001F600"));
-  EXPECT_TRUE(h.memo1.plainText());
-  EXPECT_EQ(h.memo1.encoding(), TextEncoding::Utf16Le);
-  EXPECT_TRUE(h.memo1.modified());
+TEST(RecoveryWiring, ARestoredPlainTextHasEveryCharacterAndTheEncodingItsFileHad) {
+  for (const TextEncoding encoding : allEncodings) {
+    RecoveryWiringTest t;
+    t.offerAfterStart("kakipo.exe", {"鷗\r\n\U0001F600", "C:\\memo\\u.txt", true, encodingName(encoding), 3});
+    EXPECT_EQ(t.h.memo1.text(), "鷗\r\n\U0001F600");
+    EXPECT_TRUE(t.main.document.plainText());
+    EXPECT_EQ(t.main.document.encoding, encoding);
+    EXPECT_TRUE(t.h.memo1.modified());
+  }
 }
 
 TEST_F(RecoveryWiringTest, ARestoreReplacesTheCommandLineFileWhichStaysInTheHistory) {
   h.files.files["C:\\memo\\cmd.txt"] = "from the command line";
   offerAfterStart("kakipo.exe C:\\memo\\cmd.txt", {"{\\rtf1 restored}", "C:\\memo\\装飾.kpo", false, "", 3});
   EXPECT_EQ(h.memo1.text(), "restored");
-  EXPECT_FALSE(h.memo1.plainText());
+  EXPECT_FALSE(main.document.plainText());
   EXPECT_TRUE(h.memo1.modified());
   EXPECT_EQ(h.memo1.selStart(), 3);
-  EXPECT_EQ(main.state.fileName, "C:\\memo\\装飾.kpo");
+  EXPECT_EQ(main.document.path(), "C:\\memo\\装飾.kpo");
   EXPECT_EQ(h.form.caption(), "カキポ C:\\memo\\装飾.kpo");
-  EXPECT_FALSE(main.document.original.linesPaired()) << "a save must write the editor's text";
+  EXPECT_FALSE(main.document.original.holds()) << "a save must write the editor's text";
   EXPECT_EQ(main.state.history[0], "C:\\memo\\cmd.txt");
   EXPECT_EQ(h.files.files["C:\\memo\\cmd.txt"], "from the command line");
 }
@@ -83,7 +84,7 @@ TEST_F(RecoveryWiringTest, ARestoreTheEditorCannotHoldLeavesAnUntitledDocumentAn
   offerAfterStart("kakipo.exe C:\\memo\\cmd.txt", {"not whole", "C:\\memo\\大きい.kpo", false, "", 0});
   EXPECT_EQ(h.memo1.text(), "");
   EXPECT_FALSE(h.memo1.modified());
-  EXPECT_EQ(main.state.fileName, "");
+  EXPECT_EQ(main.document.path(), "");
   EXPECT_EQ(h.ui.shown.back().text, "RTF.");
   EXPECT_TRUE(store.holds("dead"));
 }

@@ -19,13 +19,13 @@ class DocumentKindTest : public DocumentsTest, public ::testing::WithParamInterf
 TEST_P(DocumentKindTest, ExtensionChoosesModeAndBothFilterIndexes) {
   const auto& c = GetParam();
   put(c.name, c.plainText ? "plain" : rtfOf("rich"));
-  memo1.setPlainText(!c.plainText);  // the opposite, so the test sees it change
+  document.kind = c.plainText ? DocumentKind::RichText : DocumentKind::PlainText;  // the opposite, so the test sees it change
   commands.fileYomikomi(c.name);
-  EXPECT_EQ(memo1.plainText(), c.plainText);
+  EXPECT_EQ(document.plainText(), c.plainText);
   EXPECT_EQ(commands.openFilterIndex(), c.filterIndex);
   EXPECT_EQ(commands.saveFilterIndex(), c.filterIndex);
   EXPECT_EQ(memo1.text(), c.plainText ? "plain" : "rich");
-  EXPECT_EQ(state.fileName, c.name);
+  EXPECT_EQ(document.path(), c.name);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -34,8 +34,9 @@ INSTANTIATE_TEST_SUITE_P(
                       KindCase{"C:\\m\\memo.TXT", true, 1}, KindCase{"C:\\m\\memo.txt", true, 1},
                       KindCase{"C:\\m\\memo", true, 3}, KindCase{"C:\\m\\memo.txt.bak", true, 3},
                       KindCase{"C:\\a.kpo\\memo", true, 3}, KindCase{"C:\\m\\memo.kpox", true, 3},
-                      // 表 ends in the byte 0x5C, which is no separator.
-                      KindCase{"C:\\m\\表.kpo", false, 2}));
+                      KindCase{"C:\\m\\表.kpo", false, 2},
+                      // Names Shift_JIS cannot hold are names like any other.
+                      KindCase{"C:\\résumé 한글\\\U0001F600.kpo", false, 2}, KindCase{"C:\\Åse\\鷗外.txt", true, 1}));
 
 TEST_F(DocumentsTest, SuccessfulOpenMakesTheFileCurrentRecordedAndUnmodified) {
   put("C:\\memo\\a.txt", "abc");
@@ -86,7 +87,7 @@ TEST_P(LargeFileTest, AsksOnlyAboveTheThreshold) {
   // Sizes beyond 2 GiB are refused before reading; the rest load after OK.
   if (GetParam().size <= maxDocumentBytes) {
     EXPECT_TRUE(ui.shown.size() == (GetParam().asks ? 1u : 0u));
-    EXPECT_EQ(state.fileName, "C:\\big.txt");
+    EXPECT_EQ(document.path(), "C:\\big.txt");
   }
 }
 
@@ -104,7 +105,7 @@ TEST_F(DocumentsTest, DeclinedLargeFileQuestionChangesNothing) {
   state.nextOpenFont.name = "Other";
   ui.answers.push_back(mb::idCancel);
   commands.fileYomikomi("C:\\big.kpo");
-  EXPECT_TRUE(memo1.plainText());
+  EXPECT_TRUE(document.plainText());
   EXPECT_EQ(commands.openFilterIndex(), 1);
   EXPECT_EQ(memo1.defaultFormat(), before);
   EXPECT_EQ(memo1.text(), "mine");
@@ -127,8 +128,8 @@ TEST_F(DocumentsTest, OpenFailureNamesTheFileAndKeepsTheDocument) {
   EXPECT_EQ(form.caption(), "カキポ ");
   EXPECT_EQ(state.history[0], "nothing");
   EXPECT_FALSE(progress.open);
-  // A refused open changes nothing: not the mode, the filter indexes nor the default font.
-  EXPECT_TRUE(memo1.plainText());
+  // A refused open changes nothing: not the kind, the filter indexes nor the default font.
+  EXPECT_TRUE(document.plainText());
   EXPECT_EQ(commands.saveFilterIndex(), 1);
   EXPECT_NE(memo1.defaultFormat().name, "Other");
 }
@@ -147,7 +148,7 @@ TEST_F(DocumentsTest, RelativeNameStaysRelativeButItsSizeIsFound) {
   ui.answers.push_back(mb::idOk);
   commands.fileYomikomi("memo.txt");
   EXPECT_EQ(ui.shown.size(), 1u);
-  EXPECT_EQ(state.fileName, "memo.txt");
+  EXPECT_EQ(document.path(), "memo.txt");
   EXPECT_EQ(state.history[0], "memo.txt");
 }
 
@@ -164,8 +165,8 @@ TEST_F(DocumentsTest, KpoHoldingPlainTextIsShownThroughTheRetryAndStaysRich) {
   put("C:\\a.kpo", "just text");
   commands.fileYomikomi("C:\\a.kpo");
   EXPECT_EQ(memo1.text(), "just text");
-  EXPECT_EQ(state.fileName, "C:\\a.kpo");
-  EXPECT_FALSE(memo1.plainText());  // an overwrite-save writes RTF into the .kpo
+  EXPECT_EQ(document.path(), "C:\\a.kpo");
+  EXPECT_FALSE(document.plainText());  // an overwrite-save writes RTF into the .kpo
 }
 
 TEST_F(DocumentsTest, TxtHoldingRtfShowsTheSource) {
@@ -174,17 +175,17 @@ TEST_F(DocumentsTest, TxtHoldingRtfShowsTheSource) {
   EXPECT_EQ(memo1.text(), rtfOf("x"));
 }
 
-// An editor whose reader fails in both modes, as with a file the control cannot read at all.
+// An editor whose reader fails for text and RTF alike, as with a file the control cannot read at all.
 class UnreadableEditor : public LimitedEditor {
  public:
-  void load(const std::string&, const Font*, const std::function<bool()>&) override { throw Error("bad"); }
+  void loadText(const std::string&, const Font*, const std::function<bool()>&) override { throw Error("bad"); }
+  void loadRtf(const std::string&, const Font*, const std::function<bool()>&) override { throw Error("bad"); }
 };
 
 TEST_F(DocumentsTest, FailedRetryIsAReadErrorForTheGeneralReport) {
   UnreadableEditor broken;
-  DocumentCommands cmds{state, document, appearance, {broken, ui, files, dialogs, progress, historyMenu, front, loss}};
+  DocumentCommands cmds{state, document, appearance, {broken, ui, files, dialogs, progress, historyMenu, front}};
   put("C:\\a.kpo", "x");
-  broken.setPlainText(true);
   try {
     cmds.fileYomikomi("C:\\a.kpo");
     FAIL() << "no error";
@@ -194,8 +195,8 @@ TEST_F(DocumentsTest, FailedRetryIsAReadErrorForTheGeneralReport) {
     EXPECT_STREQ(e.what(), "ストリームからの読み込みに失敗しました");
   }
   EXPECT_FALSE(progress.open);
-  EXPECT_TRUE(broken.plainText());  // the mode it had
-  EXPECT_EQ(state.fileName, "");
+  EXPECT_TRUE(document.plainText());  // the kind it had
+  EXPECT_EQ(document.path(), "");
   EXPECT_EQ(state.history[0], "nothing");
 }
 
@@ -207,7 +208,7 @@ TEST_F(DocumentsTest, FileTheEditorCannotHoldIsRefusedByName) {
   EXPECT_EQ(ui.shown[0].text, "C:\\huge.txt\r\n\r\nは大きすぎてカキポでは開けません");
   EXPECT_EQ(ui.shown[0].flags, mb::ok | mb::iconError);
   EXPECT_EQ(memo1.text(), "");
-  EXPECT_EQ(state.fileName, "");
+  EXPECT_EQ(document.path(), "");
   EXPECT_EQ(state.history[0], "nothing");
   EXPECT_FALSE(progress.open);
 }
@@ -254,9 +255,9 @@ TEST_P(FailedOpenTest, LeavesTheOpenDocumentAsItWas) {
   commands.fileYomikomi("C:\\other.kpo");
   EXPECT_EQ(memo1.text(), "Xone\r\ntwo");
   EXPECT_TRUE(memo1.modified());
-  EXPECT_TRUE(memo1.plainText());
+  EXPECT_TRUE(document.plainText());
   EXPECT_EQ(memo1.defaultFormat(), font);
-  EXPECT_EQ(state.fileName, "C:\\mine.txt");
+  EXPECT_EQ(document.path(), "C:\\mine.txt");
   EXPECT_EQ(form.caption(), "カキポ C:\\mine.txt");
   EXPECT_EQ(state.history[0], "C:\\mine.txt");
   EXPECT_EQ(commands.openFilterIndex(), filter::text);
@@ -304,7 +305,7 @@ TEST_F(DocumentsTest, OpenDialogStartsFromItsLastNameAndTheSetFilter) {
   dialogs.openAnswers.push_back({true, "C:\\a.kpo", 1});
   dialogs.openAnswers.push_back({false, "", 0});
   commands.dlgOpenFile();
-  EXPECT_EQ(state.fileName, "C:\\a.kpo");
+  EXPECT_EQ(document.path(), "C:\\a.kpo");
   commands.dlgOpenFile();
   ASSERT_EQ(dialogs.openSeeds.size(), 2u);
   EXPECT_EQ(dialogs.openSeeds[0].name, "");
@@ -337,7 +338,7 @@ TEST_F(DocumentsTest, DropKeepsALongNameWhole) {
   const std::string name = "C:\\" + std::string(300, 'n') + ".txt";
   put(name, "long");
   commands.dropYomikomi({name});
-  EXPECT_EQ(state.fileName, name);
+  EXPECT_EQ(document.path(), name);
   EXPECT_EQ(memo1.text(), "long");
 }
 
@@ -348,7 +349,7 @@ TEST_F(DocumentsTest, DropDeclinedAtTheSizeQuestionStillLeavesANewDocument) {
   ui.answers.push_back(mb::idCancel);
   commands.dropYomikomi({"C:\\big.txt"});
   EXPECT_EQ(memo1.text(), "");
-  EXPECT_EQ(state.fileName, "");
+  EXPECT_EQ(document.path(), "");
 }
 
 }  // namespace

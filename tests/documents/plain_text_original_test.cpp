@@ -2,31 +2,30 @@
 
 #include <gtest/gtest.h>
 
+#include "core/text_codec.h"
 #include "documents_fixture.h"
 
 namespace kakipo::test {
 namespace {
 
-// The bytes a file is read from, and what the editor shows of them (bare CR and LF become CR LF;
-// the rendition stands in for the control's code page round trip).
-struct Original {
-  std::string bytes;
-  std::string rendition;
-};
+// What the editor shows of a file: its text with every line break CR LF.
+std::string shown(const std::string& bytes, TextEncoding e = TextEncoding::ShiftJis) {
+  return normaliseLineBreaks(decodeText(bytes, e));
+}
 
 TEST(PlainTextOriginal, UneditedDocumentWritesExactlyTheBytesRead) {
-  const std::vector<Original> cases = {
-      {"a\rb\nc\r\nd", "a\r\nb\r\nc\r\nd"},
-      {"\x87\x90\r\n\xED\x40", "\x81\xE0\r\n\xFA\x5C"},  // NEC and IBM duplicates
-      {"x\x81", "x\x81"},                              // lone lead byte at the end
-      {"a\r\r\nb", "a b"},
-      {"nul\0after", "nul"},
-      {"", ""},
+  const std::vector<std::string> cases = {
+      "a\rb\nc\r\nd",
+      "\x87\x90\r\n\xED\x40",  // NEC and IBM duplicates
+      "x\x81",                 // lone lead byte at the end
+      "a\r\r\nb",
+      std::string("nul\0after", 9),
+      "",
   };
-  for (const auto& c : cases) {
+  for (const auto& bytes : cases) {
     PlainTextOriginal o;
-    o.remember(c.bytes, c.rendition);
-    EXPECT_EQ(o.bytesFor(c.rendition), c.bytes);
+    o.remember(bytes, TextEncoding::ShiftJis);
+    EXPECT_EQ(o.bytesFor(shown(bytes), TextEncoding::ShiftJis), bytes);
   }
 }
 
@@ -38,59 +37,45 @@ struct EditCase {
 
 class PlainTextEditTest : public ::testing::TestWithParam<EditCase> {};
 
-// Lines: 0 holds a NEC duplicate, 1 plain, 2 ends in a bare LF, 3 an IBM code, 4 the last line.
-const Original file{"\x87\x90\r\nplain\r\nlf\nib\xED\x40\r\nend", "\x81\xE0\r\nplain\r\nlf\r\nib\xFA\x5C\r\nend"};
+// Lines: 0 holds a NEC duplicate (≒), 1 plain, 2 ends in a bare LF, 3 an IBM code (纊), 4 the last.
+const std::string file = "\x87\x90\r\nplain\r\nlf\nib\xED\x40\r\nend";
 
 TEST_P(PlainTextEditTest, LinesOutsideTheEditKeepTheirBytes) {
   PlainTextOriginal o;
-  o.remember(file.bytes, file.rendition);
-  EXPECT_EQ(o.bytesFor(GetParam().edited), GetParam().written);
+  o.remember(file, TextEncoding::ShiftJis);
+  EXPECT_EQ(o.bytesFor(GetParam().edited, TextEncoding::ShiftJis), GetParam().written);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Edits, PlainTextEditTest,
     ::testing::Values(
-        EditCase{"MiddleLine", "\x81\xE0\r\nPLAIN\r\nlf\r\nib\xFA\x5C\r\nend",
-                 "\x87\x90\r\nPLAIN\r\nlf\nib\xED\x40\r\nend"},
-        EditCase{"LineInserted", "\x81\xE0\r\nplain\r\nnew\r\nlf\r\nib\xFA\x5C\r\nend",
+        EditCase{"MiddleLine", "≒\r\nPLAIN\r\nlf\r\nib纊\r\nend", "\x87\x90\r\nPLAIN\r\nlf\nib\xED\x40\r\nend"},
+        EditCase{"LineInserted", "≒\r\nplain\r\nnew\r\nlf\r\nib纊\r\nend",
                  "\x87\x90\r\nplain\r\nnew\r\nlf\nib\xED\x40\r\nend"},
-        EditCase{"LineDeleted", "\x81\xE0\r\nlf\r\nib\xFA\x5C\r\nend", "\x87\x90\r\nlf\nib\xED\x40\r\nend"},
-        EditCase{"LastLineEdited", "\x81\xE0\r\nplain\r\nlf\r\nib\xFA\x5C\r\nEND",
-                 "\x87\x90\r\nplain\r\nlf\nib\xED\x40\r\nEND"},
-        EditCase{"LineAppended", "\x81\xE0\r\nplain\r\nlf\r\nib\xFA\x5C\r\nend\r\nmore",
+        EditCase{"LineDeleted", "≒\r\nlf\r\nib纊\r\nend", "\x87\x90\r\nlf\nib\xED\x40\r\nend"},
+        EditCase{"LastLineEdited", "≒\r\nplain\r\nlf\r\nib纊\r\nEND", "\x87\x90\r\nplain\r\nlf\nib\xED\x40\r\nEND"},
+        EditCase{"LineAppended", "≒\r\nplain\r\nlf\r\nib纊\r\nend\r\nmore",
                  "\x87\x90\r\nplain\r\nlf\nib\xED\x40\r\nend\r\nmore"},
-        EditCase{"FirstLineEdited", "x\r\nplain\r\nlf\r\nib\xFA\x5C\r\nend", "x\r\nplain\r\nlf\nib\xED\x40\r\nend"},
+        EditCase{"FirstLineEdited", "x\r\nplain\r\nlf\r\nib纊\r\nend", "x\r\nplain\r\nlf\nib\xED\x40\r\nend"},
         EditCase{"AllGone", "", ""}),
     [](const auto& info) { return info.param.label; });
 
-TEST(PlainTextOriginal, Utf16KeepsItsMarkOrItsLackAndLinesComeInItsUnits) {
+TEST(PlainTextOriginal, Utf16KeepsItsMarkOrItsLackItsOddLastByteAndLinesComeInItsUnits) {
   // Lines "a" CR, "b" LF, "c"; without a mark, as the file had none.
   const std::string bytes = std::string("a\0\r\0b\0\n\0c\0", 10);
-  const std::string rendition = std::string("a\0\r\0\n\0b\0\r\0\n\0c\0", 14);
   PlainTextOriginal o;
-  o.remember(bytes, rendition, TextEncoding::Utf16Le);
-  ASSERT_TRUE(o.linesPaired());
-  EXPECT_EQ(o.bytesFor(rendition, TextEncoding::Utf16Le), bytes);
-  const std::string inserted = std::string("a\0\r\0\n\0n\0\r\0\n\0b\0\r\0\n\0c\0", 20);
-  EXPECT_EQ(o.bytesFor(inserted, TextEncoding::Utf16Le), std::string("a\0\r\0n\0\r\0\n\0b\0\n\0c\0", 16));
+  o.remember(bytes, TextEncoding::Utf16Le);
+  EXPECT_EQ(o.bytesFor("a\r\nb\r\nc", TextEncoding::Utf16Le), bytes);
+  EXPECT_EQ(o.bytesFor("a\r\nn\r\nb\r\nc", TextEncoding::Utf16Le), std::string("a\0\r\0n\0\r\0\n\0b\0\n\0c\0", 16));
   // Written in another encoding: that encoding's own mark and the editor's text.
   EXPECT_EQ(o.bytesFor("x", TextEncoding::Utf8Bom), "\xEF\xBB\xBFx");
-  o.remember("\xFE\xFF" + std::string("\0x", 2), std::string("\0x", 2), TextEncoding::Utf16Be);
-  EXPECT_EQ(o.bytesFor(std::string("\0y", 2), TextEncoding::Utf16Be), "\xFE\xFF" + std::string("\0y", 2));
-}
-
-TEST(PlainTextOriginal, LinesThatCannotBePairedFallBackToTheEditorsText) {
-  // An editor that kept the LF after a lone lead byte as a break has a line the file has not;
-  // one that changed a single byte has a line of another shape.
-  for (const auto& [bytes, rendition] : {std::pair<std::string, std::string>{"\x81\nb\r\nc", "\x81\x45\r\nb\r\nc"},
-                                         {"ab\r\nc", "aB\r\nc"}}) {
-    PlainTextOriginal o;
-    o.remember(bytes, rendition);
-    EXPECT_FALSE(o.linesPaired());
-    EXPECT_EQ(o.bytesFor(rendition + "!"), rendition + "!");
-  }
+  o.remember("\xFE\xFF" + std::string("\0x", 2), TextEncoding::Utf16Be);
+  EXPECT_EQ(o.bytesFor("y", TextEncoding::Utf16Be), "\xFE\xFF" + std::string("\0y", 2));
+  // The odd last byte is no character of the last line: it stays when that line is edited.
+  o.remember("\xFF\xFE" + std::string("a\0", 2) + "\x07", TextEncoding::Utf16Le);
+  EXPECT_EQ(o.bytesFor("b", TextEncoding::Utf16Le), "\xFF\xFE" + std::string("b\0", 2) + "\x07");
   PlainTextOriginal none;
-  EXPECT_EQ(none.bytesFor("text"), "text");
+  EXPECT_EQ(none.bytesFor("text", TextEncoding::ShiftJis), "text");
 }
 
 TEST_F(DocumentsTest, OpenAndSaveWritesBackBareBreaksUntouched) {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "documents_fixture.h"
-#include "support/cp932_table.h"
 
 namespace kakipo::test {
 namespace {
@@ -24,7 +23,6 @@ TEST_P(SaveAsTest, QuestionsAndTarget) {
   const auto& c = GetParam();
   memo1.setText("line1\r\nline2");
   memo1.setModified(true);
-  memo1.setPlainText(true);
   if (c.targetExists) put(c.written.empty() ? c.chosen + ".txt" : c.written, "old");
   dialogs.saveAnswers.push_back({true, c.chosen, c.filterIndex});
   ui.answers.assign(c.answers.begin(), c.answers.end());
@@ -37,14 +35,14 @@ TEST_P(SaveAsTest, QuestionsAndTarget) {
   EXPECT_EQ(saved, !c.written.empty());
   if (c.written.empty()) {
     EXPECT_TRUE(files.writes.empty());
-    EXPECT_EQ(state.fileName, "");
+    EXPECT_EQ(document.path(), "");
     EXPECT_TRUE(memo1.modified());
-    EXPECT_TRUE(memo1.plainText());  // an abandoned Save As leaves the kind alone
+    EXPECT_TRUE(document.plainText());  // an abandoned Save As leaves the kind alone
   } else {
     ASSERT_EQ(files.writes, std::vector<std::string>{c.written});
     EXPECT_EQ(files.files[c.written], c.rich ? rtfOf("line1\\par line2") : "line1\r\nline2");
-    EXPECT_EQ(state.fileName, c.written);
-    EXPECT_EQ(memo1.plainText(), !c.rich);
+    EXPECT_EQ(document.path(), c.written);
+    EXPECT_EQ(document.plainText(), !c.rich);
     EXPECT_FALSE(memo1.modified());
   }
 }
@@ -66,7 +64,10 @@ INSTANTIATE_TEST_SUITE_P(
         SaveAsCase{"TxtFilterKpoNameWritesRich", "C:\\memo.kpo", 1, false, {}, {}, "C:\\memo.kpo", true},
         SaveAsCase{"AllFilesNoExtension", "C:\\memo", 3, false, {}, {}, "C:\\memo", false},
         SaveAsCase{"AllFilesOddExtension", "C:\\memo.doc", 3, false, {}, {}, "C:\\memo.doc", false},
-        SaveAsCase{"DotInFolderOnly", "C:\\a.b\\memo", 1, false, {mb::idOk}, {ask}, "C:\\a.b\\memo.txt", false}),
+        SaveAsCase{"DotInFolderOnly", "C:\\a.b\\memo", 1, false, {mb::idOk}, {ask}, "C:\\a.b\\memo.txt", false},
+        SaveAsCase{"WideNameGetsItsExtension", "C:\\Åse 한\\résumé\U0001F600", 1, true, {mb::idOk, mb::idYes}, {ask, over},
+                   "C:\\Åse 한\\résumé\U0001F600.txt", false},
+        SaveAsCase{"WideNameMadeKpo", "C:\\鷗外.txt", 2, false, {mb::idOk}, {ask}, "C:\\鷗外.kpo", true}),
     [](const auto& info) { return info.param.label; });
 
 TEST_F(DocumentsTest, SaveAsQuestionTextsNameTheFiles) {
@@ -104,7 +105,7 @@ TEST_F(DocumentsTest, AbandonedSaveAsKeepsARichDocumentRich) {
   typeText("b");
   dialogs.saveAnswers.push_back({true, "C:\\a", 1});
   ui.answers = {mb::idCancel};
-  commands.dlgSaveFile(state.fileName);
+  commands.dlgSaveFile(document.path());
   commands.tbtnUwagakiClick();
   EXPECT_EQ(files.files["C:\\a.kpo"], rtfOf("ba"));
 }
@@ -113,7 +114,7 @@ TEST_F(DocumentsTest, RichDocumentSavedAsTxtWritesTextAndStaysPlainAfterwards) {
   put("C:\\a.kpo", rtfOf("a"));
   commands.fileYomikomi("C:\\a.kpo");
   dialogs.saveAnswers.push_back({true, "C:\\a.txt", 1});
-  commands.dlgSaveFile(state.fileName);
+  commands.dlgSaveFile(document.path());
   EXPECT_EQ(files.files["C:\\a.txt"], "a");
   typeText("b");
   ui.answers = {};
@@ -296,8 +297,8 @@ TEST_F(DocumentsTest, NewDocumentKeepsModeFiltersAndWrap) {
   state.nextOpenFont.name = "Next";
   commands.tbtnNewClick();
   EXPECT_EQ(memo1.text(), "");
-  EXPECT_EQ(state.fileName, "");
-  EXPECT_FALSE(memo1.plainText());
+  EXPECT_EQ(document.path(), "");
+  EXPECT_FALSE(document.plainText());
   EXPECT_EQ(commands.saveFilterIndex(), 2);
   EXPECT_TRUE(memo1.wordWrap());
   EXPECT_EQ(memo1.scrollBars(), ScrollBars::Vertical);
@@ -328,7 +329,9 @@ TEST_F(DocumentsTest, HistoryMenuShowsTheSlotsWhenItOpens) {
 
 TEST_F(DocumentsTest, HistoryEntryOpensItsCaptionAndEmptyEntryDoesNothing) {
   put("C:\\b.txt", "b");
+  put("C:\\Åse\\한글 \U0001F600.txt", "wide");
   state.history[1] = "C:\\b.txt";
+  state.history[2] = "C:\\Åse\\한글 \U0001F600.txt";
   commands.popRirek1Click();  // menu not opened yet: captions are still the marker
   EXPECT_TRUE(files.reads.empty());
   commands.PopupMenu2Popup();
@@ -337,6 +340,9 @@ TEST_F(DocumentsTest, HistoryEntryOpensItsCaptionAndEmptyEntryDoesNothing) {
   commands.popRirek1Click();
   EXPECT_EQ(memo1.text(), "b");
   EXPECT_EQ(state.history[1], "C:\\b.txt");  // kept its place
+  commands.popRirek2Click();
+  EXPECT_EQ(memo1.text(), "wide");
+  EXPECT_EQ(document.path(), "C:\\Åse\\한글 \U0001F600.txt");
   EXPECT_TRUE(ui.shown.empty());
 }
 
@@ -377,8 +383,7 @@ TEST(LossReport, NamesTheFirstTenWithLineAndColumnThenCountsTheRest) {
 TEST_F(DocumentsTest, LossyOverwriteSaveAsksAndCancelWritesNothingYesWritesQuestionMarksNoWritesUtf8) {
   put("C:\\a.txt", "a");
   commands.fileYomikomi("C:\\a.txt");
-  memo1.replaceSelUtf8(utf8(u8"\u9DD7"), true);  // 鷗, which CP932 cannot hold
-  loss.lost = lostCharacters(1);
+  memo1.replaceSel("\u9DD7", true);  // 鷗, which CP932 cannot hold
   ui.answers = {mb::idCancel};
   commands.tbtnUwagakiClick();
   ASSERT_EQ(ui.shown.size(), 1u);
@@ -395,17 +400,16 @@ TEST_F(DocumentsTest, LossyOverwriteSaveAsksAndCancelWritesNothingYesWritesQuest
   memo1.setModified(true);
   ui.answers = {mb::idNo, mb::idOk};
   commands.tbtnUwagakiClick();
-  EXPECT_EQ(files.files["C:\\a.txt"], utf8(u8"\u9DD7a"));
-  EXPECT_EQ(memo1.encoding(), TextEncoding::Utf8);
+  EXPECT_EQ(files.files["C:\\a.txt"], "\u9DD7a");
+  EXPECT_EQ(document.encoding, TextEncoding::Utf8);
 }
 
 TEST_F(DocumentsTest, LossySaveAsCancelledKeepsTheOldNameAndRichTargetsAskNothing) {
-  typeText("x");
-  loss.lost = lostCharacters(1);
+  typeText("\U0001F600");
   dialogs.saveAnswers.push_back({true, "C:\\a.txt", 1});
   ui.answers = {mb::idCancel};
   EXPECT_FALSE(commands.dlgSaveFile(""));
-  EXPECT_EQ(state.fileName, "");
+  EXPECT_EQ(document.path(), "");
   EXPECT_TRUE(files.writes.empty());
 
   ui.shown.clear();

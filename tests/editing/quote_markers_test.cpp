@@ -93,6 +93,10 @@ TEST_F(QuoteMarkersTest, CaretNeverSplitsACharacterOrALineBreak) {
   EXPECT_EQ(characterStartAtOrBefore(memo1, 7), 6);
   EXPECT_EQ(characterStartAtOrBefore(memo1, 9), 9);
   EXPECT_EQ(characterStartAtOrBefore(memo1, 99), 10);
+  // Nor between a kanji and the variation selector that picks its form.
+  memo1.setText("葛\U000E0100x");
+  EXPECT_EQ(characterStartAtOrBefore(memo1, 3), 0);
+  EXPECT_EQ(characterStartAtOrBefore(memo1, 7), 7);
 }
 
 struct RefusalCase {

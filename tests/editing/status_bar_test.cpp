@@ -12,7 +12,8 @@ struct StatusBarTest : ::testing::Test {
   test::MemoryEditor memo1;
   test::FakeStatusBar view;
   test::FakeClock clock;
-  StatusBar bar{memo1, view, clock};
+  std::string encoding = "Shift_JIS";
+  StatusBar bar{memo1, view, clock, [this] { return encoding; }};
 };
 
 TEST_F(StatusBarTest, CaretTextIsOneBasedLineAndByteColumnOfTheSelectionsEnd) {
@@ -22,7 +23,9 @@ TEST_F(StatusBarTest, CaretTextIsOneBasedLineAndByteColumnOfTheSelectionsEnd) {
     std::string shown;
   };
   for (const auto& c : {Case{"", 0, 0, "1 : 1"}, Case{"abc\r\ndef", 0, 0, "1 : 1"},
-                        Case{"a\r\nb\r\nあいx", 10, 0, "3 : 5"},  // after two double-byte characters
+                        Case{"a\r\nb\r\nあいx", 12, 0, "3 : 5"},  // after two double-byte characters
+                        Case{"\U0001F600x", 4, 0, "1 : 2"},  // Shift_JIS writes the emoji as one "?"
+                        Case{"葛\U000E0100x", 7, 0, "1 : 3"},  // the selector takes no column
                         Case{"one\r\ntwo", 1, 6, "2 : 3"},      // the selection's end counts
                         Case{"one\r\n", 5, 0, "2 : 1"},
                         Case{std::string(1234, 'z') + "\r\n" + std::string(20, 'q'), 1236 + 20, 0, "2 : 21"}}) {
@@ -57,10 +60,10 @@ TEST_F(StatusBarTest, EveryTickRewritesBothPanelsAndTheEncodingOnlyWhenItChanges
   bar.timerGyoRetTimer();
   EXPECT_EQ(view.writes, 5);
   EXPECT_EQ(view.panels[2], "Shift_JIS");
-  memo1.setEncoding(TextEncoding::Utf8Bom);
+  encoding = "UTF-8 BOM";
   bar.timerGyoRetTimer();
   EXPECT_EQ(view.panels[2], "UTF-8 BOM");
-  memo1.setPlainText(false);
+  encoding = "RTF";
   bar.timerGyoRetTimer();
   EXPECT_EQ(view.panels[2], "RTF");
   EXPECT_EQ(view.writes, 11);

@@ -70,9 +70,9 @@ std::vector<std::string> detailHeads() {
   return heads;
 }
 
-TEST(HelpTexts, AreCp932WithCrLfLineBreaks) {
+TEST(HelpTexts, AreUtf8WithCrLfLineBreaks) {
   const std::string& body = help::bodyText();
-  EXPECT_EQ(body.substr(0, 6), "\x83\x4A\x83\x4C\x83\x7C");  // カキポ
+  EXPECT_EQ(body.substr(0, 9), "\xE3\x82\xAB\xE3\x82\xAD\xE3\x83\x9D");  // カキポ
   for (const std::string* text : {&body, &help::detailText()}) {
     for (std::size_t i = 0; i < text->size(); ++i) {
       if ((*text)[i] == '\n') {
@@ -117,7 +117,7 @@ TEST(HelpTexts, BodyHeadsAreTheContentsTreeInOrder) {
   std::vector<std::string> heads;
   for (const auto& line : linesOf(help::bodyText())) {
     const auto first = line.find_first_not_of(' ');
-    if (first != std::string::npos && line.compare(first, 2, "・") == 0) heads.push_back(line);
+    if (first != std::string::npos && line.substr(first).starts_with("・")) heads.push_back(line);
   }
   const auto tree = help::contentsTree();
   ASSERT_EQ(heads.size(), tree.size() - 1);
@@ -149,7 +149,7 @@ TEST(HelpTexts, SectionsAreSeparatedByOneEmptyLineAndParagraphsFollowTheirHead) 
       ASSERT_LT(i + 1, lines.size());
       continue;
     }
-    if (line.compare(first, 2, "・") == 0) {
+    if (line.substr(first).starts_with("・")) {
       EXPECT_TRUE(lines[i - 1].empty()) << "head without an empty line before it: " << i + 1;
       indent = line.substr(0, first);
       inHistory = line == "・変更履歴";
@@ -159,7 +159,7 @@ TEST(HelpTexts, SectionsAreSeparatedByOneEmptyLineAndParagraphsFollowTheirHead) 
     if (!inHistory) {
       EXPECT_EQ(line.substr(0, first), indent) << "line " << i + 1;
       if (afterHead) {
-        EXPECT_EQ(line.compare(first, 2, "♪"), 0) << "line " << i + 1;
+        EXPECT_TRUE(line.substr(first).starts_with("♪")) << "line " << i + 1;
       }
     }
     afterHead = false;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "core/errors.h"
 
 namespace kakipo {
@@ -17,6 +19,19 @@ TEST(RecoveryFileTest, WhatIsWrittenReadsBackAsItWas) {
   EXPECT_EQ(crc32("123456789"), 0xCBF43926u);
 }
 
+// A text left behind by an earlier version, whose name was Shift_JIS and whose caret counted
+// Shift_JIS bytes (one for each UTF-16 unit it could not hold), is still offered.
+TEST(RecoveryFileTest, AVersionOneFileReadsWithItsNameAndCaretInTodaysTerms) {
+  std::string v1 = encodeRecoveryFile({"\U0001F600a\u8868b", "C:\\\x95\x5C.txt", true, "Shift_JIS", 5});
+  v1.replace(0, 17, "KAKIPO-RECOVERY 1");
+  const std::string head = v1.substr(0, v1.find("crc32 "));
+  const std::string content = v1.substr(v1.find('\n', v1.find("crc32 ")) + 1);
+  char sum[9];
+  std::snprintf(sum, sizeof sum, "%08x", static_cast<unsigned>(crc32(content, crc32(head))));
+  v1 = head + "crc32 " + sum + "\n" + content;
+  EXPECT_EQ(parseRecoveryFile(v1), (RecoverySnapshot{"\U0001F600a\u8868b", "C:\\\u8868.txt", true, "Shift_JIS", 8}));
+}
+
 TEST(RecoveryFileTest, AnythingButAWholeFileIsRejected) {
   const std::string good = encodeRecoveryFile(plain);
   const auto changed = [&](std::size_t at) {
@@ -27,7 +42,7 @@ TEST(RecoveryFileTest, AnythingButAWholeFileIsRejected) {
   std::string foreignLength = good;
   foreignLength.replace(foreignLength.find("length ") + 7, 1, "x");
   std::string nextVersion = good;
-  nextVersion.replace(nextVersion.find(" 1\n"), 3, " 2\n");
+  nextVersion.replace(nextVersion.find(" 2\n"), 3, " 3\n");
 
   for (const std::string& bytes : {std::string(), good.substr(0, good.size() - 1), good + "x",
                                    good.substr(0, good.find("crc32")),  // the write stopped at the header

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "search/search_texts.h"
-#include "support/cp932_table.h"
 #include "support/fake_search_dialogs.h"
 #include "support/memory_editor.h"
 #include "support/scripted_ui.h"
@@ -88,21 +87,20 @@ TEST_F(FindReplaceTest, FindDialogHonoursDirectionAndMatchCase) {
   EXPECT_EQ(commands.searchAnchor(), 0);  // the Find dialog never moves the anchor
 }
 
-// 鷗 (one unit CP932 cannot hold) and 𠮷 (two) stand in the editor's text as "?" each; a search for
-// them finds them exactly, and a search for "?" never finds them.
-TEST_F(FindReplaceTest, TextsCp932CannotHoldAreFoundAndReplacedExactlyAndNeverAsQuestionMarks) {
-  memo1.setEncoding(TextEncoding::Utf8);
-  memo1.load(test::utf8(u8"?\u9DD7 \U00020BB7 \u9DD7"));  // ? 0, 鷗 1, 𠮷 3-4, 鷗 6
-  const UnicodeText ougai("?", test::utf8(u8"\u9DD7"));
+// 鷗 (which Shift_JIS cannot hold) and 𠮷 (a surrogate pair) are found exactly, and a search for
+// "?" never finds them.
+TEST_F(FindReplaceTest, TextsShiftJisCannotHoldAreFoundAndReplacedExactlyAndNeverAsQuestionMarks) {
+  memo1.loadText("?\u9DD7 \U00020BB7 \u9DD7");  // ? 0, 鷗 1, 𠮷 5, 鷗 10
+  const std::string ougai = "\u9DD7";
   dialogs.findWhat = ougai;
   dialogs.findOptions = fr::down | fr::findNext;
   commands.FindDialog1Find();
-  expectSelection(1, 1);
+  expectSelection(1, 3);
   commands.FindDialog1Find();
-  expectSelection(6, 1);
+  expectSelection(10, 3);
   dialogs.findOptions = fr::findNext;  // up
   commands.FindDialog1Find();
-  expectSelection(1, 1);
+  expectSelection(1, 3);
   dialogs.findWhat = "?";
   memo1.select(1, 0);
   dialogs.findOptions = fr::down | fr::findNext;
@@ -111,12 +109,12 @@ TEST_F(FindReplaceTest, TextsCp932CannotHoldAreFoundAndReplacedExactlyAndNeverAs
 
   replaceDialog("", "", fr::down | fr::replaceAll);
   dialogs.replaceFindWhat = ougai;
-  dialogs.replaceWith = UnicodeText("??", test::utf8(u8"\U0001F600"));
+  dialogs.replaceWith = "\U0001F600";
   memo1.select(0, 0);
   ui.answers = {mb::idYes};
   commands.ReplaceDialog1Replace();
-  EXPECT_EQ(memo1.textUtf8(), test::utf8(u8"?\U0001F600 \U00020BB7 \U0001F600"));
-  EXPECT_EQ(commands.searchAnchor(), 9);
+  EXPECT_EQ(memo1.text(), "?\U0001F600 \U00020BB7 \U0001F600");
+  EXPECT_EQ(commands.searchAnchor(), 15);
 }
 
 TEST_F(FindReplaceTest, FindAgainRepeatsTheLastSearchOfEitherDialogWithoutOpeningIt) {
@@ -293,8 +291,8 @@ TEST_F(FindReplaceTest, ReplaceAllEndsWithTheNotFoundMessage) {
   EXPECT_EQ(ui.shown[1].text, replaceNotFound);
   EXPECT_EQ(ui.shown[1].caption, replaceCaption);
   EXPECT_EQ(commands.lastMatch(), -1);
-  expectSelection(18, 0);  // behind the last replacement
-  EXPECT_EQ(commands.searchAnchor(), 18);
+  expectSelection(25, 0);  // behind the last replacement
+  EXPECT_EQ(commands.searchAnchor(), 25);
   EXPECT_GT(window.broughtToFront, 0);
 }
 
@@ -332,9 +330,9 @@ TEST_F(FindReplaceTest, OtherNotificationBitsDoNothing) {
 TEST(ReplaceAllRandom, MatchesReplacingOneByOneUntilNothingIsFound) {
   std::mt19937 rng(99);
   auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
-  const char* const pieces[] = {"a", "b", "A", " ", "\r\n", "あ", "ab"};
-  const char* const whats[] = {"a", "ab", "aa", "B", "あ", "\r\n"};
-  const char* const withs[] = {"", "x", "a", "aa", "bab", "漢字", "ab\r\nab"};
+  const char* const pieces[] = {"a", "b", "A", " ", "\r\n", "あ", "ab", "\U0001F600", "鷗"};
+  const char* const whats[] = {"a", "ab", "aa", "B", "あ", "\r\n", "\U0001F600", "鷗a"};
+  const char* const withs[] = {"", "x", "a", "aa", "bab", "漢字", "ab\r\nab", "\U0001F600", "鷗外"};
   for (int round = 0; round < 2000; ++round) {
     std::string text;
     for (int i = pick(30); i > 0; --i) text += pieces[pick(std::size(pieces))];
@@ -379,31 +377,32 @@ TEST(ReplaceAllRandom, MatchesReplacingOneByOneUntilNothingIsFound) {
 }
 
 struct LimitCase {
-  std::u16string text;
-  std::size_t expectedUnits;
+  std::string text;
+  std::size_t searched;  // bytes of the text that make the search text
 };
 
 class DialogTextLimit : public ::testing::TestWithParam<LimitCase> {};
 
-TEST_P(DialogTextLimit, CutsAt255BytesWithoutSplittingACharacter) {
-  static const UnitByteLengths lengths = [] {
-    UnitByteLengths l{};
-    for (unsigned u = 0; u < 65536; ++u) l[u] = static_cast<std::uint8_t>(std::max<std::size_t>(test::cp932Of(static_cast<char16_t>(u)).size(), 1));
-    return l;
-  }();
-  EXPECT_EQ(dialogTextUnits(GetParam().text, lengths), GetParam().expectedUnits);
+// The not-found message quotes the search text, so it shows what was searched for.
+TEST_P(DialogTextLimit, CutsAt255ShiftJisBytesWithoutSplittingACharacter) {
+  test::MemoryEditor memo1;
+  test::ScriptedMessageBoxes ui;
+  test::FakeSearchDialogs dialogs;
+  test::FakeSearchWindow window;
+  FindReplace commands{memo1, ui, dialogs, window};
+  dialogs.findWhat = GetParam().text;
+  commands.FindDialog1Find();
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text.substr(0, ui.shown[0].text.find("\r\n")), GetParam().text.substr(0, GetParam().searched));
 }
 
-// 表 takes two bytes, 鷗 (which CP932 cannot hold) one stand-in, 𠮷 (a surrogate pair) two.
+// 表 takes two bytes, 鷗 (which Shift_JIS cannot hold) and 𠮷 (a surrogate pair) one "?" each.
 INSTANTIATE_TEST_SUITE_P(Lengths, DialogTextLimit,
-                         ::testing::Values(LimitCase{std::u16string(255, u'a'), 255},
-                                           LimitCase{std::u16string(300, u'a'), 255},
-                                           LimitCase{std::u16string(254, u'a') + u"\u8868", 254},
-                                           LimitCase{std::u16string(253, u'a') + u"\u8868x", 254},
-                                           LimitCase{std::u16string(254, u'a') + u"\u9DD7x", 255},
-                                           LimitCase{std::u16string(254, u'a') + u"\U00020BB7", 254},
-                                           LimitCase{std::u16string(253, u'a') + u"\U00020BB7", 255},
-                                           LimitCase{u"", 0}));
+                         ::testing::Values(LimitCase{std::string(255, 'a'), 255}, LimitCase{std::string(300, 'a'), 255},
+                                           LimitCase{std::string(254, 'a') + "表", 254},
+                                           LimitCase{std::string(253, 'a') + "表x", 256},
+                                           LimitCase{std::string(254, 'a') + "鷗x", 257},
+                                           LimitCase{std::string(254, 'a') + "\U00020BB7", 258}));
 
 }  // namespace
 }  // namespace kakipo

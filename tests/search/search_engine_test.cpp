@@ -6,8 +6,10 @@
 #include <random>
 #include <string>
 
+#include "core/utf.h"
 #include "search/reference_scan.h"
 #include "support/memory_editor.h"
+#include "support/sjis.h"
 
 namespace kakipo {
 namespace {
@@ -53,12 +55,13 @@ struct Case {
 
 class BufKensakCases : public ::testing::TestWithParam<Case> {};
 
+// The engine's rules are stated in Shift_JIS bytes, and so are the table's offsets.
 TEST_P(BufKensakCases, ReturnsTheRuleResult) {
   const Case& c = GetParam();
-  EXPECT_EQ(search(c.text, c.selStart, c.selLength, c.what, c.options), c.expected);
+  const std::string text = test::sjis(c.text), what = test::sjis(c.what);
+  EXPECT_EQ(search(text, c.selStart, c.selLength, what, c.options), c.expected);
   // The transcription of the rules agrees, so the table also pins the reference down.
-  EXPECT_EQ(test::referenceBufKensak(c.text, static_cast<int>(c.text.size()), c.selStart,
-                                     c.selLength, c.what, c.options),
+  EXPECT_EQ(test::referenceBufKensak(text, static_cast<int>(text.size()), c.selStart, c.selLength, what, c.options),
             c.expected);
 }
 
@@ -122,8 +125,8 @@ class RandomScan {
   explicit RandomScan(unsigned seed) : rng_(seed) {}
 
   std::string text(int length) {
-    static const char* const pieces[] = {"a", "b", "A", "B", "1", " ", "_", "\r\n", "あ", "Ａ",
-                                         "表", "ｱ", "\x81", "`", "z"};
+    static const std::string pieces[] = {"a", "b", "A", "B", "1", " ", "_", "\r\n", test::sjis("あ"), test::sjis("Ａ"),
+                                         test::sjis("表"), test::sjis("ｱ"), "\x81", "`", "z"};
     std::string t;
     while (static_cast<int>(t.size()) < length) t += pieces[pick(std::size(pieces))];
     return t;
@@ -240,8 +243,8 @@ TEST_F(MemoKensakTest, RepeatedDownSearchesSelectEachMatchInTurn) {
     EXPECT_EQ(memo.selLength(), 3);
     starts.push_back(memo.selStart());
   }
-  EXPECT_EQ(starts, (std::vector<int>{3, 8, 13}));
-  EXPECT_EQ(memo.selStart(), 13);  // a failed search leaves the last match selected
+  EXPECT_EQ(starts, (std::vector<int>{4, 9, 14}));
+  EXPECT_EQ(memo.selStart(), 14);  // a failed search leaves the last match selected
   EXPECT_EQ(memo.selLength(), 3);
 }
 
@@ -268,37 +271,45 @@ TEST_F(MemoKensakTest, FoundMatchIsScrolledOneLineFurtherInTheSearchDirection) {
 }
 
 TEST_F(MemoKensakTest, OneByteSearchTextAboveHex80IsDroppedEveryTime) {
-  // Half-width katakana ｱ is the one byte B1; every occurrence is dropped.
+  // Half-width katakana ｱ is the one byte B1 in Shift_JIS; every occurrence is dropped.
   memo.setText("ｱxｱｱ y ｱ");
   EXPECT_FALSE(memoKensak(memo, "ｱ", down));
-  EXPECT_EQ(memo.selStart(), 8);  // two behind the start of the last occurrence, clamped to the end
+  EXPECT_EQ(memo.selStart(), 16);  // two behind the start of the last occurrence, clamped to the end
   EXPECT_EQ(memo.selLength(), 0);
   memo.select(3, 0);
   EXPECT_FALSE(memoKensak(memo, "ｱ", up));
   EXPECT_EQ(memo.selStart(), 0);  // one before the occurrence at 0, clamped at the start
   memo.setText("x ｱ y ｱ z");
-  memo.select(9, 0);
+  memo.select(13, 0);
   EXPECT_FALSE(memoKensak(memo, "ｱ", up));
   EXPECT_EQ(memo.selStart(), 1);
 }
 
-TEST_F(MemoKensakTest, DroppedLeadByteMatchesDoNotHideALaterAsciiMatch) {
-  // A one-byte search for the lead byte of あ lands inside characters and is dropped; the search
-  // goes on past each and finds nothing, while a one-byte ASCII text is found normally.
-  memo.setText("ああ a");
-  EXPECT_FALSE(memoKensak(memo, "\x82", down));
-  EXPECT_EQ(memo.selStart(), 4);
+TEST_F(MemoKensakTest, AnUndecodableByteIsFoundAsItselfNeverInsideACharacter) {
+  // 0x82 is the lead byte of あ in Shift_JIS; a file's lone 0x82 is a character of its own.
+  const std::string lone = utf::encode(utf::escapeOf(0x82));
+  memo.setText("ああ" + lone + " a");
+  ASSERT_TRUE(memoKensak(memo, lone, down));
+  EXPECT_EQ(memo.selStart(), 6);
+  EXPECT_EQ(memo.selText(), lone);
   memo.select(0, 0);
   EXPECT_TRUE(memoKensak(memo, "A", down));
-  EXPECT_EQ(memo.selStart(), 5);
+  EXPECT_EQ(memo.selStart(), 10);
   EXPECT_EQ(memo.selLength(), 1);
 }
 
 TEST_F(MemoKensakTest, DoubleByteSearchTextIsFoundWholeAfterJapaneseText) {
   memo.setText("日本語のメモ、メモ帳");
   ASSERT_TRUE(memoKensak(memo, "メモ帳", down));
-  EXPECT_EQ(memo.selStart(), 14);
+  EXPECT_EQ(memo.selStart(), 21);
   EXPECT_EQ(memo.selText(), "メモ帳");
+  // A kanji found is selected with the variation selector that picks its form.
+  memo.setText("x葛\U000E0100と葛");
+  for (const std::string what : {"葛", "x葛"}) {
+    memo.select(0, 0);
+    ASSERT_TRUE(memoKensak(memo, what, down));
+    EXPECT_EQ(memo.selStart() + memo.selLength(), 8) << what;
+  }
 }
 
 }  // namespace

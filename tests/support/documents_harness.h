@@ -35,11 +35,9 @@ struct DocumentsHarness : ::testing::Test {
   RecordingProgressDialog progress;
   FakeHistoryMenu historyMenu;
   FakeFront front;
-  FakeTextLoss loss;
   Appearance appearance{state, memo1, form};
-  CurrentDocument document{state, memo1, form, appearance};
-  DocumentCommands commands{state, document, appearance,
-                            {memo1, ui, files, dialogs, progress, historyMenu, front, loss}};
+  Document document{memo1, form, appearance};
+  DocumentCommands commands{state, document, appearance, {memo1, ui, files, dialogs, progress, historyMenu, front}};
 };
 
 }  // namespace kakipo::test

@@ -15,14 +15,14 @@ namespace kakipo::test {
 class FakeClipboard : public Clipboard {
  public:
   bool hasText() const override { return holdsText; }
-  UnicodeText text() const override { return holdsText ? contents : UnicodeText(); }
-  void setText(const UnicodeText& s) {
+  std::string text() const override { return holdsText ? contents : std::string(); }
+  void setText(const std::string& s) {
     holdsText = true;
     contents = s;
   }
 
   bool holdsText = false;
-  UnicodeText contents;
+  std::string contents;
 };
 
 // Formats like a Japanese desktop ("2024/03/09", "7:05:02"); a second pair of formats waits in

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "core/editor.h"
-#include "support/cp932_table.h"
 #include "core/errors.h"
 
 namespace kakipo::test {
@@ -22,31 +21,40 @@ class EditorContract : public ::testing::Test {
 
 TYPED_TEST_SUITE_P(EditorContract);
 
-TYPED_TEST_P(EditorContract, TextUsesCp932BytesAndCrLf) {
+TYPED_TEST_P(EditorContract, TextIsUtf8WithCrLf) {
   this->setText("あいう\r\nabc\r\n");
   EXPECT_EQ(this->ed().text(), "あいう\r\nabc\r\n");
-  EXPECT_EQ(this->ed().textLength(), 13);
+  EXPECT_EQ(this->ed().textLength(), 16);
   EXPECT_EQ(this->ed().lineCount(), 3);
   EXPECT_EQ(this->ed().line(0), "あいう");
   EXPECT_EQ(this->ed().line(1), "abc");
   EXPECT_EQ(this->ed().line(2), "");
 }
 
-TYPED_TEST_P(EditorContract, OffsetsCountDoubleByteCharactersAsTwo) {
+TYPED_TEST_P(EditorContract, OffsetsCountUtf8BytesAndNeverSplitACharacter) {
   this->setText("漢字ab\r\nｶﾅ表x");
-  EXPECT_EQ(this->ed().lineStart(1), 8);
-  EXPECT_EQ(this->ed().lineLength(1), 5);  // two half-width katakana, 表, x
-  this->ed().setSelStart(4);
+  EXPECT_EQ(this->ed().lineStart(1), 10);
+  EXPECT_EQ(this->ed().lineLength(1), 10);  // two half-width katakana, 表, x
+  this->ed().setSelStart(6);
   this->ed().setSelLength(2);
   EXPECT_EQ(this->ed().selText(), "ab");
-  EXPECT_EQ(this->ed().selStart(), 4);
+  EXPECT_EQ(this->ed().selStart(), 6);
   EXPECT_EQ(this->ed().selLength(), 2);
-  this->ed().setSelStart(12);
-  EXPECT_EQ(this->ed().caret(), (CaretPos{1, 4}));
-  this->ed().setSelStart(10);
-  this->ed().setSelLength(3);
+  this->ed().setSelStart(16);
+  EXPECT_EQ(this->ed().caret(), (CaretPos{1, 6}));
+  EXPECT_EQ(this->ed().caretLineHead(), "ｶﾅ");
+  this->ed().setSelStart(16);
+  this->ed().setSelLength(4);
   EXPECT_EQ(this->ed().selText(), "表x");
-  EXPECT_EQ(this->ed().caret(), (CaretPos{1, 5}));
+  EXPECT_EQ(this->ed().caret(), (CaretPos{1, 10}));
+  // Inside a character or a line break: moved to its end.
+  this->ed().setSelStart(1);
+  EXPECT_EQ(this->ed().selStart(), 3);
+  this->ed().setSelStart(9);
+  EXPECT_EQ(this->ed().selStart(), 10);
+  this->ed().setSelStart(0);
+  this->ed().setSelLength(5);
+  EXPECT_EQ(this->ed().selText(), "漢字");
 }
 
 TYPED_TEST_P(EditorContract, LineFromOffsetAtLineEnds) {
@@ -54,8 +62,8 @@ TYPED_TEST_P(EditorContract, LineFromOffsetAtLineEnds) {
   EXPECT_EQ(this->ed().lineFromOffset(0), 0);
   EXPECT_EQ(this->ed().lineFromOffset(2), 0);  // the end of line 0, before its break
   EXPECT_EQ(this->ed().lineFromOffset(4), 1);
-  EXPECT_EQ(this->ed().lineFromOffset(6), 1);
-  EXPECT_EQ(this->ed().lineFromOffset(8), 2);
+  EXPECT_EQ(this->ed().lineFromOffset(7), 1);
+  EXPECT_EQ(this->ed().lineFromOffset(9), 2);
 }
 
 TYPED_TEST_P(EditorContract, ReplaceAndInsertLines) {
@@ -72,13 +80,13 @@ TYPED_TEST_P(EditorContract, ReplaceAndInsertLines) {
 
 TYPED_TEST_P(EditorContract, ReplacingAnEmptySelectionInsertsAtTheCaret) {
   this->setText("前後");
-  this->ed().setSelStart(2);
+  this->ed().setSelStart(3);
   this->ed().replaceSel("中");
   EXPECT_EQ(this->ed().text(), "前中後");
-  EXPECT_EQ(this->ed().selStart(), 4);
+  EXPECT_EQ(this->ed().selStart(), 6);
   EXPECT_EQ(this->ed().selLength(), 0);
   this->ed().setSelStart(0);
-  this->ed().setSelLength(2);
+  this->ed().setSelLength(3);
   this->ed().replaceSel("x\r\ny");
   EXPECT_EQ(this->ed().text(), "x\r\ny中後");
 }
@@ -86,14 +94,14 @@ TYPED_TEST_P(EditorContract, ReplacingAnEmptySelectionInsertsAtTheCaret) {
 TYPED_TEST_P(EditorContract, FindHonoursRangeWholeWordAndCase) {
   this->setText("日本 Cat cat\r\ncatalog cat");
   auto& e = this->ed();
-  EXPECT_EQ(e.find("cat", 0, 1000, false, false), 5);
-  EXPECT_EQ(e.find("cat", 0, 1000, false, true), 9);
-  EXPECT_EQ(e.find("cat", 6, 1000, false, false), 9);
-  EXPECT_EQ(e.find("cat", 10, 1000, false, false), 14);
-  EXPECT_EQ(e.find("cat", 10, 1000, true, false), 22);
-  EXPECT_EQ(e.find("cat", 0, 7, false, false), -1);  // a match must end inside the range
+  EXPECT_EQ(e.find("cat", 0, 1000, false, false), 7);
+  EXPECT_EQ(e.find("cat", 0, 1000, false, true), 11);
+  EXPECT_EQ(e.find("cat", 8, 1000, false, false), 11);
+  EXPECT_EQ(e.find("cat", 12, 1000, false, false), 16);
+  EXPECT_EQ(e.find("cat", 12, 1000, true, false), 24);
+  EXPECT_EQ(e.find("cat", 0, 9, false, false), -1);  // a match must end inside the range
   EXPECT_EQ(e.find("dog", 0, 1000, false, false), -1);
-  EXPECT_EQ(e.find("本", 0, 1000, false, true), 2);
+  EXPECT_EQ(e.find("本", 0, 1000, false, true), 3);
 }
 
 TYPED_TEST_P(EditorContract, ModifiedFlagFollowsEditsAndIsCleared) {
@@ -109,31 +117,15 @@ TYPED_TEST_P(EditorContract, ModifiedFlagFollowsEditsAndIsCleared) {
   EXPECT_FALSE(this->ed().modified());
 }
 
-TYPED_TEST_P(EditorContract, PlainTextModeChangesNothingShown) {
-  this->setText("見える\r\ntext");
-  this->ed().setModified(true);
-  this->ed().setPlainText(false);
-  EXPECT_EQ(this->ed().text(), "見える\r\ntext");
-  EXPECT_TRUE(this->ed().modified());
-  this->ed().setPlainText(true);
-  EXPECT_EQ(this->ed().text(), "見える\r\ntext");
-  EXPECT_TRUE(this->ed().plainText());
-}
-
-TYPED_TEST_P(EditorContract, StreamsRoundTripInBothModes) {
+TYPED_TEST_P(EditorContract, TextAndRtfRoundTrip) {
   auto& e = this->ed();
-  e.setPlainText(true);
-  e.load("１行目\r\nｶﾀｶﾅ\\表\r\n");
+  e.loadText("１行目\r\nｶﾀｶﾅ\\表\r\n");
   EXPECT_EQ(e.text(), "１行目\r\nｶﾀｶﾅ\\表\r\n");
-  EXPECT_EQ(e.save(), "１行目\r\nｶﾀｶﾅ\\表\r\n");
   EXPECT_FALSE(e.modified());
-  e.setPlainText(false);
-  const std::string rtf = e.save();
-  e.setPlainText(true);
-  e.load("other");
-  e.setPlainText(false);
-  e.load(rtf);
-  EXPECT_EQ(e.text().substr(0, 15), "１行目\r\nｶﾀｶﾅ\\表");
+  const std::string rtf = e.rtf();
+  e.loadText("other");
+  e.loadRtf(rtf);
+  EXPECT_EQ(e.text().substr(0, 27), "１行目\r\nｶﾀｶﾅ\\表");
 }
 
 TYPED_TEST_P(EditorContract, ViewSettingsAreKept) {
@@ -171,92 +163,78 @@ TYPED_TEST_P(EditorContract, AFailedOrCancelledLoadLeavesTheDocumentAsItWas) {
   mine.name = "ＭＳ ゴシック";
   e.setDefaultFormat(mine);
   this->setText("残す\r\ntext");
-  e.setSelStart(2);
-  e.setSelLength(2);
+  e.setSelStart(3);
+  e.setSelLength(3);
   e.setModified(true);
   Font next = mine;
   next.name = "ＭＳ 明朝";
-  e.setPlainText(false);
-  EXPECT_THROW(e.load("plain words, not RTF", &next), Error);
-  e.setPlainText(true);
-  EXPECT_THROW(e.load("new", &next, [] { return true; }), LoadCancelled);
+  EXPECT_THROW(e.loadRtf("plain words, not RTF", &next), Error);
+  EXPECT_THROW(e.loadText("new", &next, [] { return true; }), LoadCancelled);
   EXPECT_EQ(e.text(), "残す\r\ntext");
-  EXPECT_EQ(e.selStart(), 2);
-  EXPECT_EQ(e.selLength(), 2);
+  EXPECT_EQ(e.selStart(), 3);
+  EXPECT_EQ(e.selLength(), 3);
   EXPECT_TRUE(e.modified());
   EXPECT_EQ(e.defaultFormat().name, mine.name);
-  e.load("new", &next);
+  e.loadText("new", &next);
   EXPECT_EQ(e.text(), "new");
   EXPECT_FALSE(e.modified());
   EXPECT_EQ(e.defaultFormat().name, next.name);
 }
 
 // Characters from every plane: BMP ones CP932 holds and one it cannot (鷗), then the emoji and
-// 𠮷 (planes 1, 2), one of plane 3, a variation selector (14) and private use (15, 16).
-inline const std::u16string everyPlane = u"A\u3042\u9DD7\U0001F600\U00020BB7\U0003134A\U000E0100\U000F0000\U0010FFFD\r\nx";
+// 𠮷 (planes 1, 2), one of plane 3, a variation selector (14) and private use (15, 16); and a
+// byte a file could not decode, carried as its lone surrogate.
+inline const std::string everyPlane =
+    "A\u3042\u9DD7\U0001F600\U00020BB7\U0003134A\U000E0100\U000F0000\U0010FFFD\xED\xB2\x82\r\nx";
 
-TYPED_TEST_P(EditorContract, PlainTextInEveryEncodingComesBackExactlyOffsetsCountingOneStandInPerUnit) {
+TYPED_TEST_P(EditorContract, EveryCharacterComesBackExactlyAndIsNeverSplit) {
   auto& e = this->ed();
-  e.setPlainText(true);
-  const std::string exact = utf8FromUtf16(everyPlane);
-  for (const TextEncoding encoding : allEncodings) {
-    if (encoding == TextEncoding::ShiftJis) continue;
-    const std::string stream = isUtf16(encoding) ? utf16Bytes(everyPlane, encoding == TextEncoding::Utf16Le) : exact;
-    e.setEncoding(encoding);
-    e.load(stream);
-    EXPECT_EQ(e.save(), stream) << encodingName(encoding);
-    EXPECT_EQ(e.textUtf8(), exact);
-  }
-  EXPECT_EQ(e.text(), "Aあ?" + std::string(12, '?') + "\r\nx");
-  EXPECT_EQ(e.searchText(), "Aあ" + std::string(13, '\0') + "\r\nx");
-  EXPECT_EQ(e.lineLength(0), 16);
-  EXPECT_EQ(e.lineStart(1), 18);
-  e.setSelStart(4);
+  e.loadText(everyPlane);
+  EXPECT_EQ(e.text(), everyPlane);
+  EXPECT_EQ(e.lineLength(0), 34);
+  EXPECT_EQ(e.lineStart(1), 36);
+  e.setSelStart(8);  // inside the emoji
+  EXPECT_EQ(e.selStart(), 11);
+  e.setSelStart(7);
   e.setSelLength(2);
-  EXPECT_EQ(e.selText(), "??");
-  EXPECT_EQ(e.caret(), (CaretPos{0, 6}));
-  e.setEncoding(TextEncoding::ShiftJis);
-  EXPECT_EQ(e.save(), e.text());
+  EXPECT_EQ(e.selText(), "\U0001F600");
+  EXPECT_EQ(e.caret(), (CaretPos{0, 11}));
+  EXPECT_EQ(e.caretLineHead(), "A\u3042\u9DD7\U0001F600");
 }
 
-TYPED_TEST_P(EditorContract, FindUtf8FindsTheCharacterNeverItsStandIn) {
+TYPED_TEST_P(EditorContract, FindFindsEveryCharacter) {
   auto& e = this->ed();
-  e.setPlainText(true);
-  e.setEncoding(TextEncoding::Utf8);
-  e.load(utf8(u8"?\u9DD7a\u9DD7\U00020BB7"));  // offsets: ? 0, 鷗 1, a 2, 鷗 3, 𠮷 4 and 5
-  const std::string ougai = utf8(u8"\u9DD7");
-  EXPECT_EQ(e.findUtf8(ougai, 0, 100, true, true), 1);
-  EXPECT_EQ(e.findUtf8(ougai, 2, 100, true, true), 3);
-  EXPECT_EQ(e.findUtf8(ougai, 0, 100, true, false), 3);
-  EXPECT_EQ(e.findUtf8(ougai, 0, 3, true, false), 1);  // a match must lie wholly in the range
-  EXPECT_EQ(e.findUtf8(utf8(u8"A\u9DD7"), 0, 100, false, true), 2);
-  EXPECT_EQ(e.findUtf8(utf8(u8"A\u9DD7"), 0, 100, true, true), -1);
-  EXPECT_EQ(e.findUtf8(utf8(u8"\U00020BB7"), 0, 100, true, true), 4);
-  EXPECT_EQ(e.findAllUtf8(ougai, 0, true), (std::vector<int>{1, 3}));
-  EXPECT_EQ(e.find("?", 0, 100, false, true), 0);
+  e.loadText("?\u9DD7a\u9DD7\U00020BB7");  // offsets: ? 0, 鷗 1, a 4, 鷗 5, 𠮷 8
+  const std::string ougai = "\u9DD7";
+  EXPECT_EQ(e.find(ougai, 0, 100, false, true), 1);
+  EXPECT_EQ(e.find(ougai, 2, 100, false, true), 5);
+  EXPECT_EQ(e.find(ougai, 0, 7, false, true), 1);  // a match must lie wholly in the range
+  EXPECT_EQ(e.find("A\u9DD7", 0, 100, false, false), 4);
+  EXPECT_EQ(e.find("A\u9DD7", 0, 100, false, true), -1);
+  EXPECT_EQ(e.find("\U00020BB7", 0, 100, false, true), 8);
+  EXPECT_EQ(e.findAll(ougai, 0, true), (std::vector<int>{1, 5}));
   EXPECT_EQ(e.find("?", 1, 100, false, true), -1);
 }
 
-TYPED_TEST_P(EditorContract, Utf8TextGoesInExactly) {
+TYPED_TEST_P(EditorContract, EditsTakeAnyText) {
   auto& e = this->ed();
   this->setText("ab\r\ncd");
   e.setSelStart(1);
-  e.replaceSelUtf8(utf8(u8"\U0001F600"));
-  EXPECT_EQ(e.text(), "a??b\r\ncd");
-  EXPECT_EQ(e.selStart(), 3);
-  e.insertLineUtf8(1, utf8(u8"\u9DD7\r\n\u3042"));
-  e.replaceRanges({{0, 1, utf8(u8"\U00020BB7"), true}, {4, 0, "表", false}});
-  EXPECT_EQ(e.textUtf8(), utf8(u8"\U00020BB7\U0001F600b\u8868\r\n\u9DD7\r\n\u3042\r\ncd"));
+  e.replaceSel("\U0001F600");
+  EXPECT_EQ(e.text(), "a\U0001F600b\r\ncd");
+  EXPECT_EQ(e.selStart(), 5);
+  e.insertLine(1, "\u9DD7\r\n\u3042");
+  e.replaceRanges({{0, 1, "\U00020BB7"}, {6, 0, "表"}});
+  EXPECT_EQ(e.text(), "\U00020BB7\U0001F600b表\r\n\u9DD7\r\n\u3042\r\ncd");
   EXPECT_EQ(e.lineCount(), 4);
 }
 
-REGISTER_TYPED_TEST_SUITE_P(EditorContract, TextUsesCp932BytesAndCrLf, OffsetsCountDoubleByteCharactersAsTwo,
+REGISTER_TYPED_TEST_SUITE_P(EditorContract, TextIsUtf8WithCrLf, OffsetsCountUtf8BytesAndNeverSplitACharacter,
                             LineFromOffsetAtLineEnds, ReplaceAndInsertLines,
                             ReplacingAnEmptySelectionInsertsAtTheCaret, FindHonoursRangeWholeWordAndCase,
-                            ModifiedFlagFollowsEditsAndIsCleared, PlainTextModeChangesNothingShown,
-                            StreamsRoundTripInBothModes, ViewSettingsAreKept, DefaultFormatTakesTheFont,
-                            AFailedOrCancelledLoadLeavesTheDocumentAsItWas,
-                            PlainTextInEveryEncodingComesBackExactlyOffsetsCountingOneStandInPerUnit,
-                            FindUtf8FindsTheCharacterNeverItsStandIn, Utf8TextGoesInExactly);
+                            ModifiedFlagFollowsEditsAndIsCleared, TextAndRtfRoundTrip, ViewSettingsAreKept,
+                            DefaultFormatTakesTheFont, AFailedOrCancelledLoadLeavesTheDocumentAsItWas,
+                            EveryCharacterComesBackExactlyAndIsNeverSplit, FindFindsEveryCharacter,
+                            EditsTakeAnyText);
 
 }  // namespace kakipo::test

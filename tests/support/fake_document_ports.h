@@ -72,10 +72,4 @@ class FakeFront : public MainWindowFront {
   int count = 0;
 };
 
-class FakeTextLoss : public TextLossCheck {
- public:
-  std::vector<LostCharacter> charactersLostAsCp932() const override { return lost; }
-  std::vector<LostCharacter> lost;
-};
-
 }  // namespace kakipo::test

@@ -1,5 +1,5 @@
 // A map-backed private profile with the platform's rules, for native tests of the settings logic:
-// names match regardless of case, values come back cut at 2047 bytes with surrounding blanks and
+// names match regardless of case, values come back cut at 2047 UTF-16 units with surrounding blanks and
 // one pair of quotation marks removed, new keys go to the end of their section and new sections to
 // the end of the file. A test can make writes fail from a given one on.
 #pragma once
@@ -7,6 +7,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "core/utf.h"
 
 #include "core/profile.h"
 
@@ -123,7 +125,7 @@ class FakeProfile : public Profile {
     if (v.size() >= 2 && ((v.front() == '"' && v.back() == '"') || (v.front() == '\'' && v.back() == '\''))) {
       v = v.substr(1, v.size() - 2);
     }
-    return v.substr(0, maxValueBytes);
+    return utf::fromUtf16(utf::toUtf16(v).substr(0, maxValueBytes));
   }
 };
 

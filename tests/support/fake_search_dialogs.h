@@ -11,18 +11,18 @@ namespace kakipo::test {
 class FakeSearchDialogs : public SearchDialogs {
  public:
   void show(SearchDialog dialog) override { shown.push_back(dialog); }
-  UnicodeText findText(SearchDialog dialog) const override {
+  std::string findText(SearchDialog dialog) const override {
     return dialog == SearchDialog::Find ? findWhat : replaceFindWhat;
   }
-  UnicodeText replaceText() const override { return replaceWith; }
+  std::string replaceText() const override { return replaceWith; }
   unsigned options(SearchDialog dialog) const override {
     return dialog == SearchDialog::Find ? findOptions : replaceOptions;
   }
 
   std::vector<SearchDialog> shown;
-  UnicodeText findWhat;
-  UnicodeText replaceFindWhat;
-  UnicodeText replaceWith;
+  std::string findWhat;
+  std::string replaceFindWhat;
+  std::string replaceWith;
   unsigned findOptions = dialogInitialOptions;
   unsigned replaceOptions = dialogInitialOptions;
 };

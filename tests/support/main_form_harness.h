@@ -33,7 +33,6 @@ struct MainFormHarness {
   RecordingProgressDialog progress;
   FakeHistoryMenu historyMenu;
   FakeFront front;
-  FakeTextLoss loss;
   FakeProfile ownProfile;
   FakeProfile& profile;
   FakeClipboard clipboard;
@@ -42,7 +41,7 @@ struct MainFormHarness {
   FakeSearchDialogs searchDialogs;
   FakeSearchWindow searchWindow;
   FakeHelpWindows helpWindows;
-  MainForm main{{memo1, form, phrases, ui, files, fileDialogs, fontDialogs, progress, historyMenu, front, loss,
+  MainForm main{{memo1, form, phrases, ui, files, fileDialogs, fontDialogs, progress, historyMenu, front,
                  profile, clipboard, statusBar, clock, searchDialogs, searchWindow, helpWindows},
                 {false, Font::designPixelsPerInch, harnessIniPath}};
 };

@@ -3,32 +3,25 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "core/cp932.h"
 #include "core/errors.h"
-#include "support/cp932_table.h"
+#include "core/utf.h"
 
 namespace kakipo::test {
 
 namespace {
 bool isWordByte(unsigned char c) {
-  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' ||
-         c >= 0x80;
+  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c >= 0x80;
 }
 unsigned char fold(unsigned char c) { return (c >= 'a' && c <= 'z') ? c - 32 : c; }
-char16_t foldUnit(char16_t c) { return (c >= u'a' && c <= u'z') ? c - 32 : c; }
-constexpr char standInByte = '?';
-
 }  // namespace
 
 std::string normaliseLineBreaks(const std::string& s) {
   std::string out;
   out.reserve(s.size());
   for (std::size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == '\r') {
+    if (s[i] == '\r' || s[i] == '\n') {
       out += "\r\n";
-      if (i + 1 < s.size() && s[i + 1] == '\n') ++i;
-    } else if (s[i] == '\n') {
-      out += "\r\n";
+      if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') ++i;
     } else {
       out += s[i];
     }
@@ -36,69 +29,15 @@ std::string normaliseLineBreaks(const std::string& s) {
   return out;
 }
 
-std::u16string normaliseLineBreaks(std::u16string_view s) {
-  std::u16string out;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == u'\r' || s[i] == u'\n') {
-      out += u"\r\n";
-      if (s[i] == u'\r' && i + 1 < s.size() && s[i + 1] == u'\n') ++i;
-    } else {
-      out += s[i];
-    }
-  }
-  return out;
-}
-
-MemoryEditor::Piece MemoryEditor::cp932Piece(const std::string& s) {
-  Piece p{normaliseLineBreaks(s), {}};
-  p.standIns.assign(p.bytes.size(), 0);
-  return p;
-}
-
-MemoryEditor::Piece MemoryEditor::unicodePiece(std::u16string_view units) {
-  Piece p;
-  for (const char16_t u : normaliseLineBreaks(units)) {
-    const std::string& bytes = cp932Of(u);
-    if (bytes.empty()) {
-      p.bytes += standInByte;
-      p.standIns += u;
-    } else {
-      p.bytes += bytes;
-      p.standIns.append(bytes.size(), 0);
-    }
-  }
-  return p;
-}
-
-std::u16string MemoryEditor::units(std::vector<int>* offsets) const {
-  std::u16string out;
-  if (offsets) offsets->clear();
-  const std::size_t n = text_.size();
-  for (std::size_t i = 0; i < n;) {
-    if (offsets) offsets->push_back(static_cast<int>(i));
-    if (standIns_[i] != 0) {
-      out += standIns_[i++];
-    } else if (text_.compare(i, 2, "\r\n") == 0) {
-      out += u'\r';
-      i += 2;
-    } else {
-      const std::size_t width = isLeadByte(static_cast<unsigned char>(text_[i])) && i + 1 < n ? 2 : 1;
-      out += unitOfCp932(std::string_view(text_).substr(i, width));
-      i += width;
-    }
-  }
-  if (offsets) offsets->push_back(static_cast<int>(n));
-  return out;
-}
-
-std::u16string MemoryEditor::decodeUnicode(const std::string& stream) const {
-  if (isUtf16(encoding_)) return utf16FromBytes(stream, encoding_ == TextEncoding::Utf16Le);
-  return utf16FromUtf8(stream);
+int MemoryEditor::characterEnd(int offset) const {
+  offset = std::clamp(offset, 0, textLength());
+  if (offset > 0 && offset < textLength() && text_.compare(offset - 1, 2, "\r\n") == 0) return offset + 1;
+  const auto start = static_cast<int>(utf::codePointStart(text_, static_cast<std::size_t>(offset)));
+  return start == offset ? offset : start + utf::decode(text_, start).length;
 }
 
 void MemoryEditor::clear() {
   text_.clear();
-  standIns_.clear();
   selStart_ = selLength_ = firstVisible_ = 0;
   canUndo_ = false;
   modified_ = false;
@@ -106,21 +45,12 @@ void MemoryEditor::clear() {
 
 void MemoryEditor::setText(const std::string& s) {
   clear();
-  Piece p = cp932Piece(s);
-  text_ = std::move(p.bytes);
-  standIns_ = std::move(p.standIns);
+  text_ = normaliseLineBreaks(s);
 }
 
 void MemoryEditor::select(int start, int length) {
   setSelStart(start);
   setSelLength(length);
-}
-
-std::string MemoryEditor::searchText() const {
-  std::string out = text_;
-  for (std::size_t i = 0; i < out.size(); ++i)
-    if (standIns_[i] != 0) out[i] = '\0';
-  return out;
 }
 
 int MemoryEditor::lineCount() const {
@@ -153,40 +83,29 @@ std::string MemoryEditor::line(int index) const {
   return text_.substr(start, lineLength(index));
 }
 
-void MemoryEditor::edit(int start, int length, const Piece& piece, bool canUndo) {
-  Piece t{text_, standIns_};
-  t.bytes.replace(start, length, piece.bytes);
-  t.standIns.replace(start, length, piece.standIns);
-  setTextKeepingUndo(std::move(t), canUndo);
+void MemoryEditor::edit(int start, int length, const std::string& s, bool canUndo) {
+  if (canUndo) {
+    undoText_ = text_;
+    canUndo_ = true;
+  }
+  text_.replace(start, length, normaliseLineBreaks(s));
+  modified_ = true;
+  clampSelection();
 }
 
 void MemoryEditor::replaceLine(int index, const std::string& s) {
   const int start = lineStart(index);
   if (start < 0) throw std::out_of_range("line index");
-  edit(start, lineLength(index), cp932Piece(s), false);
+  edit(start, lineLength(index), s, false);
 }
 
-void MemoryEditor::insertLine(int index, const std::string& s) { insertPieceAsLine(index, cp932Piece(s)); }
-
-void MemoryEditor::insertLineUtf8(int index, const std::string& s) {
-  insertPieceAsLine(index, unicodePiece(utf16FromUtf8(s)));
-}
-
-void MemoryEditor::insertPieceAsLine(int index, Piece piece) {
+void MemoryEditor::insertLine(int index, const std::string& s) {
   const int count = lineCount();
   if (index < 0 || index > count) throw std::out_of_range("line index");
-  const Piece lineBreak = cp932Piece("\r\n");
-  if (index == count) {
-    if (!text_.empty()) {
-      piece.bytes.insert(0, lineBreak.bytes);
-      piece.standIns.insert(0, lineBreak.standIns);
-    }
-    edit(textLength(), 0, piece, false);
-  } else {
-    piece.bytes += lineBreak.bytes;
-    piece.standIns += lineBreak.standIns;
-    edit(lineStart(index), 0, piece, false);
-  }
+  if (index == count)
+    edit(textLength(), 0, text_.empty() ? s : "\r\n" + s, false);
+  else
+    edit(lineStart(index), 0, s + "\r\n", false);
 }
 
 int MemoryEditor::lineFromOffset(int offset) const {
@@ -204,9 +123,15 @@ CaretPos MemoryEditor::caret() const {
   return {line, end - lineStart(line)};
 }
 
+std::string MemoryEditor::caretLineHead() const {
+  const int end = selStart_ + selLength_;
+  const int start = lineStart(lineFromOffset(end));
+  return text_.substr(start, end - start);
+}
+
 void MemoryEditor::clampSelection() {
-  selStart_ = std::clamp(selStart_, 0, textLength());
-  selLength_ = std::clamp(selLength_, 0, textLength() - selStart_);
+  selStart_ = characterEnd(selStart_);
+  selLength_ = characterEnd(selStart_ + std::max(selLength_, 0)) - selStart_;
 }
 
 void MemoryEditor::setSelStart(int offset) {
@@ -221,29 +146,9 @@ void MemoryEditor::setSelLength(int length) {
   scrollCaret();
 }
 
-void MemoryEditor::setTextKeepingUndo(Piece piece, bool canUndo) {
-  if (canUndo) {
-    undoText_ = text_;
-    undoStandIns_ = standIns_;
-    canUndo_ = true;
-  }
-  text_ = std::move(piece.bytes);
-  standIns_ = std::move(piece.standIns);
-  modified_ = true;
-  clampSelection();
-}
-
 void MemoryEditor::replaceSel(const std::string& s, bool canUndo) {
-  const Piece piece = cp932Piece(s);
-  const int caretAt = selStart_ + static_cast<int>(piece.bytes.size());
-  edit(selStart_, selLength_, piece, canUndo);
-  selStart_ = caretAt;
-  selLength_ = 0;
-}
-
-void MemoryEditor::replaceSelUtf8(const std::string& s, bool canUndo) {
-  const Piece piece = unicodePiece(utf16FromUtf8(s));
-  const int caretAt = selStart_ + static_cast<int>(piece.bytes.size());
+  const std::string piece = normaliseLineBreaks(s);
+  const int caretAt = selStart_ + static_cast<int>(piece.size());
   edit(selStart_, selLength_, piece, canUndo);
   selStart_ = caretAt;
   selLength_ = 0;
@@ -258,7 +163,6 @@ void MemoryEditor::undo() {
   if (!canUndo_) return;
   canUndo_ = false;
   text_.swap(undoText_);
-  standIns_.swap(undoStandIns_);
   modified_ = true;
   clampSelection();
 }
@@ -282,25 +186,22 @@ void MemoryEditor::scrollCaret() {
   if (line >= firstVisible_ + visibleLines) firstVisible_ = line - visibleLines + 1;
 }
 
-int MemoryEditor::find(const std::string& what, int start, int length, bool wholeWord,
-                       bool matchCase) const {
+int MemoryEditor::find(const std::string& what, int start, int length, bool wholeWord, bool matchCase) const {
   if (what.empty() || start < 0 || start > textLength()) return -1;
   const int end = std::min<long long>(static_cast<long long>(start) + length, textLength());
-  const int n = static_cast<int>(what.size());
-  // A stand-in is a zero byte here, which no search text holds: the control never matches a
-  // character CP932 cannot hold against "?".
-  const std::string text = searchText();
-  for (int i = start; i + n <= end; ++i) {
+  const std::string needle = normaliseLineBreaks(what);
+  const int n = static_cast<int>(needle.size());
+  for (int i = characterEnd(start); i + n <= end; i = characterEnd(i + 1)) {
     bool same = true;
     for (int k = 0; k < n && same; ++k) {
-      const auto a = static_cast<unsigned char>(text[i + k]);
-      const auto b = static_cast<unsigned char>(what[k]);
+      const auto a = static_cast<unsigned char>(text_[i + k]);
+      const auto b = static_cast<unsigned char>(needle[k]);
       same = matchCase ? a == b : fold(a) == fold(b);
     }
     if (!same) continue;
     if (wholeWord) {
-      const bool before = i > 0 && isWordByte(static_cast<unsigned char>(text[i - 1]));
-      const bool after = i + n < textLength() && isWordByte(static_cast<unsigned char>(text[i + n]));
+      const bool before = i > 0 && isWordByte(static_cast<unsigned char>(text_[i - 1]));
+      const bool after = i + n < textLength() && isWordByte(static_cast<unsigned char>(text_[i + n]));
       if (before || after) continue;
     }
     return i;
@@ -308,116 +209,59 @@ int MemoryEditor::find(const std::string& what, int start, int length, bool whol
   return -1;
 }
 
-std::vector<int> MemoryEditor::matchesUtf8(const std::string& what, int start, int end, bool matchCase) const {
-  std::vector<int> found;
-  std::u16string needle;
-  for (const char16_t u : normaliseLineBreaks(utf16FromUtf8(what)))
-    if (u != u'\n') needle += u;  // the control keeps a line break as one CR
-  if (needle.empty() || start < 0 || start > textLength()) return found;
-  std::vector<int> offsets;
-  const std::u16string hay = units(&offsets);
-  const auto same = [&](char16_t a, char16_t b) { return matchCase ? a == b : foldUnit(a) == foldUnit(b); };
-  for (std::size_t i = 0; i + needle.size() <= hay.size(); ++i) {
-    if (offsets[i] < start || offsets[i + needle.size()] > end) continue;
-    if (!std::equal(needle.begin(), needle.end(), hay.begin() + static_cast<std::ptrdiff_t>(i), same)) continue;
-    found.push_back(offsets[i]);
-    i += needle.size() - 1;
-  }
-  return found;
-}
-
-int MemoryEditor::findUtf8(const std::string& what, int start, int length, bool matchCase, bool down) const {
-  const int end = static_cast<int>(std::min<long long>(static_cast<long long>(start) + std::max(length, 0), textLength()));
-  if (down) {
-    const auto found = matchesUtf8(what, start, end, matchCase);
-    return found.empty() ? -1 : found.front();
-  }
-  // The last match may overlap the one before it, which a scan for non-overlapping ones skips.
-  for (int from = end; from >= start; --from) {
-    const auto found = matchesUtf8(what, from, end, matchCase);
-    if (!found.empty() && found.front() == from) return from;
-  }
-  return -1;
-}
-
-std::vector<int> MemoryEditor::findAllUtf8(const std::string& what, int start, bool matchCase) const {
-  return matchesUtf8(what, start, textLength(), matchCase);
-}
-
-// A minimal RTF: enough for the logic's tests to tell the two modes apart and to round-trip,
-// characters CP932 cannot hold as \uN? like the control's. Like the control behind a fresh
-// document, nothing changes unless the whole stream is read.
-void MemoryEditor::load(const std::string& stream, const Font* startFormat, const std::function<bool()>& cancelled) {
+// Like the control behind a fresh document, nothing changes unless the whole text is read.
+void MemoryEditor::take(std::string text, const Font* startFormat, const std::function<bool()>& cancelled) {
   if (cancelled && cancelled()) throw LoadCancelled();
-  Piece t;
-  if (plainText_ && encoding_ == TextEncoding::ShiftJis) {
-    t = cp932Piece(stream);
-  } else if (plainText_) {
-    t = unicodePiece(decodeUnicode(stream));
-  } else {
-    const std::string head = "{\\rtf1 ";
-    if (stream.compare(0, head.size(), head) != 0 || stream.empty() || stream.back() != '}') throw Error("RTF");
-    const std::string body = stream.substr(head.size(), stream.size() - head.size() - 1);
-    std::string bytes;  // CP932 text not yet in t
-    const auto flush = [&] {
-      const Piece piece = cp932Piece(bytes);
-      t.bytes += piece.bytes;
-      t.standIns += piece.standIns;
-      bytes.clear();
-    };
-    for (std::size_t i = 0; i < body.size(); ++i) {
-      if (body.compare(i, 5, "\\par ") == 0) {
-        bytes += "\r\n";
-        i += 4;
-      } else if (body.compare(i, 2, "\\u") == 0) {
-        const std::size_t end = body.find('?', i);
-        const auto unit = static_cast<char16_t>(std::stoi(body.substr(i + 2, end - i - 2)));
-        flush();
-        const Piece piece = unicodePiece(std::u16string(1, unit));
-        t.bytes += piece.bytes;
-        t.standIns += piece.standIns;
-        i = end;
-      } else if (body[i] == '\\' && i + 1 < body.size()) {
-        bytes += body[++i];
-      } else {
-        bytes += body[i];
-      }
-    }
-    flush();
-  }
   if (startFormat) defaultFormat_ = *startFormat;
   clear();
-  text_ = std::move(t.bytes);
-  standIns_ = std::move(t.standIns);
+  text_ = normaliseLineBreaks(text);
 }
 
-std::string MemoryEditor::save() const {
-  if (plainText_ && encoding_ == TextEncoding::ShiftJis) return text_;
-  if (plainText_) {
-    std::u16string all;
-    for (const char16_t u : units()) all += u == u'\r' ? std::u16string(u"\r\n") : std::u16string(1, u);
-    if (isUtf16(encoding_)) return utf16Bytes(all, encoding_ == TextEncoding::Utf16Le);
-    return utf8FromUtf16(all);
+void MemoryEditor::loadText(const std::string& text, const Font* startFormat,
+                            const std::function<bool()>& cancelled) {
+  take(text, startFormat, cancelled);
+}
+
+// A minimal RTF: enough for the logic's tests to tell the two kinds apart and to round-trip,
+// every character beyond ASCII as \uN? like the control's.
+void MemoryEditor::loadRtf(const std::string& rtf, const Font* startFormat, const std::function<bool()>& cancelled) {
+  const std::string head = "{\\rtf1 ";
+  if (rtf.compare(0, head.size(), head) != 0 || rtf.back() != '}') throw Error("RTF");
+  const std::string body = rtf.substr(head.size(), rtf.size() - head.size() - 1);
+  std::u16string units;
+  for (std::size_t i = 0; i < body.size(); ++i) {
+    if (body.compare(i, 5, "\\par ") == 0) {
+      units += u"\r\n";
+      i += 4;
+    } else if (body.compare(i, 2, "\\u") == 0) {
+      const std::size_t end = body.find('?', i);
+      units += static_cast<char16_t>(std::stoi(body.substr(i + 2, end - i - 2)));
+      i = end;
+    } else if (body[i] == '\\' && i + 1 < body.size()) {
+      units += static_cast<char16_t>(body[++i]);
+    } else {
+      units += static_cast<char16_t>(static_cast<unsigned char>(body[i]));
+    }
   }
+  take(utf::fromUtf16(units), startFormat, cancelled);
+}
+
+std::string MemoryEditor::rtf() const {
   std::string out = "{\\rtf1 ";
-  for (std::size_t i = 0; i < text_.size(); ++i) {
-    if (text_.compare(i, 2, "\r\n") == 0) {
+  const std::u16string units = utf::toUtf16(text_);
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    const char16_t u = units[i];
+    if (u == u'\r' && i + 1 < units.size() && units[i + 1] == u'\n') {
       out += "\\par ";
       ++i;
-    } else if (standIns_[i] != 0) {
-      out += "\\u" + std::to_string(standIns_[i]) + "?";
+    } else if (u >= 0x80) {
+      out += "\\u" + std::to_string(u) + "?";
     } else {
-      if (text_[i] == '\\' || text_[i] == '{' || text_[i] == '}') out += '\\';
-      out += text_[i];
+      if (u == '\\' || u == '{' || u == '}') out += '\\';
+      out += static_cast<char>(u);
     }
   }
   return out + "}";
-}
-
-std::string MemoryEditor::textUtf8() const {
-  std::u16string all;
-  for (const char16_t u : units()) all += u == u'\r' ? std::u16string(u"\r\n") : std::u16string(1, u);
-  return utf8FromUtf16(all);
 }
 
 }  // namespace kakipo::test

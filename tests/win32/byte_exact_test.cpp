@@ -8,8 +8,9 @@
 
 #include <random>
 
+#include "core/cp932.h"
 #include "core/errors.h"
-#include "support/cp932_control_model.h"
+#include "core/text_codec.h"
 #include "support/documents_harness.h"
 #include "support/trouble_files.h"
 #include "win32/encoding.h"
@@ -21,33 +22,37 @@
 namespace kakipo::test {
 namespace {
 
-TEST(ControlModel, EveryPairConvertsAsTheModelSays) {
-  for (int a = 0; a < 256; ++a)
-    for (int b = 0; b < 256; ++b) {
-      const std::string two{static_cast<char>(a), static_cast<char>(b)};
-      // Without line breaks the control changes nothing the conversion does not.
-      if (a == '\r' || a == '\n' || b == '\r' || b == '\n') continue;
-      ASSERT_EQ(win32::narrow(win32::widen(two)), controlRendition(two)) << hexOf(two);
+// The program's own code page 932 table is the system's: every character it writes and every code
+// it reads, but for the five single bytes Windows maps to characters of its own (0x80, 0xA0,
+// 0xFD-0xFF), which the program keeps as the bytes they are.
+TEST(Cp932Table, IsTheSystemsCodePage932) {
+  for (unsigned u = 1; u < 0x10000; ++u) {
+    if (u >= 0xD800 && u <= 0xDFFF) continue;
+    const wchar_t wc = static_cast<wchar_t>(u);
+    char buf[4] = {};
+    BOOL usedDefault = FALSE;
+    const int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, &wc, 1, buf, sizeof buf, nullptr, &usedDefault);
+    const Cp932Code mine = cp932Code(u);
+    const bool special = u == 0x80 || (u >= 0xF8F0 && u <= 0xF8F3);
+    if (usedDefault || n <= 0 || special) {
+      ASSERT_EQ(mine.length, 0) << std::hex << u;
+      continue;
     }
-}
-
-TEST(ControlModel, TheControlLosesWhatTheModelSays) {
-  HWND host = makeHost();
-  {
-    win32::RichEditor memo{host, 100, 10000000};
-    std::mt19937 rng(7);
-    for (int n = 0; n < 300; ++n) {
-      const std::string bytes = randomTroubleFile(rng, 30);
-      memo.load(bytes);
-      ASSERT_EQ(memo.save(), controlRendition(bytes)) << hexOf(bytes);
-    }
-    for (int b = 0; b < 256; ++b) {
-      const std::string bytes = std::string("a") + static_cast<char>(b) + "z";
-      memo.load(bytes);
-      ASSERT_EQ(memo.save(), controlRendition(bytes)) << hexOf(bytes);
+    ASSERT_EQ(mine.length, n) << std::hex << u;
+    const unsigned code = n == 2 ? (static_cast<unsigned char>(buf[0]) << 8) | static_cast<unsigned char>(buf[1])
+                                 : static_cast<unsigned char>(buf[0]);
+    ASSERT_EQ(mine.code, code) << std::hex << u;
+  }
+  for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+    if (!isLeadByte(static_cast<unsigned char>(lead))) continue;
+    for (unsigned trail = 0; trail < 256; ++trail) {
+      const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+      wchar_t wc[2] = {};
+      const int n = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, pair, 2, wc, 2);
+      const char16_t mine = cp932Unit(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail));
+      ASSERT_EQ(mine, n == 1 ? static_cast<char16_t>(wc[0]) : 0) << std::hex << lead << " " << trail;
     }
   }
-  DestroyWindow(host);
 }
 
 // The window that holds the editor: made before the editor and destroyed after it.
@@ -117,12 +122,45 @@ TEST_F(RealDocumentsTest, AnEditedLineLeavesTheOtherLinesBytesAlone) {
   memo1.replaceLine(3, "EDIT");
   memo1.setModified(true);
   commands.tbtnUwagakiClick();
-  EXPECT_EQ(hexOf(read(path("edit.txt"))), hexOf("\x87\x90 nec\r\nbare lf\nbare cr\rEDIT\r\n\xED\x40 ibm\x81"));
+  EXPECT_EQ(hexOf(read(path("edit.txt"))), hexOf("\x87\x90 nec\r\nbare lf\nbare cr\rEDIT\r\r\nhere\r\n\xED\x40 ibm\x81"));
+}
+
+// Bytes the encoding cannot decode ride through the control as the lone surrogates that name
+// them: an edit on their own line or on another keeps every one of them.
+TEST_F(RealDocumentsTest, UndecodableBytesSurviveAnEditOnTheirLineAndOnAnother) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"\xEF\xBB\xBFline 1\r\nline 2\r\n\xC0\xAF\x80\xFF\r\nline 4", "line 1"},
+      {"\xEF\xBB\xBF\xE3\x81\x82\na\xFF" "b\nlast\n", "last"},
+      {"\x82\r\nok\r\n", "ok"},
+      {"\xFF\xFE" + encodeText("a\r\nb", TextEncoding::Utf16Le) + "x", "a"},
+  };
+  for (const auto& [bytes, other] : cases) {
+    for (const bool sameLine : {false, true}) {
+      put(path("bad.txt"), bytes);
+      commands.fileYomikomi(path("bad.txt"));
+      const std::string text = memo1.text();
+      // Typed at the start of the line holding the first undecodable byte, or of the other line.
+      const std::size_t escape = text.find("\xED\xB2");
+      const int line = sameLine && escape != std::string::npos ? memo1.lineFromOffset(static_cast<int>(escape))
+                                                               : memo1.lineFromOffset(static_cast<int>(text.find(other)));
+      memo1.setSelStart(memo1.lineStart(line));
+      memo1.replaceSel("X");
+      commands.tbtnUwagakiClick();
+      ui.shown.clear();
+      const std::string written = read(path("bad.txt"));
+      const std::string x = encodeText("X", document.encoding);
+      EXPECT_EQ(written.size(), bytes.size() + x.size()) << hexOf(bytes) << (sameLine ? " same line" : " other line");
+      std::string withoutX = written;
+      const std::size_t at = written.find(x, byteOrderMark(document.encoding).size());
+      ASSERT_NE(at, std::string::npos);
+      withoutX.erase(at, x.size());
+      EXPECT_EQ(hexOf(withoutX), hexOf(bytes)) << (sameLine ? " same line" : " other line");
+    }
+  }
 }
 
 TEST_F(RealDocumentsTest, RtfKeepsCharactersCp932CannotHold) {
-  memo1.setPlainText(true);
-  memo1.load("before");
+  memo1.loadText("before");
   SendMessageW(memo1.hwnd(), EM_SETSEL, 6, 6);
   SendMessageW(memo1.hwnd(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L"\x9DD7\xD83D\xDE00"));
   memo1.setModified(true);
@@ -131,7 +169,7 @@ TEST_F(RealDocumentsTest, RtfKeepsCharactersCp932CannotHold) {
   const std::string rtf = read(path("keep.kpo"));
   EXPECT_NE(rtf.find("\\u"), std::string::npos);
   commands.fileYomikomi(path("keep.kpo"));
-  EXPECT_EQ(memo1.wideRange(0, 9), std::wstring(L"before\x9DD7\xD83D\xDE00"));
+  EXPECT_EQ(memo1.text().substr(0, 13), "before\u9DD7\U0001F600");
 }
 
 TEST_F(RealDocumentsTest, BadFilesAreRefusedOrShownAndNothingOnDiskChanges) {
@@ -148,7 +186,7 @@ TEST_F(RealDocumentsTest, BadFilesAreRefusedOrShownAndNothingOnDiskChanges) {
   EXPECT_EQ(openAndSave(path("binary.txt"), binary), binary);
   // Binary under .kpo is not RTF: shown as text, the file untouched.
   commands.fileYomikomi(path("binary.kpo"));
-  EXPECT_EQ(state.fileName, path("binary.kpo"));
+  EXPECT_EQ(document.path(), path("binary.kpo"));
   EXPECT_EQ(read(path("binary.kpo")), binary);
   EXPECT_TRUE(ui.shown.empty());
 
@@ -160,23 +198,21 @@ TEST_F(RealDocumentsTest, BadFilesAreRefusedOrShownAndNothingOnDiskChanges) {
     commands.fileYomikomi(name);
     ASSERT_EQ(ui.shown.size(), 1u) << name;
     EXPECT_EQ(ui.shown[0].text, name + "\r\n\r\nという名前のファイルは無いかもしれません");
-    EXPECT_EQ(state.fileName, path("binary.kpo"));
+    EXPECT_EQ(document.path(), path("binary.kpo"));
   }
   CloseHandle(writer);
   EXPECT_EQ(read(path("locked.txt")), "locked");
 
   // RTF cut short half-way: refused with its own message; the open document stays.
-  memo1.setPlainText(true);
-  memo1.load("styled text\r\nsecond line");
-  memo1.setPlainText(false);
-  const std::string rtf = memo1.save();
+  memo1.loadText("styled text\r\nsecond line");
+  const std::string rtf = memo1.rtf();
   const std::string half = rtf.substr(0, rtf.size() / 2);
   put(path("cut.kpo"), half);
   ui.shown.clear();
   commands.fileYomikomi(path("cut.kpo"));
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, path("cut.kpo") + "\r\n\r\nはカキポ形式（RTF）の途中までしかないため開けません");
-  EXPECT_EQ(state.fileName, path("binary.kpo"));
+  EXPECT_EQ(document.path(), path("binary.kpo"));
   EXPECT_EQ(memo1.text(), "styled text\r\nsecond line");
   EXPECT_EQ(read(path("cut.kpo")), half);
 }
@@ -194,7 +230,7 @@ TEST_F(RealDocumentsTest, FileLargerThanTheEditorCanHoldIsRefusedWithoutReadingI
   commands.fileYomikomi(name);
   ASSERT_EQ(ui.shown.size(), 2u);
   EXPECT_EQ(ui.shown[1].text, name + "\r\n\r\nは大きすぎてカキポでは開けません");
-  EXPECT_EQ(state.fileName, "");
+  EXPECT_EQ(document.path(), "");
   DeleteFileW(win32::widen(name).c_str());
 }
 

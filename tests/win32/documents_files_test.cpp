@@ -1,7 +1,6 @@
 // The Win32 file adapter on real files under Wine: exact bytes, shut-out writers, sizes beyond
 // 32 bits, and saves that fail without touching the old file.
 #include <windows.h>
-#include <richedit.h>
 
 #include <gtest/gtest.h>
 
@@ -198,69 +197,6 @@ TEST_F(FilesTest, RelativeNamesExpandAgainstTheCurrentFolder) {
   EXPECT_EQ(files.size("rel.txt"), 1);
   SetCurrentDirectoryW(before);
   EXPECT_EQ(files.readAll(path("rel.txt")), "r");
-}
-
-// The real control: what it makes of CP932 plain text that does not survive its Unicode trip,
-// and how the kept bytes put it right.
-class RichEditHost {
- public:
-  RichEditHost() {
-    LoadLibraryW(L"msftedit.dll");
-    hwnd = CreateWindowExW(0, L"RICHEDIT50W", L"", WS_POPUP | ES_MULTILINE, 0, 0, 200, 200, nullptr,
-                           nullptr, GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(hwnd, EM_EXLIMITTEXT, 0, 10000000);
-    SendMessageW(hwnd, EM_SETTEXTMODE, TM_PLAINTEXT, 0);
-  }
-  ~RichEditHost() { DestroyWindow(hwnd); }
-  void streamIn(const std::string& bytes) {
-    Cursor c{bytes, 0};
-    EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&c), 0, &readCb};
-    SendMessageW(hwnd, EM_STREAMIN, (932 << 16) | SF_USECODEPAGE | SF_TEXT, reinterpret_cast<LPARAM>(&es));
-  }
-  std::string streamOut() {
-    std::string out;
-    EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&out), 0, &writeCb};
-    SendMessageW(hwnd, EM_STREAMOUT, (932 << 16) | SF_USECODEPAGE | SF_TEXT, reinterpret_cast<LPARAM>(&es));
-    return out;
-  }
-  HWND hwnd;
-
- private:
-  struct Cursor {
-    const std::string& s;
-    std::size_t at;
-  };
-  static DWORD CALLBACK readCb(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* got) {
-    auto* c = reinterpret_cast<Cursor*>(cookie);
-    const auto n = std::min<std::size_t>(cb, c->s.size() - c->at);
-    memcpy(buf, c->s.data() + c->at, n);
-    c->at += n;
-    *got = static_cast<LONG>(n);
-    return 0;
-  }
-  static DWORD CALLBACK writeCb(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* done) {
-    reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<char*>(buf), cb);
-    *done = cb;
-    return 0;
-  }
-};
-
-TEST_F(FilesTest, PlainTextOpenAndSaveThroughTheControlKeepsEveryByte) {
-  // Double-byte text, half-width katakana, NEC and IBM duplicates, bare breaks, a lone lead byte.
-  const std::string original =
-      "日本語の表示\r\nｶﾀｶﾅ\r\n\x87\x90\x87\x54\xED\x40\xFA\x4A\r\nbare lf\nbare cr\rend \x81";
-  const std::string name = path("round.txt");
-  put(name, original);
-
-  RichEditHost memo;
-  const std::string read = files.readAll(name);
-  memo.streamIn(read);
-  const std::string rendition = memo.streamOut();
-  EXPECT_NE(rendition, original);  // the control alone would change the file
-  PlainTextOriginal kept;
-  kept.remember(read, rendition);
-  files.writeAll(name, kept.bytesFor(rendition));
-  EXPECT_EQ(files.readAll(name), original);
 }
 
 }  // namespace

@@ -49,7 +49,7 @@ TEST(SystemClockTest, NewFormatsApplyOnlyAfterTheChangeIsAnnounced) {
   SystemClock clock;
   test::MemoryEditor memo1;
   test::FakeStatusBar view;
-  StatusBar bar(memo1, view, clock);
+  StatusBar bar(memo1, view, clock, [] { return std::string("Shift_JIS"); });
   const LocalTime t{2024, 3, 9, 6, 7, 5, 2, 0};
   const std::string before = clock.shortDate(t);
 
@@ -64,7 +64,7 @@ TEST(SystemClockTest, DateStampIsTheLocalTimeInTheRegionalFormats) {
   SystemClock clock;
   test::MemoryEditor memo1;
   test::FakeStatusBar view;
-  StatusBar bar(memo1, view, clock);
+  StatusBar bar(memo1, view, clock, [] { return std::string("Shift_JIS"); });
   // The clock may tick between the stamp and the reading around it; retry until both agree.
   for (int attempt = 0; attempt < 5; ++attempt) {
     SYSTEMTIME before, after;

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <string>
 
+#include "support/sjis.h"
 #include "win32/encoding.h"
 #include "win32/main_window.h"
 #include "win32/window_probe.h"
@@ -56,11 +57,11 @@ struct DocumentsThroughTheWindow : ::testing::Test {
 };
 
 TEST_F(DocumentsThroughTheWindow, StyledKpoIsWrittenAndReadBack) {
-  write("memo.kpo", "{\\rtf1\\ansi\\ansicpg932 太字 と ふつう}");
+  write("memo.kpo", "{\\rtf1\\ansi\\ansicpg932 " + test::sjis("太字 と ふつう") + "}");
   open("memo.kpo");
-  ASSERT_EQ(form.memo1().text().substr(0, 4), "太字");
+  ASSERT_EQ(form.memo1().text().substr(0, 6), "太字");
   form.memo1().setSelStart(0);
-  form.memo1().setSelLength(4);
+  form.memo1().setSelLength(6);
   Font bold;
   bold.style.bold = true;
   form.memo1().setSelectionFormat(bold);

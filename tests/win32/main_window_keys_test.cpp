@@ -32,7 +32,6 @@ struct KeysThroughTheWindow : ::testing::Test {
   void SetUp() override {
     form.show("kakipo.exe", SW_SHOWNOACTIVATE);
     pump();
-    form.memo1().setPlainText(true);
   }
   void TearDown() override {
     if (HWND dialog = commonDialog()) SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
@@ -75,7 +74,7 @@ TEST_F(KeysThroughTheWindow, CtrlSOnAModifiedUntitledDocumentOpensTheSaveDialog)
 
 TEST_F(KeysThroughTheWindow, F3FindsTheNextMatchOfTheFindDialogsSearch) {
   probe::MessageBoxAnswerer boxes;
-  form.memo1().load("abc 表 abc 表 abc");
+  form.memo1().loadText("abc 表 abc 表 abc");
   form.memo1().setSelStart(0);
   // Ctrl+F from the phrase box's edit field, as from anywhere in the window.
   ASSERT_TRUE(press(GetWindow(form.comboBox(), GW_CHILD), 'F', {VK_CONTROL}));
@@ -87,7 +86,7 @@ TEST_F(KeysThroughTheWindow, F3FindsTheNextMatchOfTheFindDialogsSearch) {
   SendMessageW(find, WM_COMMAND, IDCANCEL, 0);
   pump();
   EXPECT_TRUE(press(form.memo1().hwnd(), VK_F3));
-  EXPECT_EQ(form.memo1().selStart(), 7);
+  EXPECT_EQ(form.memo1().selStart(), 8);
   EXPECT_EQ(form.memo1().selText(), "abc");
   EXPECT_TRUE(press(form.memo1().hwnd(), VK_F3, {VK_SHIFT}));
   EXPECT_EQ(form.memo1().selStart(), 0);
@@ -100,7 +99,7 @@ TEST_F(KeysThroughTheWindow, F3FindsTheNextMatchOfTheFindDialogsSearch) {
 
 TEST_F(KeysThroughTheWindow, ASearchThatIsNotThereIsQuotedExactly) {
   probe::MessageBoxAnswerer boxes;
-  form.memo1().load("森鴎外");
+  form.memo1().loadText("森鴎外");
   ASSERT_TRUE(press(form.memo1().hwnd(), 'F', {VK_CONTROL}));
   const HWND find = commonDialog();
   ASSERT_NE(find, nullptr);
@@ -110,7 +109,6 @@ TEST_F(KeysThroughTheWindow, ASearchThatIsNotThereIsQuotedExactly) {
   pump();
   EXPECT_TRUE(press(form.memo1().hwnd(), VK_F3));
   ASSERT_EQ(boxes.shown().size(), 2u);
-  // Not inside the macro, which would quote the literal as CP932 text.
   const std::wstring quoted = L"鷗外\r\n\r\nは見つかりませんでした";
   for (const auto& box : boxes.shown()) EXPECT_EQ(box.text, quoted);
 }

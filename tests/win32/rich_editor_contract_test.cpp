@@ -16,55 +16,40 @@ struct RichEditorFixture {
   win32::RichEditor memo{host, 100, 10000000};
   ~RichEditorFixture() { DestroyWindow(host); }
   Editor& editor() { return memo; }
-  void setText(const std::string& s) {
-    memo.setPlainText(true);
-    memo.load(s);
-  }
+  void setText(const std::string& s) { memo.loadText(s); }
 };
 
 using Implementations = ::testing::Types<RichEditorFixture>;
 INSTANTIATE_TYPED_TEST_SUITE_P(RichEdit, EditorContract, Implementations);
 
-TEST(RichEditor, PlainLoadKeepsBytesThatRoundTrip) {
-  RichEditorFixture f;
-  std::string bytes;
-  for (int c = 0x20; c < 0x7F; ++c) bytes += static_cast<char>(c);
-  for (int c = 0xA1; c <= 0xDF; ++c) bytes += static_cast<char>(c);
-  bytes += "\r\n漢字かなカナ①Ⅰ㈱\r\n";
-  f.memo.load(bytes);
-  EXPECT_EQ(f.memo.save(), bytes);
-  EXPECT_EQ(f.memo.text(), bytes);
-}
 
 TEST(RichEditor, RtfSaveThenLoadKeepsTextAndFormatting) {
   RichEditorFixture f;
   f.setText("太字の行\r\nふつう");
   f.memo.setSelStart(0);
-  f.memo.setSelLength(8);
+  f.memo.setSelLength(12);
   Font bold;
   bold.style.bold = true;
   bold.color = 0x0000FF;
   f.memo.setSelectionFormat(bold);
-  f.memo.setPlainText(false);
-  const std::string rtf = f.memo.save();
+  const std::string rtf = f.memo.rtf();
   ASSERT_EQ(rtf.rfind("{\\rtf", 0), 0u);
   RichEditorFixture g;
-  g.memo.setPlainText(false);
-  g.memo.load(rtf);
-  EXPECT_EQ(g.memo.text().substr(0, 16), "太字の行\r\nふつう");
-  g.memo.setSelStart(2);
-  g.memo.setSelLength(2);
+  g.memo.loadRtf(rtf);
+  EXPECT_EQ(g.memo.text().substr(0, 23), "太字の行\r\nふつう");
+  g.memo.setSelStart(3);
+  g.memo.setSelLength(3);
   EXPECT_TRUE(g.memo.selectionFormat().style.bold);
   EXPECT_EQ(g.memo.selectionFormat().color, 0x0000FFu);
-  g.memo.setSelStart(12);
-  g.memo.setSelLength(2);
+  g.memo.setSelStart(17);
+  g.memo.setSelLength(3);
   EXPECT_FALSE(g.memo.selectionFormat().style.bold);
 }
 
 TEST(RichEditor, HoldsMoreThanTheDefaultLimit) {
   RichEditorFixture f;
   const std::string big(100000, 'x');
-  f.memo.load(big);
+  f.memo.loadText(big);
   EXPECT_EQ(f.memo.textLength(), 100000);
 }
 
@@ -80,16 +65,14 @@ TEST(RichEditor, AReadThatFailsPartWayLeavesAStyledDocumentAsItWas) {
   HWND host = makeHost();
   {
     win32::RichEditor memo(host, 100, 1000);
-    memo.setPlainText(false);
-    memo.load("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 plain \\b bold\\b0  end\\par}");
+    memo.loadRtf("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 plain \\b bold\\b0  end\\par}");
     memo.setSelStart(8);
     memo.setSelLength(1);
     ASSERT_TRUE(memo.selectionFormat().style.bold);
-    const std::string rtf = memo.save();
+    const std::string rtf = memo.rtf();
     const std::string before = memo.text();
-    EXPECT_THROW(memo.load(rtf.substr(0, rtf.size() / 2)), Error);
-    memo.setPlainText(true);
-    EXPECT_THROW(memo.load(std::string(1001, 'x')), DocumentTooLarge);
+    EXPECT_THROW(memo.loadRtf(rtf.substr(0, rtf.size() / 2)), Error);
+    EXPECT_THROW(memo.loadText(std::string(1001, 'x')), DocumentTooLarge);
     EXPECT_EQ(memo.text(), before);
     EXPECT_EQ(memo.selStart(), 8);
     EXPECT_EQ(memo.selLength(), 1);
@@ -102,12 +85,10 @@ TEST(RichEditor, RefusesStreamsItCannotHoldWhole) {
   HWND host = makeHost();
   {
     win32::RichEditor small(host, 100, 10);
-    small.setPlainText(true);
-    small.load("0123456789");  // exactly the limit
+    small.loadText("0123456789");  // exactly the limit
     EXPECT_EQ(small.text(), "0123456789");
-    EXPECT_THROW(small.load("0123456789A"), DocumentTooLarge);
-    small.setPlainText(false);
-    EXPECT_THROW(small.load("plain words, not RTF"), Error);
+    EXPECT_THROW(small.loadText("0123456789A"), DocumentTooLarge);
+    EXPECT_THROW(small.loadRtf("plain words, not RTF"), Error);
   }
   DestroyWindow(host);
 }
@@ -122,7 +103,7 @@ TEST(RichEditor, LargeTextsGoInWithNoExtraLineBreaks) {
   HWND host = makeHost();
   {
     win32::RichEditor memo(host, 100, 10000000);
-    memo.load("first\r\nsecond");
+    memo.loadText("first\r\nsecond");
     std::string large;
     for (int i = 0; large.size() < 100000; ++i) large += "貼り付け行 " + std::to_string(i) + " のテキスト abcdefghij\r\n";
     large += "おしまい";
@@ -132,7 +113,7 @@ TEST(RichEditor, LargeTextsGoInWithNoExtraLineBreaks) {
     EXPECT_EQ(got.size(), expected.size());
     EXPECT_TRUE(got == expected);
     EXPECT_EQ(memo.lineCount(), 2 + static_cast<int>(std::count(large.begin(), large.end(), '\n')) + 1);
-    memo.load(large);
+    memo.loadText(large);
     EXPECT_EQ(memo.text().size(), large.size());
     EXPECT_TRUE(memo.text() == large);
   }

@@ -23,29 +23,31 @@ struct RichEditorReads : ::testing::Test {
 };
 
 TEST_F(RichEditorReads, TextAndOffsetsFollowWhatTheUserTypes) {
-  memo.load("日本\r\nabc");
-  EXPECT_EQ(memo.textLength(), 9);
-  memo.setSelStart(9);
-  type(L"表d");
-  EXPECT_EQ(memo.text(), "日本\r\nabc表d");
-  EXPECT_EQ(memo.textLength(), 12);
-  EXPECT_EQ(memo.caret(), (CaretPos{1, 6}));
+  memo.loadText("日本\r\nabc");
+  EXPECT_EQ(memo.textLength(), 11);
+  memo.setSelStart(11);
+  type(L"表dx");
   SendMessageW(memo.hwnd(), WM_KEYDOWN, VK_BACK, 0);
   SendMessageW(memo.hwnd(), WM_CHAR, VK_BACK, 0);
-  EXPECT_EQ(memo.text(), "日本\r\nabc表");
-  EXPECT_EQ(memo.caret(), (CaretPos{1, 5}));
+  EXPECT_EQ(memo.text(), "日本\r\nabc表d");
+  EXPECT_EQ(memo.caret(), (CaretPos{1, 7}));
+  type(L"\xD83D\xDE00");
+  EXPECT_EQ(memo.text(), "日本\r\nabc表d\U0001F600");
+  EXPECT_EQ(memo.textLength(), 19);
+  EXPECT_EQ(memo.caret(), (CaretPos{1, 11}));
+  EXPECT_EQ(memo.caretLineHead(), "abc表d\U0001F600");
   // Same length, different text: undo of a typed character replaced by another.
   memo.setSelStart(0);
-  memo.setSelLength(2);
+  memo.setSelLength(3);
   type(L"x");
-  EXPECT_EQ(memo.text(), "x本\r\nabc表");
+  EXPECT_EQ(memo.text(), "x本\r\nabc表d\U0001F600");
   SendMessageW(memo.hwnd(), EM_UNDO, 0, 0);  // how much it takes back is the control's choice
-  EXPECT_EQ(memo.text().substr(0, 9), "日本\r\nabc");
-  EXPECT_EQ(memo.find("abc", 0, 100, false, true), 6);
+  EXPECT_EQ(memo.text().substr(0, 11), "日本\r\nabc");
+  EXPECT_EQ(memo.find("abc", 0, 100, false, true), 8);
 }
 
 TEST_F(RichEditorReads, CaretLineFollowsANewWrapWidth) {
-  memo.load(std::string(200, 'a') + " " + std::string(200, 'b'));
+  memo.loadText(std::string(200, 'a') + " " + std::string(200, 'b'));
   memo.setWordWrap(true);
   MoveWindow(memo.hwnd(), 0, 0, 300, 200, TRUE);
   memo.setSelStart(401);

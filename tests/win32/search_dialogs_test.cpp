@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "search/find_replace.h"
-#include "support/cp932_table.h"
 #include "support/scripted_ui.h"
+#include "win32/encoding.h"
 #include "win32/find_replace_dialogs.h"
 #include "win32/rich_editor.h"
 
@@ -52,7 +52,6 @@ struct SearchDialogsTest : ::testing::Test {
 
   SearchDialogsTest() {
     current = this;
-    memo.setPlainText(true);
   }
   ~SearchDialogsTest() override {
     current = nullptr;
@@ -99,7 +98,7 @@ LRESULT CALLBACK ownerProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
 }
 
 TEST_F(SearchDialogsTest, FindNextSelectsMatchesBehindDoubleByteTextThenReportsTheEnd) {
-  memo.load("日本語のテキスト abc\r\n表示 ABC");
+  memo.loadText("日本語のテキスト abc\r\n表示 ABC");
   memo.setSelStart(0);
   HWND dlg = open(SearchDialog::Find);
   SetDlgItemTextW(dlg, edt1, L"abc");
@@ -107,43 +106,43 @@ TEST_F(SearchDialogsTest, FindNextSelectsMatchesBehindDoubleByteTextThenReportsT
   ASSERT_EQ(received.size(), 1u);
   EXPECT_EQ(received[0].request, win32::SearchRequest::FindNext);
   EXPECT_EQ(dialogs.options(SearchDialog::Find), fr::down | fr::findNext);
-  EXPECT_EQ(memo.selStart(), 17);
+  EXPECT_EQ(memo.selStart(), 25);
   EXPECT_EQ(memo.selText(), "abc");
   press(dlg, IDOK);
-  EXPECT_EQ(memo.selStart(), 27);
+  EXPECT_EQ(memo.selStart(), 37);
   EXPECT_EQ(memo.selText(), "ABC");
   press(dlg, IDOK);
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, "abc\r\n\r\nは見つかりませんでした");
-  EXPECT_EQ(memo.selStart(), 27);
+  EXPECT_EQ(memo.selStart(), 37);
 }
 
 TEST_F(SearchDialogsTest, FindDialogPassesUpAndMatchCase) {
-  memo.load("表 abc ABC abc");
-  memo.setSelStart(14);
+  memo.loadText("表 abc ABC abc");
+  memo.setSelStart(15);
   HWND dlg = open(SearchDialog::Find);
   SetDlgItemTextW(dlg, edt1, L"ABC");
   CheckRadioButton(dlg, rad1, rad2, rad1);
   CheckDlgButton(dlg, chx2, BST_CHECKED);
   press(dlg, IDOK);
   EXPECT_EQ(dialogs.options(SearchDialog::Find) & (fr::down | fr::matchCase), fr::matchCase);
-  EXPECT_EQ(memo.selStart(), 7);
+  EXPECT_EQ(memo.selStart(), 8);
   EXPECT_EQ(memo.selLength(), 3);
   EXPECT_TRUE(ui.shown.empty());
 }
 
 TEST_F(SearchDialogsTest, ReplaceFindNextReplaceAndReplaceAllOnTheControl) {
-  memo.load("メモ abc、abc。\r\nabc");
-  memo.setSelStart(20);
+  memo.loadText("メモ abc、abc。\r\nabc");
+  memo.setSelStart(24);
   HWND dlg = open(SearchDialog::Replace);
   SetDlgItemTextW(dlg, edt1, L"abc");
   SetDlgItemTextW(dlg, edt2, L"漢字");
   press(dlg, IDOK);  // Find Next: from the start of the text, not from the caret
-  EXPECT_EQ(memo.selStart(), 5);
+  EXPECT_EQ(memo.selStart(), 7);
   EXPECT_EQ(memo.selText(), "abc");
   press(dlg, psh1);  // Replace
   EXPECT_EQ(memo.text(), "メモ 漢字、abc。\r\nabc");
-  EXPECT_EQ(memo.selStart(), 11);
+  EXPECT_EQ(memo.selStart(), 16);
   EXPECT_EQ(memo.selText(), "abc");
   ui.answers = {mb::idYes};
   press(dlg, psh2);  // Replace All
@@ -175,36 +174,34 @@ TEST_F(SearchDialogsTest, OpeningAnOpenDialogKeepsTheSameWindow) {
   EXPECT_NE(open(SearchDialog::Find), first);  // both may be open at once
 }
 
-TEST_F(SearchDialogsTest, LongTextsAreCutTo255BytesOfWholeCharacters) {
+// The texts come as they are, however long; the logic cuts what it searches for to 255 bytes.
+TEST_F(SearchDialogsTest, LongTextsComeWhole) {
   HWND dlg = open(SearchDialog::Replace);
   std::wstring longText(200, L'x');
   longText += std::wstring(100, L'表');
   SetDlgItemTextW(dlg, edt1, longText.c_str());
   SetDlgItemTextW(dlg, edt2, longText.c_str());
-  memo.load("x");
+  memo.loadText("x");
   press(dlg, IDOK);
-  const std::string what = dialogs.findText(SearchDialog::Replace).cp932;
-  EXPECT_LE(what.size(), 255u);
-  EXPECT_EQ(what.substr(0, 200), std::string(200, 'x'));
-  EXPECT_EQ((what.size() - 200) % 2, 0u);  // no half character at the end
-  EXPECT_LE(dialogs.replaceText().cp932.size(), 255u);
+  EXPECT_EQ(dialogs.findText(SearchDialog::Replace), narrow(longText));
+  EXPECT_EQ(dialogs.replaceText(), narrow(longText));
 }
 
-// 鷗 is one unit CP932 cannot hold, 𠮷 two; the document's own "?" is a character of its own.
-TEST_F(SearchDialogsTest, FindAndReplaceTheCharactersTypedEvenWhereCp932HasNone) {
-  memo.setEncoding(TextEncoding::Utf8);
-  memo.load(test::utf8(u8"a?b\u9DD7c\U00020BB7"));
+// 鷗 is one character Shift_JIS cannot hold, 𠮷 a surrogate pair; the document's own "?" is a
+// character of its own.
+TEST_F(SearchDialogsTest, FindAndReplaceTheCharactersTypedEvenWhereShiftJisHasNone) {
+  memo.loadText("a?b\u9DD7c\U00020BB7");
   memo.setSelStart(0);
   HWND dlg = open(SearchDialog::Find);
   SetDlgItemTextW(dlg, edt1, L"\u9DD7");
   press(dlg, IDOK);
-  EXPECT_EQ(dialogs.findText(SearchDialog::Find), UnicodeText("?", test::utf8(u8"\u9DD7")));
+  EXPECT_EQ(dialogs.findText(SearchDialog::Find), "\u9DD7");
   EXPECT_EQ(memo.selStart(), 3);
-  EXPECT_EQ(memo.selLength(), 1);
+  EXPECT_EQ(memo.selLength(), 3);
   SetDlgItemTextW(dlg, edt1, L"\U00020BB7");
   press(dlg, IDOK);
-  EXPECT_EQ(memo.selStart(), 5);
-  EXPECT_EQ(memo.selLength(), 2);
+  EXPECT_EQ(memo.selStart(), 7);
+  EXPECT_EQ(memo.selLength(), 4);
   // "?" finds the document's own and none of the stand-ins.
   memo.setSelStart(0);
   SetDlgItemTextW(dlg, edt1, L"?");
@@ -220,7 +217,7 @@ TEST_F(SearchDialogsTest, FindAndReplaceTheCharactersTypedEvenWhereCp932HasNone)
   SetDlgItemTextW(replace, edt2, L"\U0001F600");
   ui.answers = {mb::idYes};
   press(replace, psh2);
-  EXPECT_EQ(memo.textUtf8(), test::utf8(u8"a?b\U0001F600c\U00020BB7"));
+  EXPECT_EQ(memo.text(), "a?b\U0001F600c\U00020BB7");
 }
 
 TEST(SearchOptionWord, TranslatesTheDialogFlags) {

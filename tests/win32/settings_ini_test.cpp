@@ -12,7 +12,9 @@
 #include "core/errors.h"
 #include "app/main_form.h"
 #include "app/settings.h"
+#include "core/text_codec.h"
 #include "support/main_form_harness.h"
+#include "support/sjis.h"
 #include "win32/encoding.h"
 #include "win32/private_profile.h"
 
@@ -83,11 +85,39 @@ TEST_F(SettingsFileTest, FirstCloseCreatesTheFourSectionsInOrder) {
   EXPECT_LT(form, combobox);
   EXPECT_LT(combobox, rireki);
   EXPECT_LT(rireki, memoFont);
+  // Every value fits Shift_JIS: the file is what every earlier version wrote and reads.
   for (const char* line : {"left=40\r\n", "top=50\r\n", "width=300\r\n", "height=420\r\n", "items0=Hi EveryOne,\r\n",
                            "items9=それではまた\r\n", "filmei4=nothing\r\n", "name=ＭＳ Ｐゴシック\r\n",
                            "color=-2147483640\r\n", "underline=0\r\n", "strikeout=0\r\n", "backcolor=-2147483643\r\n"}) {
-    EXPECT_NE(text.find(line), std::string::npos) << line;
+    EXPECT_NE(text.find(test::sjis(line)), std::string::npos) << line;
   }
+}
+
+// A value Shift_JIS cannot hold turns the file into UTF-16 with its mark, keeping what it held;
+// every value then comes back exactly through the same profile functions, and the file stays so.
+TEST_F(SettingsFileTest, AValueShiftJisCannotHoldMakesTheFileUtf16AndEveryValueComesBack) {
+  writeFile("[form]\r\nleft=77\r\n[extra]\r\nkept=" + test::sjis("表") + "\r\n");
+  auto a = start();
+  auto items = a->phrases.items();
+  items[9] = "鷗外と \U0001F600 café";
+  a->phrases.setItems(items);
+  a->main.state.history[0] = "C:\\Åse 한\\résumé \U0001F600.txt";
+  a->settings.inifilekaku(a->main.settingsToWrite());
+  const std::string bytes = fileBytes();
+  ASSERT_EQ(bytes.substr(0, 2), "\xFF\xFE");
+  EXPECT_NE(bytes.find(encodeText("kept=表\r\n", TextEncoding::Utf16Le)), std::string::npos) << "the other values stay";
+
+  auto b = start();
+  EXPECT_EQ(b->phrases.items()[9], "鷗外と \U0001F600 café");
+  EXPECT_EQ(b->main.state.history[0], "C:\\Åse 한\\résumé \U0001F600.txt");
+  EXPECT_EQ(b->form.bounds().left, 77);
+  b->main.state.history[0] = "C:\\plain.txt";
+  auto plain = b->phrases.items();
+  plain[9] = "plain";
+  b->phrases.setItems(plain);
+  b->settings.inifilekaku(b->main.settingsToWrite());
+  EXPECT_EQ(fileBytes().substr(0, 2), "\xFF\xFE");
+  EXPECT_EQ(start()->main.state.history[0], "C:\\plain.txt");
 }
 
 TEST_F(SettingsFileTest, ValuesRoundTripThroughACloseAndAStart) {

@@ -90,8 +90,8 @@ std::wstring driverFolder() {
 
 // ---- Kakipo
 
-Kakipo::Kakipo()
-    : ownFolder_(std::make_unique<kakipo::probe::TempFolder>(L"kakipo-e2e")), folder_(ownFolder_->path()) {
+Kakipo::Kakipo(const std::wstring& folderName)
+    : ownFolder_(std::make_unique<kakipo::probe::TempFolder>(folderName)), folder_(ownFolder_->path()) {
   if (!CopyFileW((driverFolder() + L"\\kakipo.exe").c_str(), path(L"kakipo.exe").c_str(), FALSE))
     throw std::runtime_error("kakipo.exe is not beside the driver");
 }

@@ -52,8 +52,9 @@ struct MessageBoxSeen {
 // One running kakipo.exe, copied into a fresh folder so that it has a settings file of its own.
 class Kakipo {
  public:
-  // A new empty folder, with kakipo.exe copied into it; the program is not started yet.
-  Kakipo();
+  // A new empty folder of that name (and a number), with kakipo.exe copied into it; the program is
+  // not started yet.
+  explicit Kakipo(const std::wstring& folderName = L"kakipo-e2e");
   // Adopts an instance that another instance started (right click on New): same folder, no copy.
   Kakipo(const std::wstring& folder, DWORD pid);
   ~Kakipo();

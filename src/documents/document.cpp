@@ -1,6 +1,8 @@
-#include "documents/current_document.h"
+#include "documents/document.h"
 
 #include "core/cp932.h"
+#include "core/encoding_texts.h"
+#include "core/file_path.h"
 #include "documents/document_texts.h"
 
 namespace kakipo {
@@ -11,17 +13,23 @@ std::string extensionOf(const std::string& path) { return path.substr(pathParts(
 
 bool isRichTextName(const std::string& path) { return upperAscii(extensionOf(path)) == ".KPO"; }
 
-void CurrentDocument::fnameSet(const std::string& name) {
-  state_.fileName = name;
+std::string encodingText(const Document& document) {
+  return document.plainText() ? encodingName(document.encoding) : texts::richTextPanel;
+}
+
+void Document::fnameSet(const std::string& name) {
+  path_ = name;
   form_.setCaption(texts::titlePrefix + name);
   form_.setOverwriteSaveHint(texts::overwriteHintPrefix + filePart(name));
 }
 
-void CurrentDocument::fileSinki() {
+void Document::fileSinki() {
   look_.wrapOnOff();
   original.forget();
+  disk = {};
   memo1_.clear();
-  memo1_.setEncoding(TextEncoding::ShiftJis);
+  // The kind stays as it was: a Save As names it by the extension.
+  encoding = TextEncoding::ShiftJis;
   look_.applyNextOpenFont();
   memo1_.setModified(false);
   fnameSet("");
