@@ -74,7 +74,7 @@ void TextCounter::feed(std::string_view piece) {
     if (d.length == pendingSize_) {
       take(d.c, unicode::graphemeBreak(d.c));
     } else {  // ill-formed: every byte stands for itself, as it would in one piece
-      for (int k = 0; k < pendingSize_; ++k) take(utf::escapeOf(pending_[k]), GraphemeBreak::Control);
+      for (int k = 0; k < pendingSize_; ++k) takeEscape(pending_[k]);
     }
     pendingSize_ = 0;
   }
@@ -105,6 +105,11 @@ void TextCounter::feed(std::string_view piece) {
     take(d.c, unicode::graphemeBreak(d.c));
     i += d.length;
   }
+}
+
+void TextCounter::takeEscape(unsigned char byte) {
+  const char32_t c = utf::escapeOf(byte);
+  take(c, unicode::graphemeBreak(c));
 }
 
 void TextCounter::take(char32_t c, GraphemeBreak b) {
@@ -157,7 +162,7 @@ void TextCounter::closeCluster() {
 TextCounts TextCounter::result() const {
   TextCounter end = *this;
   // A sequence cut by the end of the text is ill-formed: its bytes stand for themselves.
-  for (int k = 0; k < pendingSize_; ++k) end.take(utf::escapeOf(pending_[k]), GraphemeBreak::Control);
+  for (int k = 0; k < pendingSize_; ++k) end.takeEscape(pending_[k]);
   end.pendingSize_ = 0;
   end.closeCluster();
   TextCounts counts;

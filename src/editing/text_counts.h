@@ -31,6 +31,7 @@ class TextCounter {
   enum class Kind : std::uint8_t { None, LineBreak, Blank, Text };
 
   void take(char32_t c, unicode::GraphemeBreak b);
+  void takeEscape(unsigned char byte);  // a byte that begins no well-formed sequence
   void closeCluster();
 
   GraphemeBreaker breaker_;

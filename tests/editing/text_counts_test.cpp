@@ -32,7 +32,7 @@ const std::vector<Case>& cases() {
       {repeat("a", 21), {21, 21, 21, 1, 1, 2}},                          // a half-width letter fills a cell
       {repeat(u8(u8"あ"), 20) + u8(u8"。"), {21, 21, 42, 1, 1, 1}},      // hangs past the full row
       {repeat(u8(u8"あ"), 20) + u8(u8"。、"), {22, 22, 44, 1, 1, 2}},    // only one hangs
-      {"\xE3\x81" "a\xE0\x80\x80\xFF\xE3\x81", {9, 9, 9, 1, 1, 1}},      // each ill-formed byte counts one
+      {"\xE3\x81\xCC\x81" "a\xE0\x80\x80\xFF\xE3\x81", {9, 9, 9, 1, 1, 1}},  // each ill-formed byte counts one
   };
   return all;
 }
