@@ -9,12 +9,20 @@
 
 namespace kakipo {
 
+// A line break is CR LF, a lone CR or a lone LF. Lines: a final line break ends the last line and
+// starts none ("a\r\n" is one line, an empty text none): a selection of whole lines and most
+// files end in one, and the empty line after it is one nobody wrote. Manuscript paper: a
+// character (one cluster) takes a cell, a half-width one too, as on real paper one writes a
+// character to a square; packing two narrow letters into a cell is a variant that depends on the
+// letter, and a whole cell each never says a text fits when it does not. Every paragraph and
+// every blank line begins a row; 、 。 ， ． that would begin a row hang in the margin of the row
+// before (ぶら下げ), one at most. An empty text uses no paper.
 struct TextCounts {
   std::int64_t characters = 0;      // grapheme clusters; a line break is none
-  std::int64_t nonBlank = 0;        // the same without spaces, U+3000, tabs and other blanks
+  std::int64_t nonBlank = 0;        // the same without spaces, U+3000, tabs and other white space
   std::int64_t halfWidthUnits = 0;  // 1 for a narrow character, 2 for a wide one
-  std::int64_t lines = 0;           // 0 for an empty text; a final line break starts no line
-  std::int64_t sheets = 0;          // 0 for an empty text
+  std::int64_t lines = 0;
+  std::int64_t sheets = 0;          // of 20 rows of 20 cells
   int rowsOnLastSheet = 0;          // 1..20, 0 for an empty text
   friend bool operator==(const TextCounts&, const TextCounts&) = default;
 };

@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(counter.result() == whole);
 
   std::int64_t clusters = 0;
-  for (std::size_t i = 0; i < t.size(); i = kakipo::graphemeClusterEnd(t, i)) clusters += t[i] != '\r' && t[i] != '\n';
+  for (std::size_t i = 0; i < t.size(); i = kakipo::graphemeClusterEnd(t, i))
+    clusters += t[i] != '\r' && t[i] != '\n';  // a cluster that begins with either is a line break
   FUZZ_CHECK(whole.characters == clusters);
   FUZZ_CHECK(whole.nonBlank <= whole.characters && whole.characters <= whole.halfWidthUnits &&
              whole.halfWidthUnits <= 2 * whole.characters);
