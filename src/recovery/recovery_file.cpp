@@ -1,8 +1,8 @@
 #include "recovery/recovery_file.h"
 
-#include <array>
 #include <cstdio>
 
+#include "core/crc32.h"
 #include "core/errors.h"
 #include "recovery/recovery_texts.h"
 
@@ -16,16 +16,6 @@ namespace kakipo {
 namespace {
 
 constexpr std::string_view magic = "KAKIPO-RECOVERY 1\n";
-
-constexpr std::array<std::uint32_t, 256> crcTable = [] {
-  std::array<std::uint32_t, 256> t{};
-  for (std::uint32_t i = 0; i < 256; ++i) {
-    std::uint32_t c = i;
-    for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-    t[i] = c;
-  }
-  return t;
-}();
 
 [[noreturn]] void broken() { throw Error(texts::recoveryFileBroken); }
 
@@ -86,12 +76,6 @@ std::string hex8(std::uint32_t v) {
 }
 
 }  // namespace
-
-std::uint32_t crc32(std::string_view bytes, std::uint32_t crc) {
-  crc = ~crc;
-  for (const unsigned char b : bytes) crc = crcTable[(crc ^ b) & 0xFF] ^ (crc >> 8);
-  return ~crc;
-}
 
 std::string encodeRecoveryFile(const RecoverySnapshot& s) {
   std::string head(magic);

@@ -13,8 +13,6 @@ const RecoverySnapshot rich{"{\\rtf1\\ansi {\\b bold}\\par }", "", false, "", 3}
 TEST(RecoveryFileTest, WhatIsWrittenReadsBackAsItWas) {
   EXPECT_EQ(parseRecoveryFile(encodeRecoveryFile(plain)), plain);
   EXPECT_EQ(parseRecoveryFile(encodeRecoveryFile(rich)), rich);
-  // Files written by one build are read by the next: the checksum is the standard CRC-32.
-  EXPECT_EQ(crc32("123456789"), 0xCBF43926u);
 }
 
 TEST(RecoveryFileTest, AnythingButAWholeFileIsRejected) {
