@@ -1,9 +1,9 @@
 #include "recovery/recovery_file.h"
 
-#include <array>
 #include <cstdio>
 
 #include "core/cp932.h"
+#include "core/crc32.h"
 #include "core/errors.h"
 #include "core/text_codec.h"
 #include "core/utf.h"
@@ -36,16 +36,6 @@ int caretOfVersion1(std::string_view text, int caret) {
   }
   return static_cast<int>(i);
 }
-
-constexpr std::array<std::uint32_t, 256> crcTable = [] {
-  std::array<std::uint32_t, 256> t{};
-  for (std::uint32_t i = 0; i < 256; ++i) {
-    std::uint32_t c = i;
-    for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-    t[i] = c;
-  }
-  return t;
-}();
 
 [[noreturn]] void broken() { throw Error(texts::recoveryFileBroken); }
 
@@ -106,12 +96,6 @@ std::string hex8(std::uint32_t v) {
 }
 
 }  // namespace
-
-std::uint32_t crc32(std::string_view bytes, std::uint32_t crc) {
-  crc = ~crc;
-  for (const unsigned char b : bytes) crc = crcTable[(crc ^ b) & 0xFF] ^ (crc >> 8);
-  return ~crc;
-}
 
 std::string encodeRecoveryFile(const RecoverySnapshot& s) {
   std::string head(magic);

@@ -18,9 +18,6 @@ struct RecoverySnapshot {
   friend bool operator==(const RecoverySnapshot&, const RecoverySnapshot&) = default;
 };
 
-// CRC-32 (the polynomial of zip and PNG), continued from `crc` so that parts can be summed in turn.
-std::uint32_t crc32(std::string_view bytes, std::uint32_t crc = 0);
-
 // Costs one pass over the content: run it on the worker that writes the file.
 std::string encodeRecoveryFile(const RecoverySnapshot& snapshot);
 // Throws Error for anything that is not a whole recovery file of this version: another program's

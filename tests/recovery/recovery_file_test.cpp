@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "core/crc32.h"
 #include "core/errors.h"
 
 namespace kakipo {
@@ -15,8 +16,10 @@ const RecoverySnapshot rich{"{\\rtf1\\ansi {\\b bold}\\par }", "", false, "", 3}
 TEST(RecoveryFileTest, WhatIsWrittenReadsBackAsItWas) {
   EXPECT_EQ(parseRecoveryFile(encodeRecoveryFile(plain)), plain);
   EXPECT_EQ(parseRecoveryFile(encodeRecoveryFile(rich)), rich);
-  // Files written by one build are read by the next: the checksum is the standard CRC-32.
+  // Files written by one build are read by the next: the checksum is the standard CRC-32. A file
+  // hashed piece by piece as it is read sums to the hash of the same bytes in memory.
   EXPECT_EQ(crc32("123456789"), 0xCBF43926u);
+  EXPECT_EQ(crc32("6789", crc32("12345")), crc32("123456789"));
 }
 
 // A text left behind by an earlier version, whose name was Shift_JIS and whose caret counted
