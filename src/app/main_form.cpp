@@ -16,7 +16,7 @@ MainForm::MainForm(const MainFormPorts& ports, const StartupFacts& facts)
       fonts(state, ports.memo1, ports.ui, ports.fontDialogs),
       commands(state, document, appearance,
                {ports.memo1, ports.ui, ports.files, ports.fileDialogs, ports.progress, ports.historyMenu,
-                ports.front}),
+                ports.front, ports.clock, [this](const std::string& text) { statusBar.showNotice(text); }}),
       settings(state, ports.profile, facts.settingsPath),
       phrases(state, ports.memo1, ports.phraseBox),
       clipboard(ports.memo1, ports.ui, ports.progress, ports.clipboard),
@@ -66,7 +66,16 @@ void MainForm::syokika() {
 
 void MainForm::comboSyokika() { phrases.comboSyokika(); }
 
+void MainForm::FormActivate(bool active) {
+  if (active)
+    commands.checkFile();
+  else
+    commands.windowDeactivated();
+}
+
 bool MainForm::FormCloseQuery(CloseReason reason) {
+  // A question about the file still open must not hold the close up, nor act after it.
+  commands.closing();
   // The help viewer goes even when the close is then refused.
   ports_.helpWindows.releaseHelpViewer();
   state.backColour = ports_.memo1.backgroundColour();

@@ -81,6 +81,8 @@ class MainForm {
   void syokika();
   // "Initialise the combo box": the phrase box after the settings file is read.
   void comboSyokika();
+  // The window became active or went behind another (another program may have changed the file).
+  void FormActivate(bool active);
   // The close request (also the session's end). True when the window may close.
   bool FormCloseQuery(CloseReason reason = CloseReason::User);
   // "System menu on/off": toggles the bar a system-menu command names.

@@ -26,7 +26,7 @@ void Document::fnameSet(const std::string& name) {
 void Document::fileSinki() {
   look_.wrapOnOff();
   original.forget();
-  disk = {};
+  watch.forget();
   memo1_.clear();
   // The kind stays as it was: a Save As names it by the extension.
   encoding = TextEncoding::ShiftJis;

@@ -2,13 +2,13 @@
 // the texts that show it, its kind, the encoding and bytes its plain text was read from, and its
 // file's identity on disk. One per window; what a tab would hold.
 #pragma once
-#include <cstdint>
 #include <string>
 
 #include "core/editor.h"
 #include "core/form_window.h"
 #include "core/new_document_look.h"
 #include "core/text_encoding.h"
+#include "documents/file_watch.h"
 #include "documents/plain_text_original.h"
 
 namespace kakipo {
@@ -22,14 +22,6 @@ bool isRichTextName(const std::string& path);
 
 // A plain-text document is written as its text in its encoding; a rich-text one as RTF.
 enum class DocumentKind { PlainText, RichText };
-
-// What the file system says of a file: enough to tell that another program has changed it.
-struct FileIdentity {
-  bool exists = false;
-  std::int64_t size = 0;
-  std::int64_t lastWrite = 0;  // 100 ns ticks, as the file system keeps them
-  friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
-};
 
 class Document;
 // The status bar's encoding panel: the plain-text document's encoding, or "RTF".
@@ -53,8 +45,8 @@ class Document {
   TextEncoding encoding = TextEncoding::ShiftJis;
   // Dropped by every new document and every load, refreshed by every plain-text load and save.
   PlainTextOriginal original;
-  // The file as last read or written.
-  FileIdentity disk;
+  // The file as last read or written, and whether another program has changed it since.
+  FileWatch watch;
 
  private:
   Editor& memo1_;

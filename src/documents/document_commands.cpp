@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/cp932.h"
+#include "core/crc32.h"
 #include "core/errors.h"
 #include "documents/document_texts.h"
 #include "core/text_codec.h"
@@ -75,6 +76,9 @@ void DocumentCommands::openFile(const std::string& name, std::optional<TextEncod
 
 void DocumentCommands::loadFile(const std::string& name, bool rich, std::optional<TextEncoding> encoding) {
   auto& memo1 = ports_.memo1;
+  // Before the read: a write that comes between the two then shows as a change, never as the
+  // version read.
+  const FileIdentity version = ports_.files.identity(name);
   const std::string bytes = ports_.files.readAll(name);
   const Font& font = state_.nextOpenFont;
   const auto cancelled = [this] { return ports_.progress.cancelRequested(); };
@@ -90,6 +94,7 @@ void DocumentCommands::loadFile(const std::string& name, bool rich, std::optiona
     document_.kind = DocumentKind::PlainText;
     document_.encoding = read;
     document_.original.remember(bytes, read);
+    rememberFile(version, bytes);
     return;
   }
   try {
@@ -116,6 +121,12 @@ void DocumentCommands::loadFile(const std::string& name, bool rich, std::optiona
   // Its text saved as plain text later starts as Shift_JIS, as a new document's does.
   document_.encoding = TextEncoding::ShiftJis;
   document_.original.forget();
+  rememberFile(version, bytes);
+}
+
+void DocumentCommands::rememberFile(FileIdentity identity, const std::string& bytes) {
+  if (doubtRemains(identity, ports_.files.nowTicks())) identity.hash = crc32(bytes);
+  document_.watch.remember(identity, ports_.clock.tickMs());
 }
 
 void DocumentCommands::tellCannotHold(const std::string& name) {
@@ -199,11 +210,13 @@ void DocumentCommands::writeFile(const std::string& name) {
       throw Error(texts::streamWriteFailed);
     }
     ports_.files.writeAll(name, rtf);
+    rememberFile(ports_.files.identity(name), rtf);
     return;
   }
   const TextEncoding encoding = document_.encoding;
   std::string bytes = document_.original.bytesFor(memo1.text(), encoding);
   ports_.files.writeAll(name, bytes);
+  rememberFile(ports_.files.identity(name), bytes);
   document_.original.remember(std::move(bytes), encoding);
 }
 
@@ -271,6 +284,21 @@ void DocumentCommands::tbtnUwagakiClick() {
     if (document_.path().empty()) {
       dlgSaveFile("");
     } else {
+      // Another program wrote the file since it was read: its text is not destroyed unasked.
+      const std::string& name = document_.path();
+      if (document_.watch.beforeOverwrite(ports_.files.identity(name), ports_.clock.tickMs(),
+                                          [&] { return ports_.files.contentHash(name); }) ==
+          WatchAction::askBeforeOverwrite) {
+        const int answer = ports_.ui.messageBox(name + texts::nameBreak + texts::changedBeforeSaveQuestion,
+                                                texts::overwriteCaption,
+                                                mb::yesNoCancel | mb::iconWarning | mb::defButton3);
+        const WatchAction next = document_.watch.answered(answer == mb::idYes);
+        if (answer == mb::idNo) dlgSaveFile(name);
+        if (next != WatchAction::write) {
+          memo1.setFocus();
+          return;
+        }
+      }
       if (document_.plainText() && document_.encoding == TextEncoding::ShiftJis) {
         const auto encoding = encodingAfterLoss(document_.path());
         if (!encoding) {
@@ -286,6 +314,62 @@ void DocumentCommands::tbtnUwagakiClick() {
     }
   }
   memo1.setFocus();
+}
+
+// ---- Another program and the open file ----
+
+void DocumentCommands::checkFile() {
+  const std::string& name = document_.path();
+  if (name.empty()) return;
+  actOnFile(document_.watch.check(ports_.memo1.modified(), ports_.files.identity(name), ports_.clock.tickMs(),
+                                  [&] { return ports_.files.contentHash(name); }));
+}
+
+void DocumentCommands::actOnFile(WatchAction action) {
+  auto& memo1 = ports_.memo1;
+  const std::string name = document_.path();
+  switch (action) {
+    case WatchAction::reloadAndTell:
+    case WatchAction::reload: {
+      // The caret keeps its line as far as the new text has lines.
+      const int line = memo1.caret().line;
+      if (!readAgain(name)) {
+        if (ports_.notice) ports_.notice(filePart(name) + texts::readAgainFailedNotice);
+        return;
+      }
+      memo1.setSelStart(memo1.lineStart(std::min(line, memo1.lineCount() - 1)));
+      memo1.scrollCaret();
+      if (action == WatchAction::reloadAndTell && ports_.notice) ports_.notice(filePart(name) + texts::readAgainNotice);
+      return;
+    }
+    case WatchAction::askReloadOrKeep: {
+      const int answer = ports_.ui.messageBox(name + texts::nameBreak + texts::changedOnDiskQuestion,
+                                              texts::changedOnDiskCaption, mb::yesNo | mb::iconWarning | mb::defButton2);
+      actOnFile(document_.watch.answered(answer == mb::idYes));
+      return;
+    }
+    case WatchAction::tellGone:
+      // Modified, so that the guard asks before it goes and recovery keeps it meanwhile.
+      memo1.setModified(true);
+      ports_.ui.messageBox(name + texts::nameBreak + texts::fileGoneNotice, texts::savedCaption,
+                           mb::ok | mb::iconInformation);
+      return;
+    default:
+      return;
+  }
+}
+
+bool DocumentCommands::readAgain(const std::string& name) {
+  try {
+    ProgressScope progress(ports_.progress, true, filePart(name) + texts::openingSuffix);
+    loadFile(name, isRichTextName(name), std::nullopt);
+  } catch (const Error&) {
+    return false;
+  } catch (const BrokenRtf&) {
+    return false;
+  }
+  ports_.memo1.setModified(false);
+  return true;
 }
 
 // ---- Encodings ----

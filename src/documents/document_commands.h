@@ -3,10 +3,12 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "core/clock.h"
 #include "core/editor.h"
 #include "core/new_document_look.h"
 #include "core/progress.h"
@@ -32,6 +34,9 @@ struct DocumentPorts {
   ProgressDialog& progress;
   HistoryMenu& historyMenu;
   MainWindowFront& front;
+  const Clock& clock;  // the monotonic milliseconds a change on disk is given to settle
+  // A short notice that needs no answer (the status bar shows it for a while).
+  std::function<void(const std::string&)> notice;
 };
 
 // The loss question's text: the name, then the first ten characters with line and column counted
@@ -89,6 +94,19 @@ class DocumentCommands {
   // Whether the encoding panel offers its menu: only a plain-text document has an encoding.
   bool encodingChoosable() const { return document_.plainText(); }
 
+  // Another program and the open file.
+  // The window became active, or a tick came while a change on disk settles: the file is looked at
+  // again. An unmodified document is read again and the user told; a modified one asks once.
+  void checkFile();
+  // The 200 ms timer: a change on disk that was still settling is looked at again.
+  void timerGyoRetTimer() {
+    if (document_.watch.waiting()) checkFile();
+  }
+  // The window went behind another: nothing is decided meanwhile.
+  void windowDeactivated() { document_.watch.deactivated(); }
+  // The window is closing: a question still open about the file counts as "keep mine".
+  void closing() { document_.watch.closing(); }
+
   // What OpenDialog1 and SaveDialog1 start from next time.
   int openFilterIndex() const { return openFilter_; }
   int saveFilterIndex() const { return saveFilter_; }
@@ -100,6 +118,13 @@ class DocumentCommands {
   // failure the document and the editor are as they were.
   void loadFile(const std::string& name, bool rich, std::optional<TextEncoding> encoding);
   void writeFile(const std::string& name);
+  // The document's text is the version of the file `identity` was read before (or after the write
+  // of) `bytes`: the watch compares what is on disk with it from now on.
+  void rememberFile(FileIdentity identity, const std::string& bytes);
+  void actOnFile(WatchAction action);
+  // The open file read again through the open path, without its questions; false when it cannot be
+  // read now, which leaves the document as it was.
+  bool readAgain(const std::string& name);
   void tellCannotHold(const std::string& name);
   // A .kpo file that begins as RTF but cannot be read as RTF (cut short by a crash or a full
   // disk): it is not shown as its source, which a save would wrap into a document of its own.

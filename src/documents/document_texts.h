@@ -47,6 +47,19 @@ inline const std::string saveEncodingLabel = "文字コード(&E):";
 inline const std::string cannotCreatePrefix = "ファイル ";
 inline const std::string cannotCreateSuffix = " を作成できません";
 
+// Another program and the open file.
+inline const std::string changedOnDiskCaption = "カキポ ♪ファイル変更の確認";
+inline const std::string changedOnDiskQuestion =
+    "はほかのプログラムが書き換えました。読み込み直すと、編集中の内容は失われます。読み込み直しますか？\r\n"
+    "「いいえ」を選ぶと、編集中の内容をそのまま残します";
+inline const std::string changedBeforeSaveQuestion =
+    "は開いた後にほかのプログラムが書き換えています。上書き保存すると、その内容は失われます。上書き保存しますか？\r\n"
+    "「いいえ」で別の名前で保存、「キャンセル」で保存しません";
+inline const std::string fileGoneNotice =
+    "という名前のファイルは削除されたか、名前が変わったようです。内容はカキポに残っているので、保存すると作り直します";
+inline const std::string readAgainNotice = " はほかのプログラムが書き換えたので、読み込み直したよ";
+inline const std::string readAgainFailedNotice = " はほかのプログラムが書き換えましたが、いまは読み込めません";
+
 inline const std::string streamReadFailed = "ストリームからの読み込みに失敗しました";
 inline const std::string streamWriteFailed = "ストリームへの書き込みに失敗しました";
 

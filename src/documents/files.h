@@ -3,9 +3,11 @@
 #pragma once
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "documents/document_texts.h"
+#include "documents/file_identity.h"
 
 namespace kakipo {
 
@@ -29,6 +31,12 @@ class Files {
   // keeping the target's attributes. On any failure the old file stays as it was and an Error with
   // cannotCreateMessage(name) is thrown.
   virtual void writeAll(const std::string& name, const std::string& bytes) = 0;
+  // What tells this version of the file from another, from the directory entry (never a hash).
+  virtual FileIdentity identity(const std::string& name) const = 0;
+  // The CRC-32 of the whole content now, read while others may write; nothing when unreadable.
+  virtual std::optional<std::uint32_t> contentHash(const std::string& name) const = 0;
+  // The file system's clock, in the ticks of last-write times.
+  virtual std::int64_t nowTicks() const = 0;
 };
 
 // The text of a failed save, shared by every implementation of Files.

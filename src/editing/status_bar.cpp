@@ -27,7 +27,13 @@ std::string dateTimeText(const Clock& clock, const LocalTime& t) {
 
 // Runs five times a second on documents of any size: the caret comes from its own line only, and
 // the encoding, which changes only with a load or a save, is written only when it does.
+void StatusBar::showNotice(const std::string& text) {
+  view_.setNotice(text);
+  noticeLeft_ = noticeTicks;
+}
+
 void StatusBar::timerGyoRetTimer() {
+  if (noticeLeft_ > 0 && --noticeLeft_ == 0) view_.setNotice("");
   view_.setPanelText(caretPanel, caretText(memo1_.caret().line, memo1_.caretLineHead()));
   view_.setPanelText(dateTimePanel, dateTimeText(clock_, clock_.now()));
   std::string encoding = encodingText_();

@@ -34,6 +34,10 @@ class StatusBar {
   void StatusBar1DblClick();
   // The system announced new regional settings (WM_SETTINGCHANGE "intl").
   void regionalSettingsChanged() { clock_.reloadFormats(); }
+  // A notice that needs no answer, across the bar for a few seconds.
+  void showNotice(const std::string& text);
+
+  static constexpr int noticeTicks = 25;  // five seconds of the 200 ms timer
 
  private:
   Editor& memo1_;
@@ -41,6 +45,7 @@ class StatusBar {
   Clock& clock_;
   std::function<std::string()> encodingText_;
   std::string encodingShown_;
+  int noticeLeft_ = 0;
 };
 
 }  // namespace kakipo

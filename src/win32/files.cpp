@@ -7,6 +7,7 @@
 #include "documents/document_commands.h"
 #include "documents/document_texts.h"
 #include "win32/encoding.h"
+#include "win32/file_identity.h"
 
 namespace kakipo::win32 {
 
@@ -304,5 +305,11 @@ void Win32Files::writeInPlace(const std::string& name, const std::wstring& targe
   if (!put(old)) backup.keep();
   fail();
 }
+
+FileIdentity Win32Files::identity(const std::string& name) const { return readFileIdentity(name); }
+
+std::optional<std::uint32_t> Win32Files::contentHash(const std::string& name) const { return readContentHash(name); }
+
+std::int64_t Win32Files::nowTicks() const { return systemTimeTicks(); }
 
 }  // namespace kakipo::win32

@@ -54,6 +54,9 @@ class Win32Files : public Files {
   // error 1176) and only then, the target is rewritten in place, with the new content and the
   // old one both safe in files beside it until it is done.
   void writeAll(const std::string& name, const std::string& bytes) override;
+  FileIdentity identity(const std::string& name) const override;
+  std::optional<std::uint32_t> contentHash(const std::string& name) const override;
+  std::int64_t nowTicks() const override;
 
  private:
   void writeInPlace(const std::string& name, const std::wstring& target, const std::wstring& folder,

@@ -24,6 +24,7 @@ namespace {
 
 constexpr int textLimit = 10000000;  // the editor's limit, in the control's units
 constexpr UINT recoveryWritten = WM_APP + 10;  // the recovery worker finished a write
+constexpr UINT activated = WM_APP + 11;        // the window became active a moment ago
 
 void loadControlLibraries() {
   static const bool loaded = [] {
@@ -227,7 +228,19 @@ LRESULT MainWindow::handle(UINT msg, WPARAM w, LPARAM l) {
       if (w == ids::timerGyoRet) {
         f.dispatch([&] { f.statusBar.timerGyoRetTimer(); });
         f.dispatch([&] { f.recovery.timerGyoRetTimer(); });
+        f.dispatch([&] { f.commands.timerGyoRetTimer(); });
       }
+      return 0;
+    case WM_ACTIVATE:
+      // Looked at once the activation is over: a question put up from inside it would upset the
+      // focus the system is still moving.
+      if (LOWORD(w) != WA_INACTIVE)
+        PostMessageW(hwnd(), activated, 0, 0);
+      else
+        f.dispatch([&] { f.FormActivate(false); });
+      break;
+    case activated:
+      if (GetActiveWindow() == hwnd()) f.dispatch([&] { f.FormActivate(true); });
       return 0;
     case recoveryWritten:
       forwardRecoveryWrites();

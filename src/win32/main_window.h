@@ -88,6 +88,7 @@ class MainWindow : public Window<MainWindow>,
   // The rest of what the document, status-bar and search commands drive.
   void bringToForeground() override;
   void setPanelText(int panel, const std::string& text) override;
+  void setNotice(const std::string& text) override;
   void bringToFront() override;
   void activateEditor() override;
 

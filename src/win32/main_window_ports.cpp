@@ -73,6 +73,11 @@ void MainWindow::bringToForeground() { SetForegroundWindow(hwnd()); }
 
 void MainWindow::setPanelText(int panel, const std::string& text) { sb::setText(statusBar_, panel, widen(text)); }
 
+void MainWindow::setNotice(const std::string& text) {
+  sb::setSimple(statusBar_, !text.empty());
+  if (!text.empty()) sb::setText(statusBar_, SB_SIMPLEID, widen(text));
+}
+
 void MainWindow::bringToFront() { BringWindowToTop(hwnd()); }
 
 void MainWindow::activateEditor() { memo1_->setFocus(); }

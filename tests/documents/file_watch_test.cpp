@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "documents/file_identity.h"
-
 #include <utility>
 #include <vector>
+
+#include "documents/file_identity.h"
+#include "documents_fixture.h"
 
 namespace kakipo {
 namespace {
@@ -114,3 +115,58 @@ TEST(FileWatch, TheContentIsHashedOnlyWhileTheTimeMayMissAWrite) {
 
 }  // namespace
 }  // namespace kakipo
+
+namespace kakipo::test {
+namespace {
+
+// The commands act on what the watch decides: a quiet reload that keeps the caret's line and is
+// told, one question for a modified document, a question before an overwrite-save whose default
+// writes nothing, and the notice when the file is gone.
+TEST_F(DocumentsTest, ChangesOnDiskAreReloadedAskedAboutOrToldOnce) {
+  put("C:\\m.txt", "one\r\ntwo\r\nthree");
+  commands.fileYomikomi("C:\\m.txt");
+  memo1.setSelStart(memo1.lineStart(2));
+  put("C:\\m.txt", "ONE\r\nTWO");
+  commands.checkFile();  // seen, still settling
+  EXPECT_EQ(memo1.text(), "one\r\ntwo\r\nthree");
+  clock.ticks += 600;
+  commands.timerGyoRetTimer();
+  EXPECT_EQ(memo1.text(), "ONE\r\nTWO");
+  EXPECT_FALSE(memo1.modified());
+  EXPECT_EQ(memo1.caret().line, 1) << "the caret's line, as far as the text goes";
+  EXPECT_EQ(notices, (std::vector<std::string>{"m.txt はほかのプログラムが書き換えたので、読み込み直したよ"}));
+  EXPECT_TRUE(ui.shown.empty());
+
+  typeText("mine ");
+  put("C:\\m.txt", "theirs");
+  ui.answers = {mb::idNo};  // keep mine
+  commands.checkFile();
+  clock.ticks += 600;
+  commands.checkFile();
+  commands.checkFile();
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].caption, "カキポ ♪ファイル変更の確認");
+  EXPECT_EQ(ui.shown[0].flags, mb::yesNo | mb::iconWarning | mb::defButton2);
+  ui.answers = {mb::idCancel};
+  commands.tbtnUwagakiClick();
+  ASSERT_EQ(ui.shown.size(), 2u);
+  EXPECT_EQ(ui.shown[1].flags, mb::yesNoCancel | mb::iconWarning | mb::defButton3);
+  EXPECT_EQ(files.files["C:\\m.txt"], "theirs");
+  ui.answers = {mb::idYes, mb::idOk};  // overwrite, then the saved notice
+  commands.tbtnUwagakiClick();
+  EXPECT_EQ(files.files["C:\\m.txt"], "ONE\r\nmine TWO");
+
+  files.files.erase("C:\\m.txt");
+  ui.answers = {mb::idOk};
+  clock.ticks += 600;
+  commands.checkFile();
+  clock.ticks += 600;
+  commands.checkFile();
+  EXPECT_EQ(ui.shown.back().text, "C:\\m.txt\r\n\r\nという名前のファイルは削除されたか、名前が変わったようです。内容はカキポに残っているので、保存すると作り直します");
+  EXPECT_TRUE(memo1.modified());
+  commands.checkFile();
+  EXPECT_EQ(ui.shown.size(), 5u) << "told once";
+}
+
+}  // namespace
+}  // namespace kakipo::test

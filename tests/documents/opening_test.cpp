@@ -184,7 +184,7 @@ class UnreadableEditor : public LimitedEditor {
 
 TEST_F(DocumentsTest, FailedRetryIsAReadErrorForTheGeneralReport) {
   UnreadableEditor broken;
-  DocumentCommands cmds{state, document, appearance, {broken, ui, files, dialogs, progress, historyMenu, front}};
+  DocumentCommands cmds{state, document, appearance, {broken, ui, files, dialogs, progress, historyMenu, front, clock, {}}};
   put("C:\\a.kpo", "x");
   try {
     cmds.fileYomikomi("C:\\a.kpo");

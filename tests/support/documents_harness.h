@@ -9,6 +9,7 @@
 
 #include "documents/document_commands.h"
 #include "editing/appearance.h"
+#include "support/editing_fakes.h"
 #include "support/fake_document_ports.h"
 #include "support/fake_form.h"
 #include "support/fake_progress.h"
@@ -35,9 +36,13 @@ struct DocumentsHarness : ::testing::Test {
   RecordingProgressDialog progress;
   FakeHistoryMenu historyMenu;
   FakeFront front;
+  FakeClock clock;
+  std::vector<std::string> notices;
   Appearance appearance{state, memo1, form};
   Document document{memo1, form, appearance};
-  DocumentCommands commands{state, document, appearance, {memo1, ui, files, dialogs, progress, historyMenu, front}};
+  DocumentCommands commands{state, document, appearance,
+                            {memo1, ui, files, dialogs, progress, historyMenu, front, clock,
+                             [this](const std::string& text) { notices.push_back(text); }}};
 };
 
 }  // namespace kakipo::test

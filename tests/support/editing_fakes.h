@@ -64,7 +64,9 @@ class FakeStatusBar : public StatusBarView {
     panels[panel] = text;
     ++writes;
   }
+  void setNotice(const std::string& text) override { notice = text; }
   std::map<int, std::string> panels;
+  std::string notice;
   int writes = 0;
 };
 

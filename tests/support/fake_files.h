@@ -4,11 +4,13 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "core/crc32.h"
 #include "core/errors.h"
 #include "documents/files.h"
 
@@ -46,7 +48,23 @@ class FakeFiles : public Files {
     files[full] = bytes;
   }
 
+  // A version's time is made from its content, so every change of content is a change of time.
+  FileIdentity identity(const std::string& name) const override {
+    const auto it = files.find(fullPath(name));
+    if (it == files.end()) return {};
+    return {true, static_cast<std::int64_t>(it->second.size()),
+            static_cast<std::int64_t>(std::hash<std::string>{}(it->second) >> 8), std::nullopt};
+  }
+  std::optional<std::uint32_t> contentHash(const std::string& name) const override {
+    const auto it = files.find(fullPath(name));
+    if (it == files.end()) return std::nullopt;
+    return crc32(it->second);
+  }
+  // Far beyond any file's time, so that nothing is in doubt unless a test says so.
+  std::int64_t nowTicks() const override { return ticksNow; }
+
   std::string currentDirectory = "C:\\work";
+  std::int64_t ticksNow = std::numeric_limits<std::int64_t>::max() / 2;
   std::map<std::string, std::string> files;  // by full path
   std::set<std::string> directories;
   std::set<std::string> heldForWriting;  // another program has these open for writing

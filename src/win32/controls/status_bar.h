@@ -16,8 +16,8 @@ inline void setParts(HWND h, const std::vector<int>& rightEdges) {
   SendMessageW(h, SB_SETPARTS, rightEdges.size(), reinterpret_cast<LPARAM>(rightEdges.data()));
 }
 inline void setMinHeight(HWND h, int pixels) { SendMessageW(h, SB_SETMINHEIGHT, pixels, 0); }
-// One part across the whole bar, written with setText(h, SB_SIMPLEID, ...).
-inline void setSimple(HWND h) { SendMessageW(h, SB_SIMPLE, TRUE, 0); }
+// One part across the whole bar, written with setText(h, SB_SIMPLEID, ...), or the parts again.
+inline void setSimple(HWND h, bool simple = true) { SendMessageW(h, SB_SIMPLE, simple, 0); }
 // Fits the bar to its parent's new size.
 inline void fit(HWND h) { SendMessageW(h, WM_SIZE, 0, 0); }
 
