@@ -11,6 +11,7 @@ namespace kakipo::texts {
 inline const std::string sysMenuToolBar = "ボタンバー表示ON/OFF(&B)";
 inline const std::string sysMenuPhraseBox = "定型文ボックス表示ON/OFF(&T)";
 inline const std::string sysMenuStatusBar = "ステータスバー表示ON/OFF(&U)";
+inline const std::string sysMenuResume = "終了時に確認しないで、次回続きから(&R)";
 
 inline const std::array<std::string, phraseCount> defaultPhrases = {
     "Hi EveryOne,", "kind Regards,", "mail: your.name@example.jp", "home: https://example.jp/",

@@ -36,6 +36,7 @@ void MainForm::FormShow(const std::string& commandLine) {
   form.appendSystemMenuItem(sysmenu::toolBar, texts::sysMenuToolBar);
   form.appendSystemMenuItem(sysmenu::phraseBox, texts::sysMenuPhraseBox);
   form.appendSystemMenuItem(sysmenu::statusBar, texts::sysMenuStatusBar);
+  form.appendSystemMenuItem(sysmenu::resume, texts::sysMenuResume);
   syokika();
   document.fileSinki();
   applySettings(settings.inifileyomu());
@@ -79,7 +80,10 @@ bool MainForm::FormCloseQuery(CloseReason reason) {
   // The help viewer goes even when the close is then refused.
   ports_.helpWindows.releaseHelpViewer();
   state.backColour = ports_.memo1.backgroundColour();
-  if (!commands.ifHenkoSave()) return false;
+  // With the user's leave, unsaved text waits for the next start instead of a question that may
+  // find nobody to answer it (a restart at night); asked after all when it cannot be kept.
+  const bool kept = state.resumeAtClose && ports_.memo1.modified() && recovery.keepForNextStart();
+  if (!kept && !commands.ifHenkoSave()) return false;
   try {
     settings.inifilekaku(settingsToWrite());
   } catch (const Error& e) {
@@ -114,6 +118,8 @@ void MainForm::applySettings(const SettingsValues& values) {
   state.history = values.history;
   state.nextOpenFont = values.nextOpenFont;
   state.backColour = values.backColour;
+  state.resumeAtClose = values.resumeAtClose;
+  ports_.form.checkSystemMenuItem(sysmenu::resume, state.resumeAtClose);
   appearance.applyNextOpenFont();
 }
 
@@ -124,7 +130,8 @@ SettingsValues MainForm::settingsToWrite() const {
           ports_.phraseBox.items(),
           state.history,
           state.nextOpenFont,
-          state.backColour};
+          state.backColour,
+          state.resumeAtClose};
 }
 
 void MainForm::sysMenuOnOff(unsigned command) {
@@ -133,6 +140,10 @@ void MainForm::sysMenuOnOff(unsigned command) {
     case sysmenu::toolBar: toggle(Bar::ToolBar); break;
     case sysmenu::phraseBox: toggle(Bar::PhraseBox); break;
     case sysmenu::statusBar: toggle(Bar::StatusBar); break;
+    case sysmenu::resume:
+      state.resumeAtClose = !state.resumeAtClose;
+      ports_.form.checkSystemMenuItem(sysmenu::resume, state.resumeAtClose);
+      break;
     default: break;
   }
 }

@@ -37,6 +37,7 @@ constexpr int separator = 1000;
 constexpr int toolBar = 1001;
 constexpr int phraseBox = 1002;
 constexpr int statusBar = 1003;
+constexpr int resume = 1004;
 }  // namespace sysmenu
 
 struct MainFormPorts {
@@ -87,6 +88,9 @@ class MainForm {
   bool FormCloseQuery(CloseReason reason = CloseReason::User);
   // "System menu on/off": toggles the bar a system-menu command names.
   void sysMenuOnOff(unsigned command);
+  // Once the window shows: the texts instances no longer running left unsaved. The first instance
+  // goes on with a text kept at a close that asked nothing, without asking.
+  void offerRecovery() { recovery.offer(!state.secondInstance); }
   // What the settings file gave, put in place: the bounds to the form, the phrases to the phrase
   // box, the history, next-open font and colour to the state, then that font to the editor.
   void applySettings(const SettingsValues& values);

@@ -71,8 +71,10 @@ void RecoveryWiring::settled() {
   if (kept_) kept_->keeper.settled();
 }
 
-void RecoveryWiring::offer() {
-  if (kept_) offerRecovery({kept_->store, kept_->document, ports_.ui, ports_.clock}, kept_->keeper);
+void RecoveryWiring::offer(bool resume) {
+  if (kept_) offerRecovery({kept_->store, kept_->document, ports_.ui, ports_.clock}, kept_->keeper, resume);
 }
+
+bool RecoveryWiring::keepForNextStart() { return kept_ && kept_->keeper.keepForNextStart(); }
 
 }  // namespace kakipo

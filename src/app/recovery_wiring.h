@@ -52,8 +52,12 @@ class RecoveryWiring {
   // After every handler: a document it left unmodified (saved, declined at the question, New,
   // Open, a drop, a history entry, an allowed close) is safe, and its file goes now.
   void settled();
-  // Once the window shows: the texts instances no longer running left unsaved.
-  void offer();
+  // Once the window shows: the texts instances no longer running left unsaved; one kept at a close
+  // that asked nothing is restored without a question when `resume`.
+  void offer(bool resume);
+  // The window closes without asking: the unsaved text is written now, to be restored at the next
+  // start. False when there is no store or the write failed.
+  bool keepForNextStart();
 
  private:
   struct Kept;

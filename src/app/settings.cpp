@@ -20,6 +20,10 @@ const std::string secPhrases = "combobox";
 const std::string secHistory = "rireki";
 const std::string secFont = "memoFont";
 
+// Settings earlier versions did not have: written only once they differ from their default (or
+// are in the file already), so that a file stays what an earlier version wrote until they are used.
+const std::string keyResume = "resume";
+
 constexpr int secondInstanceOffset = 20;
 constexpr int defaultSize = 11;
 
@@ -97,6 +101,10 @@ void Settings::writeInt(const std::string& section, const std::string& key, long
   write(section, key, std::to_string(value));
 }
 
+void Settings::writeSetting(const std::string& section, const std::string& key, bool on) {
+  if (on || !profile_.readString(path_, section, key, "").empty()) writeInt(section, key, on ? 1 : 0);
+}
+
 SettingsValues Settings::inifileyomu() const {
   const Rect& defaults = defaultFormBounds;
   SettingsValues values;
@@ -109,6 +117,7 @@ SettingsValues Settings::inifileyomu() const {
   }
   r.width = readInt(secForm, "width", defaults.width);
   r.height = readInt(secForm, "height", defaults.height);
+  values.resumeAtClose = readBool(secForm, keyResume, false);
 
   for (int i = 0; i < phraseCount; ++i) {
     values.phrases.push_back(readString(secPhrases, state_.phraseKeys[i], state_.defaultPhrases[i]));
@@ -150,6 +159,7 @@ void Settings::inifilekaku(const SettingsValues& values) {
   writeInt(secForm, "top", r.top);
   writeInt(secForm, "width", r.width);
   writeInt(secForm, "height", r.height);
+  writeSetting(secForm, keyResume, values.resumeAtClose);
 
   const auto& phrases = values.phrases;
   for (int i = 0; i < phraseCount; ++i) {

@@ -32,6 +32,7 @@ struct SettingsValues {
   std::array<std::string, historyCount> history;
   Font nextOpenFont;
   Colour backColour = clWindow;
+  bool resumeAtClose = false;
 };
 
 class Settings {
@@ -60,6 +61,9 @@ class Settings {
                          const std::string& defaultValue) const;
   void write(const std::string& section, const std::string& key, const std::string& value);
   void writeInt(const std::string& section, const std::string& key, long long value);
+  // A setting an earlier version did not have: not written while it has its default and is not in
+  // the file.
+  void writeSetting(const std::string& section, const std::string& key, bool on);
 
   const WindowState& state_;
   Profile& profile_;

@@ -22,6 +22,7 @@ class FormWindow {
   virtual void setBounds(const Rect& r) = 0;
   // An empty text appends a separator.
   virtual void appendSystemMenuItem(int id, const std::string& text) = 0;
+  virtual void checkSystemMenuItem(int id, bool checked) = 0;
   virtual bool barVisible(Bar bar) const = 0;
   virtual void setBarVisible(Bar bar, bool visible) = 0;
   virtual void acceptDroppedFiles() = 0;

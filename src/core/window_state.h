@@ -22,6 +22,8 @@ struct WindowState {
   std::array<std::string, historyCount> history;
   int phraseIndex = 0;
   Font nextOpenFont;  // the font every new or opened document starts with
+  // A close with unsaved text asks nothing; the text is restored at the next start.
+  bool resumeAtClose = false;
 };
 
 }  // namespace kakipo

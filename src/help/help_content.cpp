@@ -20,7 +20,7 @@ std::string fromBytes(const unsigned char* bytes, std::size_t size) {
 }
 
 // The system-menu nodes keep the normal picture when selected.
-constexpr std::array<TreeEntry, 35> tree{{
+constexpr std::array<TreeEntry, 37> tree{{
     {"カキポ V" KAKIPO_VERSION_TEXT, 0, 0, 1},
     {"・はじめに", 0, 0, 1},
     {"・起動方法", 0, 0, 1},
@@ -31,6 +31,7 @@ constexpr std::array<TreeEntry, 35> tree{{
     {"・ファイルの保存", 1, 0, 1},
     {"・ファイルの上書き保存", 1, 0, 1},
     {"・文字コード", 1, 0, 1},
+    {"・ほかのプログラムによる変更", 1, 0, 1},
     {"・フォントの変更", 1, 0, 1},
     {"・読み込み時のフォント", 2, 0, 1},
     {"・ワードラップのON/OFF", 1, 0, 1},
@@ -52,6 +53,7 @@ constexpr std::array<TreeEntry, 35> tree{{
     {"・ボタンバー表示ON/OFF", 2, 0, 0},
     {"・定型文ボックス表示ON/OFF", 2, 0, 0},
     {"・ステータスバー表示ON/OFF", 2, 0, 0},
+    {"・終了時に確認しないで、次回続きから", 2, 0, 0},
     {"・キー操作", 1, 0, 1},
     {"・書きかけの復元", 0, 0, 1},
     {"・おわりに", 0, 0, 1},

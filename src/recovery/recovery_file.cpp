@@ -12,13 +12,13 @@
 namespace kakipo {
 
 // The header is ASCII lines, strings carrying their length so that any byte may stand in them:
-//   KAKIPO-RECOVERY 2 / mode text|rtf / encoding <n> <bytes> / caret <n> / name <n> <bytes> /
-//   length <n> / crc32 <8 hex digits>
+//   KAKIPO-RECOVERY 2 / mode text|rtf / resume 0|1 / encoding <n> <bytes> / caret <n> /
+//   name <n> <bytes> / length <n> / crc32 <8 hex digits>
 // and the content follows the last line to the end of the file. The checksum covers every byte
 // before its own line and the content, so a changed name is caught as surely as changed text.
 // Version 1, written before the program's text was UTF-8, held the name in Shift_JIS and the caret
 // in Shift_JIS bytes of the text (one for each UTF-16 unit Shift_JIS could not hold); it is still
-// read, so a text left behind by an earlier version is offered all the same.
+// read (it had no resume line), so a text left behind by an earlier version is offered all the same.
 namespace {
 
 constexpr std::string_view magic = "KAKIPO-RECOVERY 2\n";
@@ -100,6 +100,7 @@ std::string hex8(std::uint32_t v) {
 std::string encodeRecoveryFile(const RecoverySnapshot& s) {
   std::string head(magic);
   head.append(s.plainText ? "mode text\n" : "mode rtf\n");
+  head.append(s.resume ? "resume 1\n" : "resume 0\n");
   appendText(head, "encoding", s.encoding);
   head.append("caret ").append(std::to_string(s.caret > 0 ? s.caret : 0)).append("\n");
   appendText(head, "name", s.fileName);
@@ -121,6 +122,14 @@ RecoverySnapshot parseRecoveryFile(std::string_view bytes) {
   } else {
     r.expect("rtf\n");
     s.plainText = false;
+  }
+  if (!version1) {
+    r.expect("resume ");
+    if (r.accept("1\n")) {
+      s.resume = true;
+    } else {
+      r.expect("0\n");
+    }
   }
   s.encoding = r.text("encoding");
   r.expect("caret ");

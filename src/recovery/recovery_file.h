@@ -15,6 +15,8 @@ struct RecoverySnapshot {
   bool plainText = true;
   std::string encoding;  // the plain-text document's encoding, e.g. "Shift_JIS"
   int caret = 0;         // an offset into the text as the Editor port counts it
+  // Kept at a close that asked nothing, to go on with at the next start: restored without asking.
+  bool resume = false;
   friend bool operator==(const RecoverySnapshot&, const RecoverySnapshot&) = default;
 };
 

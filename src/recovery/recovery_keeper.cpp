@@ -3,6 +3,7 @@
 #include <exception>
 #include <utility>
 
+#include "core/errors.h"
 #include "recovery/recovery_texts.h"
 
 namespace kakipo {
@@ -60,6 +61,22 @@ void RecoveryKeeper::settled() {
 void RecoveryKeeper::adopt(const std::string& id) {
   adopted_ = id;
   writeSoon_ = true;
+}
+
+bool RecoveryKeeper::keepForNextStart() {
+  RecoverySnapshot snapshot;
+  try {
+    snapshot = document_.snapshot();
+  } catch (const Error&) {
+    return false;
+  }
+  snapshot.resume = true;
+  if (!store_.writeNow(snapshot)) return false;
+  onDisk_ = true;
+  dirty_ = false;
+  // The text it was restored from is in this file now.
+  if (!adopted_.empty()) store_.remove(std::exchange(adopted_, {}));
+  return true;
 }
 
 // Called with the keeper's state complete: the box's message loop goes on delivering ticks.

@@ -48,6 +48,9 @@ class RecoveryKeeper {
   void settled();
   // The document was just restored from the recovery file `id` of an instance no longer running.
   void adopt(const std::string& id);
+  // The window closes without asking about the unsaved text, which waits here for the next start:
+  // written at once, marked to be restored without asking. False when it could not be written.
+  bool keepForNextStart();
 
  private:
   void failed(Millis now);

@@ -1,6 +1,8 @@
 #include "recovery/recovery_offer.h"
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 #include <tuple>
 
 #include "core/errors.h"
@@ -16,7 +18,7 @@ auto ordered(const LocalTime& t) {
 
 }  // namespace
 
-bool offerRecovery(const RecoveryOfferPorts& ports, RecoveryKeeper& keeper) {
+bool offerRecovery(const RecoveryOfferPorts& ports, RecoveryKeeper& keeper, bool resume) {
   auto& ui = ports.ui;
   auto files = ports.store.list();
   // A running instance's file is its own business, even to read.
@@ -25,11 +27,34 @@ bool offerRecovery(const RecoveryOfferPorts& ports, RecoveryKeeper& keeper) {
     return ordered(a.written) > ordered(b.written);
   });
 
+  // Each file is read once, and only once this instance has it to itself.
+  struct Found {
+    RecoveryFileInfo file;
+    std::optional<RecoverySnapshot> snapshot;  // none: it cannot be read
+  };
+  std::vector<Found> found;
   for (const auto& file : files) {
-    RecoverySnapshot snapshot;
+    if (!ports.store.claim(file.id)) continue;
+    Found f{file, std::nullopt};
     try {
-      snapshot = parseRecoveryFile(ports.store.read(file.id));
+      f.snapshot = parseRecoveryFile(ports.store.read(file.id));
     } catch (const Error&) {
+    }
+    found.push_back(std::move(f));
+  }
+  // A text the user chose to go on with comes back first, and without a question.
+  if (resume) {
+    for (const auto& f : found) {
+      if (f.snapshot && f.snapshot->resume) {
+        ports.document.restore(*f.snapshot);
+        keeper.adopt(f.file.id);
+        return true;
+      }
+    }
+  }
+
+  for (const auto& [file, snapshot] : found) {
+    if (!snapshot) {
       // Left for the user to look at; told about once, not at every start.
       if (!file.unreadableReported) {
         ui.messageBox(texts::recoveryMessage(file.id, texts::recoveryUnreadable), texts::recoveryCaption,
@@ -38,11 +63,11 @@ bool offerRecovery(const RecoveryOfferPorts& ports, RecoveryKeeper& keeper) {
       }
       continue;
     }
-    const std::string& name = snapshot.fileName.empty() ? texts::recoveryUntitled : snapshot.fileName;
+    const std::string& name = snapshot->fileName.empty() ? texts::recoveryUntitled : snapshot->fileName;
     const std::string when = ports.clock.shortDate(file.written) + " " + ports.clock.longTime(file.written);
     if (ui.messageBox(texts::recoveryMessage(name, texts::recoveryOfferHead + when + texts::recoveryOfferTail),
                       texts::recoveryCaption, mb::yesNo | mb::iconQuestion | mb::defButton1) == mb::idYes) {
-      ports.document.restore(snapshot);
+      ports.document.restore(*snapshot);
       keeper.adopt(file.id);
       return true;
     }

@@ -18,6 +18,9 @@ struct RecoveryOfferPorts {
 
 // True when a text was restored; the files not yet asked about wait for the next start, since one
 // window holds one document. The restored text's file goes once `keeper` has written it anew.
-bool offerRecovery(const RecoveryOfferPorts& ports, RecoveryKeeper& keeper);
+// A text kept at a close that asked nothing is restored without a question when `resume` (the
+// first instance to start); every file is claimed first, so that two instances starting at the
+// same moment never both restore or both offer the same one.
+bool offerRecovery(const RecoveryOfferPorts& ports, RecoveryKeeper& keeper, bool resume);
 
 }  // namespace kakipo

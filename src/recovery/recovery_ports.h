@@ -34,6 +34,12 @@ class RecoveryStore {
   // user-interface thread and never from within write(), through RecoveryKeeper::writeFinished;
   // at exit the shell waits for a write under way and delivers its report before the keeper goes.
   virtual void write(RecoverySnapshot snapshot) = 0;
+  // Writes this instance's own file before it returns, once the writes under way are done (the
+  // window is closing and no write of the worker may come after it). False when it failed.
+  virtual bool writeNow(const RecoverySnapshot& snapshot) = 0;
+  // Makes this instance the one that deals with another instance's file until it ends: false when
+  // another instance starting at the same moment has it already.
+  virtual bool claim(const std::string& id) = 0;
   // Removes a recovery file (and the store's marker of it); a file already gone is no failure,
   // and one that cannot be removed stays without complaint.
   virtual void remove(const std::string& id) = 0;

@@ -139,7 +139,7 @@ void MainWindow::show(const std::string& commandLine, int showCommand) {
   ShowWindow(hwnd(), showCommand);
   UpdateWindow(hwnd());
   // Offered over the window, after any file named on the command line has opened.
-  logic_->dispatch([&] { logic_->recovery.offer(); });
+  logic_->dispatch([&] { logic_->offerRecovery(); });
   memo1_->setFocus();
 }
 

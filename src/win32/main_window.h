@@ -74,6 +74,7 @@ class MainWindow : public Window<MainWindow>,
   Rect bounds() const override;
   void setBounds(const Rect& r) override;
   void appendSystemMenuItem(int id, const std::string& text) override;
+  void checkSystemMenuItem(int id, bool checked) override;
   bool barVisible(Bar bar) const override;
   void setBarVisible(Bar bar, bool visible) override;
   void acceptDroppedFiles() override;

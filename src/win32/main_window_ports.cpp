@@ -40,6 +40,10 @@ void MainWindow::appendSystemMenuItem(int id, const std::string& text) {
     AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(id), widen(text).c_str());
 }
 
+void MainWindow::checkSystemMenuItem(int id, bool checked) {
+  CheckMenuItem(GetSystemMenu(hwnd(), FALSE), static_cast<UINT>(id), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
 bool MainWindow::barVisible(Bar bar) const { return bar == Bar::StatusBar ? statusBarShown_ : coolBar_->visible(bar); }
 
 void MainWindow::setBarVisible(Bar bar, bool visible) {

@@ -130,6 +130,17 @@ std::string RecoveryFiles::read(const std::string& id) {
   return bytes;
 }
 
+// A named mutex per file, held until this instance ends: a second start at the same moment finds
+// it taken, and a crash leaves nothing behind to clean up.
+bool RecoveryFiles::claim(const std::string& id) {
+  const std::wstring path = widen(id);
+  const std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
+  UniqueHandle mutex(CreateMutexW(nullptr, FALSE, mutexName(L"claim-" + name).c_str()));
+  if (!mutex || GetLastError() == ERROR_ALREADY_EXISTS) return false;
+  claims_.push_back(std::move(mutex));
+  return true;
+}
+
 void RecoveryFiles::remove(const std::string& id) {
   const std::wstring path = widen(id);
   DeleteFileW(path.c_str());

@@ -31,6 +31,8 @@ class RecoveryFiles : public RecoveryStore {
   std::string ownId() const override;
   std::string read(const std::string& id) override;
   void write(RecoverySnapshot snapshot) override { writer_.write(std::move(snapshot)); }
+  bool writeNow(const RecoverySnapshot& snapshot) override { return writer_.writeNow(snapshot); }
+  bool claim(const std::string& id) override;
   void remove(const std::string& id) override;
   void markUnreadableReported(const std::string& id) override;
 
@@ -43,6 +45,7 @@ class RecoveryFiles : public RecoveryStore {
   std::wstring folder_;
   std::wstring ownStem_;  // kakipo-<process id>-<process start>, the file's name and the mutex's
   UniqueHandle alive_;    // held while this instance runs; the system drops it when the process ends
+  std::vector<UniqueHandle> claims_;  // other instances' files this one deals with, held likewise
   FileCalls systemCalls_;
   RecoveryWriter writer_;
 };

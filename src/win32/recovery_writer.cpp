@@ -32,6 +32,17 @@ void RecoveryWriter::write(RecoverySnapshot snapshot) {
   wake_.notify_one();
 }
 
+bool RecoveryWriter::writeNow(const RecoverySnapshot& snapshot) {
+  std::unique_lock lock(mutex_);
+  idle_.wait(lock, [this] { return queue_.empty() && !busy_; });
+  // Held meanwhile: only this thread asks for writes, and the worker has nothing to do.
+  try {
+    return writeRecoveryFile(calls_, target_, encodeRecoveryFile(snapshot));
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
 std::vector<bool> RecoveryWriter::takeResults() {
   const std::lock_guard lock(mutex_);
   return std::exchange(results_, {});
@@ -55,6 +66,7 @@ void RecoveryWriter::run() {
       if (queue_.empty()) return;
       snapshot = std::move(queue_.front());
       queue_.pop_front();
+      busy_ = true;
     }
     bool ok = false;
     try {
@@ -65,7 +77,9 @@ void RecoveryWriter::run() {
     {
       const std::lock_guard lock(mutex_);
       results_.push_back(ok);
+      busy_ = false;
     }
+    idle_.notify_all();
     finished_();
   }
 }

@@ -30,6 +30,9 @@ class RecoveryWriter {
   RecoveryWriter& operator=(const RecoveryWriter&) = delete;
 
   void write(RecoverySnapshot snapshot);
+  // Writes on the calling thread once the writes asked for before are done, so that none of
+  // theirs comes after it. The worker goes on afterwards.
+  bool writeNow(const RecoverySnapshot& snapshot);
   // The outcomes of the writes finished since the last call, oldest first.
   std::vector<bool> takeResults();
   // Lets every write asked for run to its end, then stops the worker. Writes asked for later are
@@ -44,6 +47,8 @@ class RecoveryWriter {
   std::function<void()> finished_;
   std::mutex mutex_;
   std::condition_variable wake_;
+  std::condition_variable idle_;
+  bool busy_ = false;  // the worker is writing
   std::deque<RecoverySnapshot> queue_;
   std::vector<bool> results_;
   bool stopping_ = false;

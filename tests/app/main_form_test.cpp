@@ -45,11 +45,12 @@ TEST_F(MainFormTest, FirstShowSetsTheStartUpDefaults) {
 
 TEST_F(MainFormTest, FirstShowAddsTheBarTogglesToTheSystemMenu) {
   main.FormShow("kakipo.exe");
-  ASSERT_EQ(form.systemMenu.size(), 4u);
+  ASSERT_EQ(form.systemMenu.size(), 5u);
   EXPECT_EQ(form.systemMenu[0], (std::pair<int, std::string>{1000, ""}));
   EXPECT_EQ(form.systemMenu[1], (std::pair<int, std::string>{1001, "ボタンバー表示ON/OFF(&B)"}));
   EXPECT_EQ(form.systemMenu[2], (std::pair<int, std::string>{1002, "定型文ボックス表示ON/OFF(&T)"}));
   EXPECT_EQ(form.systemMenu[3], (std::pair<int, std::string>{1003, "ステータスバー表示ON/OFF(&U)"}));
+  EXPECT_EQ(form.systemMenu[4], (std::pair<int, std::string>{1004, "終了時に確認しないで、次回続きから(&R)"}));
 }
 
 TEST_F(MainFormTest, CommandLineNameStaysCurrentWhenTheLoadFails) {

@@ -31,7 +31,7 @@ struct RecoveryWiringTest : ::testing::Test {
     store.leave("dead", encodeRecoveryFile(left));
     main.FormShow(commandLine);
     h.ui.answers = {mb::idYes};
-    handle([&] { main.recovery.offer(); });
+    handle([&] { main.offerRecovery(); });
   }
 };
 
@@ -87,6 +87,26 @@ TEST_F(RecoveryWiringTest, ARestoreTheEditorCannotHoldLeavesAnUntitledDocumentAn
   EXPECT_EQ(main.document.path(), "");
   EXPECT_EQ(h.ui.shown.back().text, "RTF.");
   EXPECT_TRUE(store.holds("dead"));
+}
+
+// With the setting on, a close asks nothing: the text is written at once, marked to be restored
+// without asking; a close whose text cannot be kept asks as ever.
+TEST_F(RecoveryWiringTest, WithGoingOnAtTheNextStartACloseAsksNothingAndKeepsTheText) {
+  main.FormShow("kakipo.exe");
+  main.state.resumeAtClose = true;
+  h.memo1.setText("unsaved 鷗");
+  h.memo1.setModified(true);
+  EXPECT_TRUE(main.FormCloseQuery(CloseReason::SessionEnd));
+  EXPECT_TRUE(h.ui.shown.empty());
+  const RecoverySnapshot kept = parseRecoveryFile(store.files.at("own").bytes);
+  EXPECT_EQ(kept.content, "unsaved 鷗");
+  EXPECT_TRUE(kept.resume);
+  EXPECT_TRUE(h.memo1.modified());
+
+  store.failWrites = true;
+  h.ui.answers = {mb::idNo};  // the unsaved-changes question, as without the setting
+  EXPECT_TRUE(main.FormCloseQuery());
+  EXPECT_EQ(h.ui.shown.size(), 1u);
 }
 
 TEST_F(RecoveryWiringTest, AHandlerThatSavesRemovesTheFileAtOnce) {

@@ -276,6 +276,24 @@ TEST_F(SettingsTest, FirstCloseWritesTheFourSectionsInOrder) {
       << text;
 }
 
+// A setting earlier versions did not have stays out of the file until it is turned on, and then
+// keeps its place when turned off again.
+TEST_F(SettingsTest, GoingOnAtTheNextStartIsWrittenOnlyOnceTurnedOn) {
+  inifileyomu();
+  EXPECT_FALSE(state.resumeAtClose);
+  main.sysMenuOnOff(1004);
+  EXPECT_TRUE(form.systemMenuChecks[1004]);
+  inifilekaku();
+  EXPECT_EQ(stored("form", "resume"), "1");
+  main.sysMenuOnOff(1004);
+  inifilekaku();
+  EXPECT_EQ(stored("form", "resume"), "0");
+  set("form", "resume", "1");
+  inifileyomu();
+  EXPECT_TRUE(state.resumeAtClose);
+  EXPECT_TRUE(form.systemMenuChecks[1004]);
+}
+
 TEST_F(SettingsTest, FailedWriteStopsAtThatKeyAndNamesTheFile) {
   profile.failFromWrite = 6;  // combobox/items1
   try {

@@ -3,6 +3,7 @@
 #pragma once
 #include <deque>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,14 @@ class FakeRecoveryStore : public RecoveryStore {
     pending.push_back(std::move(snapshot));
     ++writesStarted;
   }
+  bool writeNow(const RecoverySnapshot& snapshot) override {
+    while (!pending.empty()) finishWrite();
+    if (failWrites) return false;
+    leave(ownId(), encodeRecoveryFile(snapshot), {}, true);
+    return true;
+  }
+  // Files another instance has claimed: this one never gets them.
+  bool claim(const std::string& id) override { return !claimedElsewhere.count(id); }
   void remove(const std::string& id) override { files.erase(id); }
   void markUnreadableReported(const std::string& id) override { files.at(id).info.unreadableReported = true; }
 
@@ -52,6 +61,7 @@ class FakeRecoveryStore : public RecoveryStore {
   bool failWrites = false;
   int writesStarted = 0;
   std::vector<std::string> reads;
+  std::set<std::string> claimedElsewhere;
 };
 
 class FakeRecoveryDocument : public RecoveryDocument {

@@ -27,6 +27,7 @@ TEST(RecoveryFileTest, WhatIsWrittenReadsBackAsItWas) {
 TEST(RecoveryFileTest, AVersionOneFileReadsWithItsNameAndCaretInTodaysTerms) {
   std::string v1 = encodeRecoveryFile({"\U0001F600a\u8868b", "C:\\\x95\x5C.txt", true, "Shift_JIS", 5});
   v1.replace(0, 17, "KAKIPO-RECOVERY 1");
+  v1.erase(v1.find("resume 0\n"), 9);
   const std::string head = v1.substr(0, v1.find("crc32 "));
   const std::string content = v1.substr(v1.find('\n', v1.find("crc32 ")) + 1);
   char sum[9];

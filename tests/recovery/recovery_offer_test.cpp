@@ -13,6 +13,7 @@ const RecoverySnapshot memo{"{\\rtf1 memo}", "C:\\memo\\todo.kpo", false, "", 4}
 const RecoverySnapshot untitled{"draft", "", true, "Shift_JIS", 5};
 
 struct RecoveryOfferTest : ::testing::Test {
+  void TestBody() override {}
   test::FakeRecoveryStore store;
   test::FakeRecoveryDocument doc;
   test::ScriptedMessageBoxes ui;
@@ -23,7 +24,7 @@ struct RecoveryOfferTest : ::testing::Test {
     store.leave("older", encodeRecoveryFile(memo), {2024, 3, 8, 5, 23, 0, 0, 0});
     store.leave("newer", encodeRecoveryFile(untitled), {2024, 3, 9, 6, 7, 5, 2, 0});
   }
-  bool offer() { return offerRecovery({store, doc, ui, clock}, keeper); }
+  bool offer(bool resume = true) { return offerRecovery({store, doc, ui, clock}, keeper, resume); }
 };
 
 TEST_F(RecoveryOfferTest, YesRestoresTheNewestWhoseFileGoesOnlyOnceItIsKeptAgain) {
@@ -64,12 +65,35 @@ TEST_F(RecoveryOfferTest, AnUnreadableFileIsToldOnceAndLeftInPlace) {
   EXPECT_TRUE(store.holds("cut"));
 }
 
-TEST_F(RecoveryOfferTest, ARunningInstancesFileIsNeitherReadNorOffered) {
+TEST_F(RecoveryOfferTest, ARunningInstancesFileOrOneAnotherStartHasClaimedIsNeitherReadNorOffered) {
   store.leave("running", encodeRecoveryFile(memo), {}, true);
+  store.leave("claimed", encodeRecoveryFile(memo));
+  store.claimedElsewhere.insert("claimed");
   EXPECT_FALSE(offer());
   EXPECT_TRUE(ui.shown.empty());
   EXPECT_TRUE(store.reads.empty());
   EXPECT_TRUE(store.holds("running"));
+}
+
+// A text kept at a close that asked nothing comes back first and without a question, but only in
+// the first instance; a second one started meanwhile offers it like any other.
+TEST_F(RecoveryOfferTest, AKeptTextIsRestoredWithoutAQuestionByTheFirstInstanceOnly) {
+  leaveTwo();
+  RecoverySnapshot kept = memo;
+  kept.resume = true;
+  store.leave("kept", encodeRecoveryFile(kept), {2024, 1, 1, 1, 0, 0, 0, 0});
+  ui.answers = {mb::idNo, mb::idNo, mb::idNo, mb::idNo, mb::idYes};
+  EXPECT_TRUE(offer(false));
+  EXPECT_EQ(ui.shown.size(), 5u) << "offered last, as the oldest";
+  EXPECT_EQ(doc.current, kept);
+
+  RecoveryOfferTest first;
+  first.leaveTwo();
+  first.store.leave("kept", encodeRecoveryFile(kept), {2024, 1, 1, 1, 0, 0, 0, 0});
+  EXPECT_TRUE(first.offer());
+  EXPECT_TRUE(first.ui.shown.empty());
+  EXPECT_EQ(first.doc.current, kept);
+  EXPECT_TRUE(first.doc.isModified);
 }
 
 }  // namespace

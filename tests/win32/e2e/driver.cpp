@@ -235,6 +235,18 @@ bool Kakipo::modified() const { return SendMessageW(editor(), EM_GETMODIFY, 0, 0
 
 void Kakipo::close() const { PostMessageW(window_, WM_CLOSE, 0, 0); }
 
+void Kakipo::switchAwayAndBack() const {
+  HWND other = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"another program", WS_POPUP | WS_VISIBLE, 600, 600, 80,
+                               40, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  SetForegroundWindow(other);
+  waitUntil([&] { return GetForegroundWindow() == other; }, 5s);
+  settle();
+  SetForegroundWindow(window_);
+  waitUntil([&] { return GetForegroundWindow() == window_; }, 5s);
+  DestroyWindow(other);
+  settle();
+}
+
 std::vector<HWND> Kakipo::dialogs() const {
   std::vector<HWND> found;
   for (HWND w : topLevelWindows())

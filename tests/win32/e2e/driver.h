@@ -99,6 +99,8 @@ class Kakipo {
   std::pair<int, int> selection() const;
   bool modified() const;
   void close() const;
+  // The user goes to another program's window and comes back to this one.
+  void switchAwayAndBack() const;
 
   // Waits for a message box of this process (a dialog with a caption beginning "カキポ").
   MessageBoxSeen waitMessageBox(Clock::duration timeout = patience) const;
