@@ -29,7 +29,7 @@ bool halfWidthSpelling(char32_t c, std::u32string& out) {
 }
 
 // What one unit of text becomes: a character, or a kana and the voicing mark it joins
-// (`joinedForm`, 0 when it joins none). Empty when it stays as it is.
+// (`joinedForm`, 0 when it joins none). Nothing, or the unit as it is, when it stays.
 void convertUnit(Conversion conversion, char32_t c, char32_t joinedForm, std::u32string& out) {
   switch (conversion) {
     case Conversion::FullWidth:
