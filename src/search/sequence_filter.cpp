@@ -143,7 +143,8 @@ KAKIPO_NOINLINE void gatherDown(const unsigned char* buffer, int end, int& at, i
   const Kernel<N, T, Masked, Follows> kernel = shared;
   int p = at;
   int count = 0;
-  for (; p + 15 <= to && p + 15 < end && count < 48; p += 16)
+  const int last = std::min(to, end - 1) - 15;
+  for (; p <= last && count < 48; p += 16)
     for (unsigned bits = kernel.block(buffer + p); bits != 0; bits &= bits - 1) places.at[count++] = p + std::countr_zero(bits);
   places.count = count;
   at = p;
