@@ -10,20 +10,26 @@ constexpr bool isLow(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
 }  // namespace
 
 std::string textOfControl(std::u16string_view w) {
-  std::string out;
-  out.reserve(w.size() + w.size() / 2);
-  std::size_t run = 0;  // start of the units not yet converted
-  const auto flush = [&](std::size_t end) {
-    if (end > run) out += utf::fromUtf16(w.substr(run, end - run));
-  };
+  std::string out(w.size() * 3, '\0');  // a CR becomes two bytes, any other unit at most three
+  char* o = out.data();
   for (std::size_t i = 0; i < w.size(); ++i) {
-    if (w[i] != u'\r') continue;
-    flush(i);
-    out += "\r\n";
-    if (i + 1 < w.size() && w[i + 1] == u'\n') ++i;
-    run = i + 1;
+    char32_t c = w[i];
+    if (c < 0x80) {
+      if (c == u'\r') {
+        *o++ = '\r';
+        c = u'\n';
+        if (i + 1 < w.size() && w[i + 1] == u'\n') ++i;
+      }
+      *o++ = static_cast<char>(c);
+      continue;
+    }
+    if (isHigh(static_cast<char16_t>(c)) && i + 1 < w.size() && isLow(w[i + 1])) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (w[i + 1] - 0xDC00);
+      ++i;
+    }
+    o = utf::put(o, c);
   }
-  flush(w.size());
+  out.resize(static_cast<std::size_t>(o - out.data()));
   return out;
 }
 

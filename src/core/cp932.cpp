@@ -46,10 +46,12 @@ char16_t cp932Unit(unsigned char lead, unsigned char trail) {
   return cp932DoubleByte[leadIndex(lead)][trailIndex(trail)];
 }
 
-Cp932Code cp932Code(char32_t c) {
+const Cp932Code* cp932Codes() {
   static const auto encoder = std::make_unique<Encoder>();
-  return c < 0x10000 ? encoder->codes[c] : Cp932Code{};
+  return encoder->codes.data();
 }
+
+Cp932Code cp932Code(char32_t c) { return c < 0x10000 ? cp932Codes()[c] : Cp932Code{}; }
 
 std::string upperAscii(std::string s) {
   for (auto& c : s) c = static_cast<char>(upperAscii(static_cast<unsigned char>(c)));

@@ -29,6 +29,8 @@ struct Cp932Code {
   std::uint8_t length = 0;
 };
 Cp932Code cp932Code(char32_t c);
+// The codes of every BMP character at once, for scans that look up every character of a document.
+const Cp932Code* cp932Codes();
 
 // a-z become A-Z and every other byte stays, as the platform upper-cases ANSI text; a trail byte
 // in that range changes too, so the result is for comparing with ASCII.

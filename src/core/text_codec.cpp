@@ -79,17 +79,27 @@ void forEachCodePoint(std::string_view text, Write write) {
 }
 
 std::string encodeCp932(std::string_view text, char standIn) {
-  std::string out;
-  out.reserve(text.size());
-  forEachCodePoint(text, [&](char32_t c, std::string_view) {
-    if (utf::isEscape(c)) {
-      out += static_cast<char>(utf::escapedByte(c));
-      return;
+  std::string out(text.size(), '\0');  // no character takes more bytes in Shift_JIS than in UTF-8
+  char* o = out.data();
+  const Cp932Code* codes = cp932Codes();
+  for (std::size_t i = 0; i < text.size();) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    if (b < 0x80) {
+      *o++ = static_cast<char>(b);
+      ++i;
+      continue;
     }
-    const Cp932Code code = cp932Code(c);
-    if (code.length == 2) out += static_cast<char>(code.code >> 8);
-    out += code.length ? static_cast<char>(code.code & 0xFF) : standIn;
-  });
+    const utf::Decoded d = utf::decode(text, i);
+    i += d.length;
+    if (utf::isEscape(d.c)) {
+      *o++ = static_cast<char>(utf::escapedByte(d.c));
+      continue;
+    }
+    const Cp932Code code = d.c < 0x10000 ? codes[d.c] : Cp932Code{};
+    if (code.length == 2) *o++ = static_cast<char>(code.code >> 8);
+    *o++ = code.length ? static_cast<char>(code.code & 0xFF) : standIn;
+  }
+  out.resize(static_cast<std::size_t>(o - out.data()));
   return out;
 }
 

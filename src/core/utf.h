@@ -27,8 +27,53 @@ struct Decoded {
 };
 
 // The code point that begins at s[i] (i < s.size()). A byte that begins no well-formed sequence
-// (which the program's own texts never hold) decodes as its escape, one byte long.
-Decoded decode(std::string_view s, std::size_t i);
+// (which the program's own texts never hold) decodes as its escape, one byte long. Inline: every
+// scan over a document's text runs it for each character.
+inline Decoded decode(std::string_view s, std::size_t i) {
+  const auto b0 = static_cast<unsigned char>(s[i]);
+  if (b0 < 0x80) return {b0, 1};
+  int length;
+  char32_t c;
+  char32_t least;
+  if (b0 >= 0xC2 && b0 <= 0xDF) {
+    length = 2, c = b0 & 0x1F, least = 0x80;
+  } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+    length = 3, c = b0 & 0x0F, least = 0x800;
+  } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+    length = 4, c = b0 & 0x07, least = 0x10000;
+  } else {
+    return {escapeOf(b0), 1};
+  }
+  if (i + length > s.size()) return {escapeOf(b0), 1};
+  for (int k = 1; k < length; ++k) {
+    const auto b = static_cast<unsigned char>(s[i + k]);
+    if (!isContinuation(b)) return {escapeOf(b0), 1};
+    c = (c << 6) | (b & 0x3F);
+  }
+  // Surrogates are allowed (WTF-8); overlong forms and anything past U+10FFFF are not.
+  if (c < least || c > 0x10FFFF) return {escapeOf(b0), 1};
+  return {c, length};
+}
+
+// Writes the UTF-8 (WTF-8) bytes of c at out and returns where they end.
+inline char* put(char* out, char32_t c) {
+  if (c < 0x80) {
+    *out++ = static_cast<char>(c);
+  } else if (c < 0x800) {
+    *out++ = static_cast<char>(0xC0 | (c >> 6));
+    *out++ = static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    *out++ = static_cast<char>(0xE0 | (c >> 12));
+    *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    *out++ = static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    *out++ = static_cast<char>(0xF0 | (c >> 18));
+    *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    *out++ = static_cast<char>(0x80 | (c & 0x3F));
+  }
+  return out;
+}
 
 void append(std::string& out, char32_t c);
 std::string encode(char32_t c);

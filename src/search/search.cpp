@@ -1,6 +1,10 @@
 #include "search/search.h"
 
 #include <algorithm>
+#include <iterator>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "core/cp932.h"
 #include "core/text_codec.h"
@@ -124,37 +128,61 @@ namespace {
 
 // The text as the engine scans it: its Shift_JIS bytes, with a zero byte (which no search text
 // holds) for a character Shift_JIS cannot hold or a byte a file could not decode, and the way
-// back to the text's own offsets. An offset inside a character moves to its end.
+// back to the text's own offsets. An offset inside a character moves to its end. Made in one pass
+// that notes where the two agree every few kilobytes, so a conversion walks no further than that.
 class ShiftJisView {
  public:
   explicit ShiftJisView(std::string_view text) : text_(text) {
-    bytes_.reserve(text.size());
+    bytes_.resize(text.size());  // never longer: no character takes more bytes in Shift_JIS
+    char* out = bytes_.data();
+    std::size_t nextCheckpoint = 0;
     for (std::size_t i = 0; i < text.size();) {
+      if (i >= nextCheckpoint) {
+        checkpoints_.push_back({i, static_cast<std::size_t>(out - bytes_.data())});
+        nextCheckpoint = i + checkpointBytes;
+      }
+      const auto b = static_cast<unsigned char>(text[i]);
+      if (b < 0x80) {
+        *out++ = static_cast<char>(b);
+        ++i;
+        continue;
+      }
       const utf::Decoded d = utf::decode(text, i);
-      const Cp932Code code = utf::isEscape(d.c) ? Cp932Code{} : cp932Code(d.c);
-      if (code.length == 2) bytes_ += static_cast<char>(code.code >> 8);
-      bytes_ += code.length ? static_cast<char>(code.code & 0xFF) : '\0';
+      const Cp932Code code = widthOf(d.c);
+      if (code.length == 2) *out++ = static_cast<char>(code.code >> 8);
+      *out++ = code.length ? static_cast<char>(code.code & 0xFF) : '\0';
       i += d.length;
     }
+    bytes_.resize(static_cast<std::size_t>(out - bytes_.data()));
   }
   const std::string& bytes() const { return bytes_; }
   int viewOffset(int textOffset) const { return walk(textOffset, true); }
   int textOffset(int viewOffset) const { return walk(viewOffset, false); }
 
  private:
-  // Walks from the start until `to` is reached on the side given.
+  static constexpr std::size_t checkpointBytes = 4096;
+  static Cp932Code widthOf(char32_t c) {
+    static const Cp932Code* const codes = cp932Codes();
+    return c < 0x10000 && !utf::isEscape(c) ? codes[c] : Cp932Code{};
+  }
+  // From the last checkpoint at or before `to` on the side given, until it is reached.
   int walk(int to, bool fromText) const {
-    int t = 0, v = 0;
-    while (t < static_cast<int>(text_.size()) && (fromText ? t : v) < to) {
+    const auto target = static_cast<std::size_t>(std::max(to, 0));
+    const auto after = std::upper_bound(checkpoints_.begin(), checkpoints_.end(), target,
+                                        [&](std::size_t v, const auto& p) { return v < (fromText ? p.first : p.second); });
+    std::size_t t = 0, v = 0;
+    if (after != checkpoints_.begin()) std::tie(t, v) = *std::prev(after);
+    while (t < text_.size() && (fromText ? t : v) < target) {
       const utf::Decoded d = utf::decode(text_, t);
-      const Cp932Code code = utf::isEscape(d.c) ? Cp932Code{} : cp932Code(d.c);
+      const Cp932Code code = widthOf(d.c);
       t += d.length;
       v += code.length ? code.length : 1;
     }
-    return fromText ? v : t;
+    return static_cast<int>(fromText ? v : t);
   }
   std::string_view text_;
   std::string bytes_;
+  std::vector<std::pair<std::size_t, std::size_t>> checkpoints_;  // text offset, view offset
 };
 
 bool heldWhole(std::string_view text) {

@@ -303,6 +303,15 @@ TEST_F(MemoKensakTest, DoubleByteSearchTextIsFoundWholeAfterJapaneseText) {
   ASSERT_TRUE(memoKensak(memo, "メモ帳", down));
   EXPECT_EQ(memo.selStart(), 21);
   EXPECT_EQ(memo.selText(), "メモ帳");
+  // Far into a long text, where offsets are converted from the nearest point both agree on.
+  std::string longText;
+  for (int i = 0; i < 5000; ++i) longText += "ｱ日本語";
+  memo.setText(longText + "メモ帳ｱ");
+  ASSERT_TRUE(memoKensak(memo, "メモ帳", down));
+  EXPECT_EQ(memo.selStart(), static_cast<int>(longText.size()));
+  EXPECT_EQ(memo.selLength(), 9);
+  ASSERT_TRUE(memoKensak(memo, "日", up)) << "up from the match: the 日 before it";
+  EXPECT_EQ(memo.selStart(), static_cast<int>(longText.size()) - 9);
   // A kanji found is selected with the variation selector that picks its form.
   memo.setText("x葛\U000E0100と葛");
   for (const std::string what : {"葛", "x葛"}) {
