@@ -9,9 +9,10 @@
 
 namespace kakipo {
 
-// A line at least this long takes the control well over ten seconds to lay out under Wine when it
-// is Japanese prose (bench/README.md has the measurements), and as long again for each edit in it.
-inline constexpr std::size_t slowLineLength = 60000;
+// A line of Japanese prose this long takes the control under Wine ten to twenty seconds to show,
+// twice the length four times as long, and every edit in the line nearly as long again
+// (bench/README.md has the measurements). Lines of ASCII words cost far less.
+inline constexpr std::size_t slowLineLength = 100000;
 
 // The length of the file's longest line in UTF-16 units (the control's characters), the bytes
 // being the text after any byte-order mark, in the encoding they were detected in. CR, LF and

@@ -134,9 +134,6 @@ void RichEditor::clear() {
 
 void RichEditor::load(const std::string& stream, const Font* startFormat, const std::function<bool()>& cancelled) {
   std::wstring wide;
-  const void* data = stream.data();
-  std::size_t size = stream.size();
-  UINT format = SF_RTF;
   if (plainText_) {
     wide = decodePlainText(stream, encoding_);
     // The control keeps a CR LF pair as one position; anything over the limit would be cut off
@@ -145,9 +142,6 @@ void RichEditor::load(const std::string& stream, const Font* startFormat, const 
     for (std::size_t i = 0; i + 1 < wide.size(); ++i)
       if (wide[i] == L'\r' && wide[i + 1] == L'\n') --units;
     if (units > textLimit_) throw DocumentTooLarge(texts::editorTooLarge);
-    data = wide.data();
-    size = wide.size() * sizeof(wchar_t);
-    format = SF_TEXT | SF_UNICODE;
   } else if (stream.rfind("{\\rtf", 0) != 0) {
     // What does not start as RTF is refused here rather than guessed at by the control.
     throw Error(texts::editorNotRtf);
@@ -158,11 +152,12 @@ void RichEditor::load(const std::string& stream, const Font* startFormat, const 
   const CHARFORMAT2W start = startFormat ? toCharFormat(*startFormat) : defaultFormat_;
   UniqueWindow fresh = makeControl(placement(), false);
   configure(fresh.get(), startFormat ? &start : nullptr);
-  switch (streamInto(fresh.get(), data, size, format, cancelled)) {
-    case StreamResult::Cancelled: throw LoadCancelled();
-    case StreamResult::Failed: throw Error(texts::editorReadFailed);
-    case StreamResult::Read: break;
-  }
+  const StreamResult read = plainText_ ? streamTextInPieces(fresh.get(), wide, cancelled)
+                                      : streamInto(fresh.get(), stream.data(), stream.size(), SF_RTF, cancelled);
+  // A cancel pressed while the control laid out the last read (all of one very long line, which
+  // nothing can interrupt) still leaves the open document as it is.
+  if (read == StreamResult::Cancelled || (cancelled && cancelled())) throw LoadCancelled();
+  if (read == StreamResult::Failed) throw Error(texts::editorReadFailed);
   if (!plainText_ && re::lengthInUnits(fresh.get()) >= textLimit_) throw DocumentTooLarge(texts::editorTooLarge);
   re::setModified(fresh.get(), false);
   re::emptyUndo(fresh.get());
