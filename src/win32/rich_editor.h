@@ -103,6 +103,7 @@ class RichEditor : public Editor {
   UniqueWindow makeControl(const RECT& rect, bool visible) const;
   void configure(HWND h, const CHARFORMAT2W* format) const;
   void adopt();
+  void paintOver(HWND fresh) const;
   void swapIn(UniqueWindow fresh);
   RECT placement() const;
   void recreate();

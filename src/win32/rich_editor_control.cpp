@@ -79,16 +79,35 @@ void RichEditor::swapIn(UniqueWindow fresh) {
   // would say no for a control that is meant to show.
   const bool visible = (GetWindowLongPtrW(old, GWL_STYLE) & WS_VISIBLE) != 0;
   const bool focused = GetFocus() == old;
-  const HWND after = GetWindow(old, GW_HWNDPREV);
+  HWND after = GetWindow(old, GW_HWNDPREV);
+  // Shown and painted over the current one already (paintOver): nothing it covers needs painting
+  // when the current one goes, and a second paint of a very long line would cost as much again.
+  const bool paintedOver = after == fresh.get();
+  if (paintedOver) after = GetWindow(after, GW_HWNDPREV);
   UniqueWindow previous = std::exchange(control_, std::move(fresh));
   adopt();
   SetWindowPos(hwnd(), after ? after : HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top,
-               SWP_NOACTIVATE);
-  ShowWindow(previous.get(), SW_HIDE);
+               SWP_NOACTIVATE | (paintedOver ? SWP_NOREDRAW : 0));
+  SetWindowPos(previous.get(), nullptr, 0, 0, 0, 0,
+               SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
+                   (paintedOver ? SWP_NOREDRAW : 0));
   previous.reset();
   if (visible) ShowWindow(hwnd(), SW_SHOWNA);
   if (focused) SetFocus(hwnd());
   if (updateDepth_ > 0) re::setRedraw(hwnd(), false);
+}
+
+// Shows a new control over the current one and paints it. The first paint of a very long line
+// costs Wine's control as much as laying it out; done here, it falls inside the load, while the
+// progress dialog still shows and a cancel still keeps the current document.
+void RichEditor::paintOver(HWND fresh) const {
+  const HWND old = hwnd();
+  if (!(GetWindowLongPtrW(old, GWL_STYLE) & WS_VISIBLE)) return;
+  const HWND above = GetWindow(old, GW_HWNDPREV);
+  const RECT r = placement();
+  SetWindowPos(fresh, above ? above : HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top,
+               SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  UpdateWindow(fresh);
 }
 
 RECT RichEditor::placement() const {
@@ -154,13 +173,16 @@ void RichEditor::load(const std::string& stream, const Font* startFormat, const 
   configure(fresh.get(), startFormat ? &start : nullptr);
   const StreamResult read = plainText_ ? streamTextInPieces(fresh.get(), wide, cancelled)
                                       : streamInto(fresh.get(), stream.data(), stream.size(), SF_RTF, cancelled);
-  // A cancel pressed while the control laid out the last read (all of one very long line, which
-  // nothing can interrupt) still leaves the open document as it is.
-  if (read == StreamResult::Cancelled || (cancelled && cancelled())) throw LoadCancelled();
+  // A cancel pressed while the control laid out the last read, or painted it (all of one very long
+  // line each time, which nothing can interrupt), still leaves the open document as it is.
+  const auto cancelledNow = [&] { return cancelled && cancelled(); };
+  if (read == StreamResult::Cancelled || cancelledNow()) throw LoadCancelled();
   if (read == StreamResult::Failed) throw Error(texts::editorReadFailed);
   if (!plainText_ && re::lengthInUnits(fresh.get()) >= textLimit_) throw DocumentTooLarge(texts::editorTooLarge);
   re::setModified(fresh.get(), false);
   re::emptyUndo(fresh.get());
+  paintOver(fresh.get());
+  if (cancelledNow()) throw LoadCancelled();
   if (startFormat) {
     defaultFormat_ = start;
     haveDefaultFormat_ = true;
