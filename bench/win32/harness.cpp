@@ -14,6 +14,8 @@
 //   kakipo_bench quotes FILE WORK ours|raw  quote markers on 10 and on 10,000 lines
 //   kakipo_bench replace FILE WORK          Replace All of 10,000 and of 100,000 occurrences
 //   kakipo_bench recovery FILE WORK         typing into a modified document, recovery on and off
+//   kakipo_bench open FILE WORK ours|bare   the open of a UTF-8 file alone (the long line and 5 MB)
+//   kakipo_bench cancel FILE WORK SECONDS   the open's cancel button pressed SECONDS into the read
 #include <windows.h>
 #include <commdlg.h>
 #include <dlgs.h>
@@ -26,6 +28,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "bench/corpus.h"
@@ -111,6 +114,13 @@ void reportPeakMemory() {
 // ---- Files
 
 std::wstring windowsPath(const char* arg) { return widen(arg); }
+
+std::wstring widenUtf8(const std::string& bytes) {
+  const int n = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+  std::wstring out(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(), n);
+  return out;
+}
 
 std::string readFile(const std::wstring& path) {
   std::ifstream in(path.c_str(), std::ios::binary);
@@ -354,6 +364,19 @@ struct Bare {
     settle(window);
     return now() - start;
   }
+  static DWORD CALLBACK readMemory(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* got) {
+    auto* rest = reinterpret_cast<std::wstring_view*>(cookie);
+    const std::size_t units = std::min(rest->size(), static_cast<std::size_t>(wanted) / sizeof(wchar_t));
+    std::copy_n(reinterpret_cast<const BYTE*>(rest->data()), units * sizeof(wchar_t), buffer);
+    rest->remove_prefix(units);
+    *got = static_cast<LONG>(units * sizeof(wchar_t));
+    return 0;
+  }
+  // UTF-16 text in one read, as an application that does not know better would.
+  void streamText(std::wstring_view text) {
+    EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&text), 0, readMemory};
+    SendMessageW(control, EM_STREAMIN, SF_TEXT | SF_UNICODE, reinterpret_cast<LPARAM>(&es));
+  }
   double streamOut(const std::wstring& path, bool rich) {
     const double start = now();
     HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -567,6 +590,69 @@ int recovery(const std::wstring& file, const std::wstring& work) {
   finish();
 }
 
+// ---- One very long line against ordinary lines: the open alone, ours, or the bare control
+// streaming the file's text as UTF-16 in one read.
+
+int openOnly(const std::wstring& file, const std::wstring& work, bool ours) {
+  if (ours) {
+    const std::wstring path = workCopy(file, work);
+    Form form;
+    report("open", form.open(path, fileSize(path) > 1000000));
+    finish();
+  }
+  const std::wstring text = widenUtf8(readFile(file));
+  Bare b;
+  const double start = now();
+  b.streamText(text);
+  settle(b.window);
+  report("open", now() - start);
+  GETTEXTLENGTHEX gl{GTL_NUMCHARS | GTL_PRECISE, 1200};
+  if (SendMessageW(b.control, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl), 0) == 0) fail("nothing was read");
+  finish();
+}
+
+// ---- Cancel during an open: a second thread presses the progress dialog's cancel button (Return,
+// as the keyboard would) SECONDS after the dialog appeared; the time runs from the press to the
+// open's end, and "opened" says whether the document came in all the same.
+
+struct CancelPress {
+  double delay;
+  double pressedAt = 0;
+};
+
+DWORD WINAPI pressCancelLater(void* param) {
+  auto* press = static_cast<CancelPress*>(param);
+  HWND dialog = nullptr;
+  for (int i = 0; i < 12000 && !dialog; ++i) {
+    dialog = FindWindowW(L"TDlgSinkou", nullptr);
+    if (!dialog) Sleep(5);
+  }
+  if (!dialog) return 1;
+  Sleep(static_cast<DWORD>(press->delay * 1000));
+  const HWND button = FindWindowExW(dialog, nullptr, L"Button", nullptr);
+  press->pressedAt = now();
+  PostMessageW(button, WM_KEYDOWN, VK_RETURN, 0);
+  return 0;
+}
+
+int cancelOpen(const std::wstring& file, const std::wstring& work, double delay) {
+  const std::wstring path = workCopy(file, work);
+  Form form;
+  const bool large = fileSize(path) > 1000000;
+  answerBoxes(large ? std::vector<int>{IDOK} : std::vector<int>{});
+  CancelPress press{delay};
+  HANDLE thread = CreateThread(nullptr, 0, pressCancelLater, &press, 0, nullptr);
+  form.window.logic().commands.fileYomikomi(narrow(path));
+  const double end = now();
+  settle(form.window.hwnd());
+  WaitForSingleObject(thread, INFINITE);
+  if (press.pressedAt == 0) fail("the progress dialog did not appear");
+  if (end < press.pressedAt) fail("the open ended before the press");
+  report("cancel_to_end", end - press.pressedAt);
+  report("opened", form.controlLength() > 0 ? 1 : 0);
+  finish();
+}
+
 // ---- Start-up: another program's process, from its start to its main window shown and idle.
 
 struct Found {
@@ -628,7 +714,9 @@ int main(int argc, char** argv) {
   if (command == "quotes" && argc == 5) return quotes(arg(2), arg(3), std::string(argv[4]) == "raw");
   if (command == "replace" && argc == 4) return replace(arg(2), arg(3));
   if (command == "recovery" && argc == 4) return recovery(arg(2), arg(3));
+  if (command == "open" && argc == 5) return openOnly(arg(2), arg(3), std::string(argv[4]) == "ours");
+  if (command == "cancel" && argc == 5) return cancelOpen(arg(2), arg(3), std::atof(argv[4]));
   std::fprintf(stderr, "usage: kakipo_bench gen|startup|ours-text|ours-rich|ours-find|bare|small|paste|quotes|replace|"
-                       "recovery ...\n");
+                       "recovery|open|cancel ...\n");
   return 1;
 }

@@ -8,6 +8,7 @@
 #include "documents/document_texts.h"
 #include "core/text_codec.h"
 #include "documents/encoding_detection.h"
+#include "documents/long_lines.h"
 #include "documents/text_loss.h"
 
 namespace kakipo {
@@ -86,7 +87,16 @@ void DocumentCommands::loadFile(const std::string& name, bool rich, std::optiona
   // is no part of the text, stays out of the editor (the original bytes keep it).
   const auto loadPlain = [&](std::optional<TextEncoding> chosen) {
     const DetectedEncoding read = chosen ? readAs(*chosen, bytes) : detectEncoding(bytes);
-    memo1.loadText(decodeText(std::string_view(bytes).substr(read.markBytes), read.encoding), &font, cancelled);
+    const std::string text = decodeText(std::string_view(bytes).substr(read.markBytes), read.encoding);
+    // The editor takes minutes over one very long line, and nothing can stop it: the user decides
+    // before it starts.
+    const std::size_t longest = longestLineLength(text);
+    if (longest >= slowLineLength &&
+        ports_.ui.messageBox(name + texts::nameBreak + texts::longLineQuestionHead + std::to_string(longest) +
+                                 texts::longLineQuestionTail,
+                             texts::largeFileCaption, mb::okCancel | mb::iconWarning | mb::defButton2) != mb::idOk)
+      throw LoadCancelled();
+    memo1.loadText(text, &font, cancelled);
     return read.encoding;
   };
   if (!rich) {

@@ -30,6 +30,12 @@ inline const std::string lossLine = "%d 行 %d 文字目 U+%04X";
 
 inline const std::string largeFileCaption = "カキポ ♪ファイル読み込みの確認";
 inline const std::string largeFileQuestion = "は大きな容量なので時間がかかりますが、読み込みますか？";
+// Before the load of a file with a line the editor takes minutes over: the length goes between.
+inline const std::string longLineQuestionHead = "には改行のない ";
+inline const std::string longLineQuestionTail =
+    " 文字の行があります。これほど長い行は開くのに何分もかかることがあり、その間カキポは止まった"
+    "ようになります（途中で「キャンセル」を押しても、その行を読み終えるまで待たされます）。開いた後も、"
+    "その行を書き換えるたびに長く待たされます。読み込みますか？";
 inline const std::string openErrorCaption = "カキポ ♪ファイルを開くエラー";
 inline const std::string openErrorText = "という名前のファイルは無いかもしれません";
 inline const std::string tooLargeText = "は大きすぎてカキポでは開けません";

@@ -11,6 +11,7 @@
 
 #include "core/editor.h"
 #include "win32/handles.h"
+#include "win32/rich_edit_stream.h"
 
 namespace kakipo::win32 {
 
@@ -92,11 +93,12 @@ class RichEditor : public Editor {
   int byteFromCp(int cp) const;
   // Reads the content into a fresh control, which takes the place of the current one only once
   // all of it is in.
-  void loadInto(const void* data, std::size_t size, UINT format, const Font* startFormat,
+  void loadInto(const std::function<StreamResult(HWND)>& read, bool rtf, const Font* startFormat,
                 const std::function<bool()>& cancelled);
   UniqueWindow makeControl(const RECT& rect, bool visible) const;
   void configure(HWND h, const CHARFORMAT2W* format) const;
   void adopt();
+  void paintOver(HWND fresh) const;
   void swapIn(UniqueWindow fresh);
   RECT placement() const;
   void recreate();

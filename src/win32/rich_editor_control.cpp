@@ -80,16 +80,35 @@ void RichEditor::swapIn(UniqueWindow fresh) {
   // would say no for a control that is meant to show.
   const bool visible = (GetWindowLongPtrW(old, GWL_STYLE) & WS_VISIBLE) != 0;
   const bool focused = GetFocus() == old;
-  const HWND after = GetWindow(old, GW_HWNDPREV);
+  HWND after = GetWindow(old, GW_HWNDPREV);
+  // Shown and painted over the current one already (paintOver): nothing it covers needs painting
+  // when the current one goes, and a second paint of a very long line would cost as much again.
+  const bool paintedOver = after == fresh.get();
+  if (paintedOver) after = GetWindow(after, GW_HWNDPREV);
   UniqueWindow previous = std::exchange(control_, std::move(fresh));
   adopt();
   SetWindowPos(hwnd(), after ? after : HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top,
-               SWP_NOACTIVATE);
-  ShowWindow(previous.get(), SW_HIDE);
+               SWP_NOACTIVATE | (paintedOver ? SWP_NOREDRAW : 0));
+  SetWindowPos(previous.get(), nullptr, 0, 0, 0, 0,
+               SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
+                   (paintedOver ? SWP_NOREDRAW : 0));
   previous.reset();
   if (visible) ShowWindow(hwnd(), SW_SHOWNA);
   if (focused) SetFocus(hwnd());
   if (updateDepth_ > 0) re::setRedraw(hwnd(), false);
+}
+
+// Shows a new control over the current one and paints it. The first paint of a very long line
+// costs Wine's control as much as laying it out; done here, it falls inside the load, while the
+// progress dialog still shows and a cancel still keeps the current document.
+void RichEditor::paintOver(HWND fresh) const {
+  const HWND old = hwnd();
+  if (!(GetWindowLongPtrW(old, GWL_STYLE) & WS_VISIBLE)) return;
+  const HWND above = GetWindow(old, GW_HWNDPREV);
+  const RECT r = placement();
+  SetWindowPos(fresh, above ? above : HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top,
+               SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  UpdateWindow(fresh);
 }
 
 RECT RichEditor::placement() const {
@@ -138,32 +157,37 @@ void RichEditor::loadText(const std::string& text, const Font* startFormat, cons
   const std::u16string units = controlOfText(text);
   // Anything over the limit would be cut off silently and then pass for the whole document.
   if (units.size() > static_cast<std::size_t>(textLimit_)) throw DocumentTooLarge(texts::editorTooLarge);
-  loadInto(units.data(), units.size() * sizeof(char16_t), SF_TEXT | SF_UNICODE, startFormat, cancelled);
+  loadInto([&](HWND fresh) { return streamTextInPieces(fresh, asWide(units), cancelled); }, false, startFormat,
+           cancelled);
 }
 
 void RichEditor::loadRtf(const std::string& rtf, const Font* startFormat, const std::function<bool()>& cancelled) {
   // What does not start as RTF is refused here rather than guessed at by the control.
   if (rtf.rfind("{\\rtf", 0) != 0) throw Error(texts::editorNotRtf);
-  loadInto(rtf.data(), rtf.size(), SF_RTF, startFormat, cancelled);
+  loadInto([&](HWND fresh) { return streamInto(fresh, rtf.data(), rtf.size(), SF_RTF, cancelled); }, true,
+           startFormat, cancelled);
 }
 
 // The new document is read into a control of its own beside the open one, which goes only once
 // the whole stream is in: a read that fails, overflows or is cancelled costs the new control and
 // nothing else. Deleting the old text in place would cost minutes on a large document anyway.
-void RichEditor::loadInto(const void* data, std::size_t size, UINT format, const Font* startFormat,
+void RichEditor::loadInto(const std::function<StreamResult(HWND)>& read, bool rtf, const Font* startFormat,
                           const std::function<bool()>& cancelled) {
   const CHARFORMAT2W start = startFormat ? toCharFormat(*startFormat) : defaultFormat_;
   UniqueWindow fresh = makeControl(placement(), false);
   configure(fresh.get(), startFormat ? &start : nullptr);
-  switch (streamInto(fresh.get(), data, size, format, cancelled)) {
-    case StreamResult::Cancelled: throw LoadCancelled();
-    case StreamResult::Failed: throw Error(texts::editorReadFailed);
-    case StreamResult::Read: break;
-  }
+  const StreamResult result = read(fresh.get());
+  // A cancel pressed while the control laid out the last read, or painted it (all of one very long
+  // line each time, which nothing can interrupt), still leaves the open document as it is.
+  const auto cancelledNow = [&] { return cancelled && cancelled(); };
+  if (result == StreamResult::Cancelled || cancelledNow()) throw LoadCancelled();
+  if (result == StreamResult::Failed) throw Error(texts::editorReadFailed);
   // The control stops taking RTF at its limit: what it holds then is not the whole document.
-  if (format == SF_RTF && re::lengthInUnits(fresh.get()) >= textLimit_) throw DocumentTooLarge(texts::editorTooLarge);
+  if (rtf && re::lengthInUnits(fresh.get()) >= textLimit_) throw DocumentTooLarge(texts::editorTooLarge);
   re::setModified(fresh.get(), false);
   re::emptyUndo(fresh.get());
+  paintOver(fresh.get());
+  if (cancelledNow()) throw LoadCancelled();
   if (startFormat) {
     defaultFormat_ = start;
     haveDefaultFormat_ = true;

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "documents/document_texts.h"
+#include "documents/long_lines.h"
 #include "documents_fixture.h"
 
 namespace kakipo::test {
@@ -292,6 +293,11 @@ INSTANTIATE_TEST_SUITE_P(
                    [](DocumentsTest& t) {
                      t.put("C:\\other.kpo", rtfOf("x"));
                      t.progress.onShow = [&t] { t.files.files.erase("C:\\other.kpo"); };
+                   }},
+        FailedOpen{"ALineTooLongDeclined",
+                   [](DocumentsTest& t) {
+                     t.put("C:\\other.kpo", std::string(slowLineLength, 'x'));
+                     t.ui.answers = {mb::idCancel};
                    }},
         FailedOpen{"CancelledAtTheProgressDialog",
                    [](DocumentsTest& t) {

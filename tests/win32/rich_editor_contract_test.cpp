@@ -60,8 +60,10 @@ namespace kakipo::test {
 namespace {
 
 // The control reads RTF itself: a file cut short fails part-way through the read, after the
-// control has taken some of it, and must still cost the styled document that is open nothing.
-TEST(RichEditor, AReadThatFailsPartWayLeavesAStyledDocumentAsItWas) {
+// control has taken some of it, and must still cost the styled document that is open nothing. So
+// must a cancel pressed while the control lays out or paints a long line, which nothing
+// interrupts: it is seen only once the new control holds the whole text, or has been shown.
+TEST(RichEditor, AReadThatFailsPartWayOrIsCancelledLateLeavesAStyledDocumentAsItWas) {
   HWND host = makeHost();
   {
     win32::RichEditor memo(host, 100, 1000);
@@ -73,6 +75,17 @@ TEST(RichEditor, AReadThatFailsPartWayLeavesAStyledDocumentAsItWas) {
     const std::string before = memo.text();
     EXPECT_THROW(memo.loadRtf(rtf.substr(0, rtf.size() / 2)), Error);
     EXPECT_THROW(memo.loadText(std::string(1001, 'x')), DocumentTooLarge);
+    using Test = bool (*)(HWND);
+    const Test holdsAll = [](HWND h) { return GetWindowTextLengthW(h) == 3; };
+    const Test shown = [](HWND h) { return (GetWindowLongW(h, GWL_STYLE) & WS_VISIBLE) != 0; };
+    for (const Test is : {holdsAll, shown}) {
+      const auto seen = [&] {
+        for (HWND h = GetWindow(host, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
+          if (h != memo.hwnd() && is(h)) return true;
+        return false;
+      };
+      EXPECT_THROW(memo.loadText("new", nullptr, seen), LoadCancelled);
+    }
     EXPECT_EQ(memo.text(), before);
     EXPECT_EQ(memo.selStart(), 8);
     EXPECT_EQ(memo.selLength(), 1);
