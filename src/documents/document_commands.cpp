@@ -90,10 +90,10 @@ void DocumentCommands::loadFile(const std::string& name, bool rich, std::optiona
     const std::string text = decodeText(std::string_view(bytes).substr(read.markBytes), read.encoding);
     // The editor takes minutes over one very long line, and nothing can stop it: the user decides
     // before it starts.
-    const std::size_t longest = longestLineLength(text);
-    if (longest >= slowLineLength &&
-        ports_.ui.messageBox(name + texts::nameBreak + texts::longLineQuestionHead + std::to_string(longest) +
-                                 texts::longLineQuestionTail,
+    const HeaviestLine heaviest = heaviestLine(text);
+    if (heaviest.runs >= slowLineRuns &&
+        ports_.ui.messageBox(name + texts::nameBreak + texts::longLineQuestionHead +
+                                 std::to_string(heaviest.characters) + texts::longLineQuestionTail,
                              texts::largeFileCaption, mb::okCancel | mb::iconWarning | mb::defButton2) != mb::idOk)
       throw LoadCancelled();
     memo1.loadText(text, &font, cancelled);

@@ -296,7 +296,9 @@ INSTANTIATE_TEST_SUITE_P(
                    }},
         FailedOpen{"ALineTooLongDeclined",
                    [](DocumentsTest& t) {
-                     t.put("C:\\other.kpo", std::string(slowLineLength, 'x'));
+                     std::string line;
+                     for (std::size_t i = 0; i < slowLineRuns; ++i) line += i % 2 ? "\u3042" : "\u6F22";
+                     t.put("C:\\other.kpo", line);
                      t.ui.answers = {mb::idCancel};
                    }},
         FailedOpen{"CancelledAtTheProgressDialog",
