@@ -54,7 +54,7 @@ void CountKeeper::countDocument() {
   if (!documentChanged_) return;
   if (!documentJob_) {
     if (documentLong_ && clock_.tickMs() - lastChange_ < pauseMs) return;
-    documentJob_.emplace();
+    documentJob_ = Job{0, -1, {}};
   }
   if (!advance(*documentJob_)) {
     documentLong_ = true;

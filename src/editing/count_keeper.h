@@ -50,8 +50,8 @@ class CountKeeper {
  private:
   // A count under way: the bytes [next, end) are still to come; end -1: the rest of the text.
   struct Job {
-    int next = 0;
-    int end = -1;
+    int next;
+    int end;
     TextCounter counter;
   };
   // One slice of the job; true when it has reached its end.

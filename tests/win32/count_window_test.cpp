@@ -1,6 +1,8 @@
 // The count window through the real main window: the control's own change and selection
-// notifications reach the counts, the adapter's ranges are counted, and the window shows them.
+// notifications (a new document among them) reach the counts, the adapter's ranges are counted,
+// and the window and the status bar show them.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -20,11 +22,16 @@ TEST(CountWindowThroughTheMainWindow, ShowsTheSelectionsCountsAndFollowsThem) {
   MainWindow form{false};
   form.show("kakipo.exe", SW_SHOWNOACTIVATE);
   pump();
-  form.memo1().loadText("日本語 ABC\r\nｶﾅ　。𠮷");
+  const auto tick = [&] { SendMessageW(form.hwnd(), WM_TIMER, ids::timerGyoRet, 0); };
+  tick();
+  form.memo1().loadText("日本語 ABC\r\nｶﾅ　。𠮷");  // a new document is counted anew
+  tick();
+  wchar_t panel[64] = {};
+  SendMessageW(form.statusBar(), SB_GETTEXTW, 3, reinterpret_cast<LPARAM>(panel));
+  EXPECT_STREQ(panel, L"12 文字");
   form.memo1().setSelStart(0);
   form.memo1().setSelLength(13);
   SendMessageW(form.hwnd(), WM_COMMAND, ids::countWindow, 0);  // the status bar menu's item
-  const auto tick = [&] { SendMessageW(form.hwnd(), WM_TIMER, ids::timerGyoRet, 0); };
   const auto shown = [&] {
     const CountWindow& w = form.countWindow();
     std::array<std::wstring, 6> texts{windowText(w.scopeLine())};
