@@ -5,8 +5,8 @@ each row is measured.
 
 Environment: BENCH_REPEAT (default 3) runs of each Wine case, BENCH_STARTUP_REPEAT (default 7) runs
 of each start-up, BENCH_REPLACE_REPEAT (default 1) runs of Replace All; BENCH_ONLY=encodings runs
-only the cases of the UTF-8 rows, BENCH_ONLY=longline those of the long-line and cancel rows. Every
-ratio is the median of the per-run ratios."""
+only the cases of the UTF-8 rows, BENCH_ONLY=longline those of the long-line and cancel rows,
+BENCH_ONLY=counts only the case of the counts. Every ratio is the median of the per-run ratios."""
 import json
 import os
 import shutil
@@ -194,6 +194,41 @@ def long_line_only(work, add, ratios, measured, baseline):
     return 0
 
 
+def count_case(work, add, extra):
+    """The counts of big.txt: typing with the count window open against closed, and the ticks that
+    count the whole document after a pause."""
+    counts = harness("counts", data("big.txt"), work)
+    add("count_typing", counts["typing_count_open"], counts["typing_count_closed"])
+    for key in ("count_ticks", "count_tick_median", "count_tick_longest", "count_work", "count_read_whole",
+                "count_whole"):
+        extra.setdefault(key, []).append(counts[key])
+
+
+def count_lines(extra):
+    """What counting the 10 MB document costs, printed under the table."""
+    return (f"Counting the whole 10 MB document after a pause: {median(extra['count_ticks']):.0f} ticks of "
+            f"{median(extra['count_tick_median']) * 1000:.1f} ms (longest "
+            f"{median(extra['count_tick_longest']) * 1000:.1f} ms), {median(extra['count_work']):.2f} s of work "
+            f"in all; the whole text read at once instead would hold the thread "
+            f"{median(extra['count_read_whole']):.2f} s, and counting it {median(extra['count_whole']):.2f} s more.")
+
+
+def counts_only(work, add, ratios, measured, baseline):
+    extra = {}
+    for i in range(REPEAT):
+        print(f"bench: run {i + 1} of {REPEAT}", file=sys.stderr)
+        count_case(work, add, extra)
+    remove_work_copies()
+    rows = []
+    table_rows(rows, ratios, measured, baseline)("Typing into 10 MB, count window open vs closed", "count_typing", 1.1)
+    print()
+    print(f"Ratios are medians of {REPEAT} runs; measured and baseline columns are medians too.")
+    print_table(rows)
+    print()
+    print(count_lines(extra))
+    return 0
+
+
 def main():
     work = data("")[:-1]
     if harness("gen", work) is None:
@@ -212,8 +247,10 @@ def main():
         return encodings_only(work, add, ratios, measured, baseline)
     elif ONLY == "longline":
         return long_line_only(work, add, ratios, measured, baseline)
+    elif ONLY == "counts":
+        return counts_only(work, add, ratios, measured, baseline)
     elif ONLY:
-        raise SystemExit(f"bench: BENCH_ONLY={ONLY} is no set of cases (encodings and longline are)")
+        raise SystemExit(f"bench: BENCH_ONLY={ONLY} is no set of cases (encodings, longline and counts are)")
 
     print("bench: start-up", file=sys.stderr)
     for _ in range(STARTUP_REPEAT):
@@ -256,6 +293,7 @@ def main():
         recovery = harness("recovery", data("big.txt"), work)
         add("recovery", recovery["typing_on"], recovery["typing_off"])
         extra.setdefault("snapshot", []).append(recovery["snapshot"])
+        count_case(work, add, extra)
         if i < REPLACE_REPEAT:
             replace = harness("replace", data("replace.txt"), work)
             add("replace", replace["replace100000"], replace["replace10000"])
@@ -283,6 +321,7 @@ def main():
     row("Caret tick, just after the caret moved", "tick_moved", 2)
     row("Typing", "typing", 2)
     row("Typing into a modified 10 MB document, recovery on vs off", "recovery", 1.1)
+    row("Typing into 10 MB, count window open vs closed", "count_typing", 1.1)
     row("Memory", "memory", 1.5, "MB")
     long_line_rows(rows, row, extra)
     case_rows = ["MatchCaseDown", "MatchCaseUp", "WholeWordMatchCaseDown"]
@@ -314,6 +353,7 @@ def main():
     print(f"One recovery snapshot of the 10 MB document on the user-interface thread: "
           f"{median(extra['snapshot']):.3g} s (at most one per 30 s of typing that never pauses).")
     long_line_notes(extra)
+    print(count_lines(extra))
     print("Search engine rows (bufKensak throughput / memmem's): "
           + ", ".join(f"{k} {v:.2f}" for k, v in search.items()))
     print("Fuzzy find rows (time / the exact engine's on the same UTF-8 text): "

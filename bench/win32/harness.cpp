@@ -16,6 +16,7 @@
 //   kakipo_bench recovery FILE WORK         typing into a modified document, recovery on and off
 //   kakipo_bench open FILE WORK ours|bare   the open of a UTF-8 file alone (the long line and 5 MB)
 //   kakipo_bench cancel FILE WORK SECONDS   the open's cancel button pressed SECONDS into the read
+//   kakipo_bench counts FILE WORK           counting the whole document; typing, count window open and closed
 #include <windows.h>
 #include <commdlg.h>
 #include <dlgs.h>
@@ -650,6 +651,77 @@ int cancelOpen(const std::wstring& file, const std::wstring& work, double delay)
   if (end < press.pressedAt) fail("the open ended before the press");
   report("cancel_to_end", end - press.pressedAt);
   report("opened", form.controlLength() > 0 ? 1 : 0);
+// ---- The counts. First the whole document counted after a pause, its ticks timed one by one (the
+// longest is the longest a key can wait for a count); then typing with the count window open and
+// closed, in one process as for recovery: 2,000 characters in blocks of 100, the window open for
+// the blocks 1, 4, 5, 8, 9 ..., each block after a pause long enough for a count to start, so
+// that the count runs, and is given up, in both halves alike.
+
+void pause(Form& form, double seconds) {
+  const double until = now() + seconds;
+  while (now() < until) {
+    settle(form.window.hwnd());
+    Sleep(10);
+  }
+}
+
+int counts(const std::wstring& file, const std::wstring& work) {
+  const std::wstring path = workCopy(file, work);
+  Form form;
+  form.open(path, true);
+  form.caretTo(form.controlLength());
+  auto& keeper = form.window.logic().counts;
+  // Ticks by hand until the count is whole, after waiting out the pause without a tick (no
+  // messages handled).
+  const auto countWhole = [&] {
+    Sleep(static_cast<DWORD>(CountKeeper::pauseMs) + 100);
+    std::vector<double> ticks;
+    while (keeper.display().counting) {
+      const double t = now();
+      keeper.timerGyoRetTimer();
+      ticks.push_back(now() - t);
+      if (ticks.size() > 10000) fail("the count never ended");
+    }
+    return ticks;
+  };
+  countWhole();  // the document as opened, whatever the window's own ticks have counted of it
+  // One key, and the count starts again from the start of the document.
+  SendMessageW(form.memo(), WM_CHAR, L'x', 1);
+  const double start = now();
+  const std::vector<double> ticks = countWhole();
+  report("count_work", now() - start - (CountKeeper::pauseMs + 100) / 1000.0);
+  report("count_ticks", static_cast<double>(ticks.size()));
+  report("count_tick_median", median(ticks));
+  report("count_tick_longest", *std::max_element(ticks.begin(), ticks.end()));
+  const TextCounts whole = *keeper.display().counts;
+  // The other way of counting: the whole text read at once and counted.
+  SendMessageW(form.memo(), EM_EMPTYUNDOBUFFER, 0, 0);  // forgets the adapter's copy of the text
+  double t = now();
+  const std::string text = form.window.memo1().text();
+  report("count_read_whole", now() - t);
+  t = now();
+  if (countText(text) != whole) fail("the counts in slices differ from the whole text's");
+  report("count_whole", now() - t);
+
+  const wchar_t* const keys = L"メモ帳の日本語 text abc、。";
+  const std::size_t count = wcslen(keys);
+  double open = 0, closed = 0;
+  for (int block = 0; block < 20; ++block) {
+    const bool shown = block % 4 == 0 || block % 4 == 3;  // open, closed, closed, open
+    if (shown)
+      keeper.showCountWindow();
+    else
+      form.window.countWindow().closeCountWindow();
+    pause(form, (CountKeeper::pauseMs + 300) / 1000.0);
+    const double blockStart = now();
+    for (int i = 0; i < 100; ++i) {
+      PostMessageW(form.memo(), WM_CHAR, keys[static_cast<std::size_t>(block * 100 + i) % count], 1);
+      settle(form.window.hwnd());
+    }
+    (shown ? open : closed) += now() - blockStart;
+  }
+  report("typing_count_open", open);
+  report("typing_count_closed", closed);
   finish();
 }
 
@@ -716,7 +788,8 @@ int main(int argc, char** argv) {
   if (command == "recovery" && argc == 4) return recovery(arg(2), arg(3));
   if (command == "open" && argc == 5) return openOnly(arg(2), arg(3), std::string(argv[4]) == "ours");
   if (command == "cancel" && argc == 5) return cancelOpen(arg(2), arg(3), std::atof(argv[4]));
+  if (command == "counts" && argc == 4) return counts(arg(2), arg(3));
   std::fprintf(stderr, "usage: kakipo_bench gen|startup|ours-text|ours-rich|ours-find|bare|small|paste|quotes|replace|"
-                       "recovery|open|cancel ...\n");
+                       "recovery|open|cancel|counts ...\n");
   return 1;
 }

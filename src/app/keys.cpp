@@ -23,6 +23,7 @@ constexpr KeyBinding bindings[] = {
     {vk::f3, none, KeyCommand::FindNext},
     {vk::f3, shift, KeyCommand::FindPrevious},
     {vk::f1, none, KeyCommand::Help},
+    {vk::keyG, ctrl | shift, KeyCommand::CountWindow},
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The program's keys: which command a key pressed with its modifiers runs before the editor or the
-// phrase box sees it. Every command is one the button bar runs; any other key goes on unchanged.
+// phrase box sees it. Every command is one the button bar or the status bar runs; any other key
+// goes on unchanged.
 #pragma once
 #include <optional>
 
@@ -18,6 +19,7 @@ enum class KeyCommand {
   FindNext,         // F3: the last search again, towards the end
   FindPrevious,     // Shift+F3: towards the start
   Help,             // F1
+  CountWindow,      // Ctrl+Shift+G, as in Word: the count window, opened or closed
 };
 
 // The command of a key (a virtual-key code) held with exactly these modifiers; none for a key that

@@ -22,6 +22,7 @@ MainForm::MainForm(const MainFormPorts& ports, const StartupFacts& facts)
       clipboard(ports.memo1, ports.ui, ports.progress, ports.clipboard),
       quotes(ports.memo1, ports.ui),
       statusBar(ports.memo1, ports.statusBar, ports.clock, [this] { return encodingText(document); }),
+      counts(ports.memo1, ports.statusBar, ports.countWindow, ports.clock),
       findReplace(ports.memo1, ports.ui, ports.searchDialogs, ports.searchWindow),
       help(ports.helpWindows),
       recovery({ports.memo1, document, appearance, ports.ui, ports.clock}),
@@ -170,6 +171,7 @@ void MainForm::runKeyCommand(KeyCommand command) {
     case KeyCommand::FindNext: findReplace.findAgain(true); break;
     case KeyCommand::FindPrevious: findReplace.findAgain(false); break;
     case KeyCommand::Help: help.showHelp(); break;
+    case KeyCommand::CountWindow: counts.toggleCountWindow(); break;
   }
 }
 

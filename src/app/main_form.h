@@ -20,6 +20,8 @@
 #include "documents/document_commands.h"
 #include "editing/appearance.h"
 #include "editing/clipboard_commands.h"
+#include "editing/count_keeper.h"
+#include "editing/count_window_view.h"
 #include "editing/font_buttons.h"
 #include "editing/phrase_box.h"
 #include "editing/phrase_box_view.h"
@@ -58,6 +60,7 @@ struct MainFormPorts {
   SearchDialogs& searchDialogs;
   SearchWindow& searchWindow;
   HelpWindows& helpWindows;
+  CountWindowView& countWindow;
 };
 
 // Who asks the window to close: the user (the close box, Alt+F4, the system menu) or the end of
@@ -127,6 +130,7 @@ class MainForm {
   ClipboardCommands clipboard;
   QuoteMarkers quotes;
   StatusBar statusBar;
+  CountKeeper counts;
   FindReplace findReplace;
   HelpCommand help;
   RecoveryWiring recovery;

@@ -28,11 +28,12 @@ inline constexpr int floatingOffsetX = -20;
 inline constexpr int floatingOffsetY = -10;
 
 // The status bar and its parts: the first two by their right edges, the encoding panel after
-// them by its width ("UTF-8 BOM" with room to spare).
+// them by its width ("UTF-8 BOM" with room to spare), then the count panel ("10,000,000 文字…").
 inline constexpr int statusBarHeight = 18;
 inline constexpr int statusPart1Right = 60;
 inline constexpr int statusPart2Right = 260;
 inline constexpr int statusEncodingPanelWidth = 80;
+inline constexpr int statusCountPanelWidth = 110;
 
 // How often the status bar's caret position and clock are brought up to date.
 inline constexpr int statusTickMilliseconds = 200;

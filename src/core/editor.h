@@ -55,6 +55,10 @@ class Editor {
   // The caret's line up to the caret (the status bar measures it); costs that line, not the
   // document.
   virtual std::string caretLineHead() const = 0;
+  // The text from `start` for `length` bytes, both ends moved to a character's end as any position
+  // given is, and stopping at the end of the text. Reading a text in order, each range starting
+  // where the last one ended, costs each range alone, not the document up to it.
+  virtual std::string textRange(int start, int length) const = 0;
 
   // Selection.
   virtual int selStart() const = 0;

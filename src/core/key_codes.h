@@ -11,6 +11,7 @@ constexpr int insert = 0x2D;
 // Letter keys have the code of their upper-case ASCII letter.
 constexpr int keyA = 'A';
 constexpr int keyF = 'F';
+constexpr int keyG = 'G';
 constexpr int keyH = 'H';
 constexpr int keyN = 'N';
 constexpr int keyO = 'O';

@@ -1,4 +1,4 @@
-// The status bar's caret, date-time and encoding panels, refreshed by the 200 ms timer, and the
+// The status bar's caret, date-time and encoding panels (the fourth, the count, is the count keeper's), refreshed by the 200 ms timer, and the
 // date stamp a double click on the bar puts into the document.
 #pragma once
 #include <functional>
@@ -14,6 +14,8 @@ namespace kakipo {
 inline constexpr int caretPanel = 0;
 inline constexpr int dateTimePanel = 1;
 inline constexpr int encodingPanel = 2;
+// Written by the count keeper (editing/count_keeper.h), not by the timer here.
+inline constexpr int countPanel = 3;
 
 // "line : column", both 1-based; the column counts the bytes of the line before the caret as
 // Shift_JIS writes them (head: that part of the line), a character it cannot hold as one, a

@@ -1,4 +1,4 @@
-// The main window's status bar as the logic writes to it: three panels of text, or one notice
+// The main window's status bar as the logic writes to it: four panels of text, or one notice
 // across the whole bar.
 #pragma once
 #include <string>

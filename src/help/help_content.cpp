@@ -20,7 +20,7 @@ std::string fromBytes(const unsigned char* bytes, std::size_t size) {
 }
 
 // The system-menu nodes keep the normal picture when selected.
-constexpr std::array<TreeEntry, 37> tree{{
+constexpr std::array<TreeEntry, 38> tree{{
     {"カキポ V" KAKIPO_VERSION_TEXT, 0, 0, 1},
     {"・はじめに", 0, 0, 1},
     {"・起動方法", 0, 0, 1},
@@ -40,6 +40,7 @@ constexpr std::array<TreeEntry, 37> tree{{
     {"・バージョン＆ヘルプ", 1, 0, 1},
     {"・定型文の貼り付け", 1, 0, 1},
     {"・現在日付時刻の貼り付け", 1, 0, 1},
+    {"・文字数", 1, 0, 1},
     {"・テキストウインドウ内での右クリック", 1, 0, 1},
     {"・元に戻す", 2, 0, 1},
     {"・コピー", 2, 0, 1},

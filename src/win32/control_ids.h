@@ -30,6 +30,8 @@ constexpr int saveEncodingLabel = 2001;
 constexpr int saveEncodingList = 2002;
 // The encodings of the status bar's encoding menu, in the order of allEncodings.
 constexpr int firstEncoding = 340;
+// The status bar menu's item that opens the count window.
+constexpr int countWindow = 360;
 
 }  // namespace ids
 

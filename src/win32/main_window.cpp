@@ -87,9 +87,11 @@ void MainWindow::createParts() {
   clock_ = std::make_unique<SystemClock>();
   searchDialogs_ = std::make_unique<FindReplaceDialogs>(hwnd());
   helpWindows_ = std::make_unique<Win32HelpWindows>(hwnd(), [this](const std::string& m) { logic_->showError(m); });
+  countWindow_ = std::make_unique<CountWindow>(hwnd());
   logic_ = std::make_unique<MainForm>(
       MainFormPorts{*memo1_, *this, *phraseBox_, *this, *files_, *fileDialogs_, *fontDialogs_, *progress_, *menus_,
-                    *this, *profile_, *clipboard_, *this, *clock_, *searchDialogs_, *this, *helpWindows_},
+                    *this, *profile_, *clipboard_, *this, *clock_, *searchDialogs_, *this, *helpWindows_,
+                    *countWindow_},
       StartupFacts{secondInstance_, systemDpi(), settingsPathFor(narrow(executablePath()))});
   phraseBox_->connect(*logic_);
   if (!recoveryFolder_.empty()) {
@@ -109,8 +111,9 @@ void MainWindow::createStatusBar() {
 void MainWindow::scaleStatusBar() {
   setFont(statusBar_, formFont_.get());
   sb::setMinHeight(statusBar_, px_(mainlayout::statusBarHeight));
-  sb::setParts(statusBar_, {px_(mainlayout::statusPart1Right), px_(mainlayout::statusPart2Right),
-                            px_(mainlayout::statusPart2Right + mainlayout::statusEncodingPanelWidth)});
+  constexpr int encodingRight = mainlayout::statusPart2Right + mainlayout::statusEncodingPanelWidth;
+  sb::setParts(statusBar_, {px_(mainlayout::statusPart1Right), px_(mainlayout::statusPart2Right), px_(encodingRight),
+                            px_(encodingRight + mainlayout::statusCountPanelWidth)});
 }
 
 void MainWindow::applyScale() {
@@ -150,10 +153,10 @@ bool MainWindow::preTranslate(MSG& msg) {
 
 bool MainWindow::translateKey(const MSG& msg) {
   if (msg.message != WM_KEYDOWN || !logic_ || !msg.hwnd) return false;
-  // Keys of this window's controls and of the bars floating in windows of their own; the help
-  // viewer and every dialog keep theirs.
+  // Keys of this window's controls, of the bars floating in windows of their own and of the count
+  // window; the help viewer and every dialog keep theirs.
   const HWND top = GetAncestor(msg.hwnd, GA_ROOT);
-  if (top != hwnd() && !coolBar_->isFloatingWindow(top)) return false;
+  if (top != hwnd() && !coolBar_->isFloatingWindow(top) && top != countWindow_->hwnd()) return false;
   bool taken = false;
   logic_->dispatch([&] { taken = logic_->FormKeyDown(static_cast<int>(msg.wParam), heldModifiers()); });
   return taken;
@@ -229,6 +232,7 @@ LRESULT MainWindow::handle(UINT msg, WPARAM w, LPARAM l) {
         f.dispatch([&] { f.statusBar.timerGyoRetTimer(); });
         f.dispatch([&] { f.recovery.timerGyoRetTimer(); });
         f.dispatch([&] { f.commands.timerGyoRetTimer(); });
+        f.dispatch([&] { f.counts.timerGyoRetTimer(); });
       }
       return 0;
     case WM_ACTIVATE:
@@ -320,7 +324,11 @@ void MainWindow::onCommand(int id, int code) {
     return;
   }
   if (id == ids::comboBox && code == CBN_SELCHANGE) f.dispatch([&] { f.phrases.ComboBox1Click(); });
-  if (id == ids::memo1 && code == EN_CHANGE) f.dispatch([&] { f.recovery.memo1Change(); });
+  if (id == ids::countWindow) f.dispatch([&] { f.counts.showCountWindow(); });
+  if (id == ids::memo1 && code == EN_CHANGE) {
+    f.dispatch([&] { f.recovery.memo1Change(); });
+    f.dispatch([&] { f.counts.memo1Change(); });
+  }
 }
 
 LRESULT MainWindow::onNotify(NMHDR* nm) {
@@ -338,20 +346,16 @@ LRESULT MainWindow::onNotify(NMHDR* nm) {
         [&] { consumed = logic_->clipboard.memo1KeyDown(static_cast<int>(filter->wParam), heldModifiers()); });
     return consumed;
   }
+  if (nm->hwndFrom == memo1_->hwnd() && nm->code == EN_SELCHANGE) {
+    logic_->dispatch([&] { logic_->counts.memo1SelChange(); });
+    return 0;
+  }
   if (nm->hwndFrom == statusBar_ && nm->code == NM_DBLCLK) {
     logic_->dispatch([&] { logic_->statusBar.StatusBar1DblClick(); });
     return 0;
   }
-  // A click on the encoding panel, or a right click anywhere on the bar: at the window's default
-  // width the panel itself is off the right edge, and a right click on the bar does nothing else.
-  if (nm->hwndFrom == statusBar_ &&
-      (nm->code == NM_RCLICK ||
-       (nm->code == NM_CLICK &&
-        reinterpret_cast<const NMMOUSE*>(nm)->dwItemSpec == static_cast<DWORD_PTR>(encodingPanel))) &&
-      logic_->commands.encodingChoosable()) {
-    POINT p;
-    GetCursorPos(&p);
-    menus_->showEncodingMenu(hwnd(), p, logic_->document.encoding);
+  if (nm->hwndFrom == statusBar_ && (nm->code == NM_CLICK || nm->code == NM_RCLICK)) {
+    onStatusBarClick(*reinterpret_cast<const NMMOUSE*>(nm));
     return TRUE;
   }
   if (nm->hwndFrom == coolBar_->hwnd() && nm->code == RBN_HEIGHTCHANGE) {
@@ -363,6 +367,22 @@ LRESULT MainWindow::onNotify(NMHDR* nm) {
     return 0;
   }
   return 0;
+}
+
+// A click on the encoding panel offers the encodings, one on the count panel opens the count
+// window. A right click anywhere on the bar offers both: at the window's default width both panels
+// are off the right edge, and a right click on the bar does nothing else.
+void MainWindow::onStatusBarClick(const NMMOUSE& click) {
+  POINT p;
+  GetCursorPos(&p);
+  const bool choosable = logic_->commands.encodingChoosable();
+  if (click.hdr.code == NM_RCLICK) {
+    menus_->showStatusBarMenu(hwnd(), p, choosable ? std::optional(logic_->document.encoding) : std::nullopt);
+  } else if (click.dwItemSpec == static_cast<DWORD_PTR>(encodingPanel) && choosable) {
+    menus_->showEncodingMenu(hwnd(), p, logic_->document.encoding);
+  } else if (click.dwItemSpec == static_cast<DWORD_PTR>(countPanel)) {
+    logic_->dispatch([&] { logic_->counts.showCountWindow(); });
+  }
 }
 
 void MainWindow::onButtonRightClick(Button button) {

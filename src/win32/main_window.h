@@ -20,6 +20,7 @@
 #include "win32/clipboard.h"
 #include "win32/common_dialogs.h"
 #include "win32/control_ids.h"
+#include "win32/count_window.h"
 #include "win32/files.h"
 #include "win32/find_replace_dialogs.h"
 #include "win32/floating_bars.h"
@@ -65,6 +66,7 @@ class MainWindow : public Window<MainWindow>,
   HWND statusBar() const { return statusBar_; }
   HWND coolBar() const { return coolBar_->hwnd(); }
   const ContextMenus& menus() const { return *menus_; }
+  CountWindow& countWindow() { return *countWindow_; }
   // The program another instance is started from; our own executable unless a test says otherwise.
   void setProgramPath(std::wstring path) { programPath_ = std::move(path); }
 
@@ -109,6 +111,7 @@ class MainWindow : public Window<MainWindow>,
   void onButtonRightClick(Button button);
   void showContextMenu(LPARAM at);
   void showHistoryMenu();
+  void onStatusBarClick(const NMMOUSE& click);
   void onDropFiles(HDROP drop);
   void forwardRecoveryWrites();
 
@@ -132,6 +135,7 @@ class MainWindow : public Window<MainWindow>,
   std::unique_ptr<SystemClock> clock_;
   std::unique_ptr<FindReplaceDialogs> searchDialogs_;
   std::unique_ptr<Win32HelpWindows> helpWindows_;
+  std::unique_ptr<CountWindow> countWindow_;
   std::wstring recoveryFolder_;
   std::unique_ptr<RecoveryFiles> recovery_;
   std::unique_ptr<MainForm> logic_;

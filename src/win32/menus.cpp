@@ -3,6 +3,7 @@
 #include "app/main_window_texts.h"
 #include "core/errors.h"
 #include "core/window_state.h"
+#include "editing/count_texts.h"
 #include "win32/control_ids.h"
 #include "win32/encoding.h"
 #include "win32/pictures.h"
@@ -27,8 +28,11 @@ const PopupItem popupItems[] = {
 }  // namespace
 
 ContextMenus::ContextMenus(Scale px)
-    : popupMenu1_(CreatePopupMenu()), popupMenu2_(CreatePopupMenu()), encodingMenu_(CreatePopupMenu()) {
-  if (!popupMenu1_ || !popupMenu2_ || !encodingMenu_) throw Error(texts::menuNotCreated);
+    : popupMenu1_(CreatePopupMenu()),
+      popupMenu2_(CreatePopupMenu()),
+      encodingMenu_(CreatePopupMenu()),
+      statusBarMenu_(CreatePopupMenu()) {
+  if (!popupMenu1_ || !popupMenu2_ || !encodingMenu_ || !statusBarMenu_) throw Error(texts::menuNotCreated);
   int command = 0;
   for (const auto& item : popupItems) {
     if (item.caption)
@@ -41,8 +45,13 @@ ContextMenus::ContextMenus(Scale px)
   AppendMenuW(popupMenu2_.get(), MF_SEPARATOR, 0, nullptr);
   for (int i = 0; i < historyCount; ++i)
     AppendMenuW(popupMenu2_.get(), MF_STRING, ids::firstHistory + i, widen(emptySlot).c_str());
-  for (std::size_t i = 0; i < allEncodings.size(); ++i)
-    AppendMenuW(encodingMenu_.get(), MF_STRING, ids::firstEncoding + i, widen(encodingName(allEncodings[i])).c_str());
+  AppendMenuW(statusBarMenu_.get(), MF_STRING, ids::countWindow, widen(texts::countMenuItem).c_str());
+  AppendMenuW(statusBarMenu_.get(), MF_SEPARATOR, 0, nullptr);
+  for (std::size_t i = 0; i < allEncodings.size(); ++i) {
+    const std::wstring name = widen(encodingName(allEncodings[i]));
+    AppendMenuW(encodingMenu_.get(), MF_STRING, ids::firstEncoding + i, name.c_str());
+    AppendMenuW(statusBarMenu_.get(), MF_STRING, ids::firstEncoding + i, name.c_str());
+  }
 }
 
 void ContextMenus::scaleTo(Scale px) {
@@ -80,6 +89,15 @@ void ContextMenus::showEncodingMenu(HWND owner, POINT at, TextEncoding current) 
     CheckMenuItem(encodingMenu_.get(), ids::firstEncoding + i,
                   MF_BYCOMMAND | (allEncodings[i] == current ? MF_CHECKED : MF_UNCHECKED));
   show(encodingMenu_.get(), owner, at);
+}
+
+void ContextMenus::showStatusBarMenu(HWND owner, POINT at, std::optional<TextEncoding> current) const {
+  for (std::size_t i = 0; i < allEncodings.size(); ++i) {
+    const UINT id = ids::firstEncoding + i;
+    CheckMenuItem(statusBarMenu_.get(), id, MF_BYCOMMAND | (allEncodings[i] == current ? MF_CHECKED : MF_UNCHECKED));
+    EnableMenuItem(statusBarMenu_.get(), id, MF_BYCOMMAND | (current ? MF_ENABLED : MF_GRAYED));
+  }
+  show(statusBarMenu_.get(), owner, at);
 }
 
 void ContextMenus::show(HMENU menu, HWND owner, POINT at) {

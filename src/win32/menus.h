@@ -1,6 +1,6 @@
 // The main window's context menus: PopupMenu1, the editor's editing commands with their
-// pictures, PopupMenu2, the recent files (the HistoryMenu port), and the encodings the status
-// bar's encoding panel offers.
+// pictures, PopupMenu2, the recent files (the HistoryMenu port), the encodings the status bar's
+// encoding panel offers, and the status bar's own menu: the count window and those encodings.
 #pragma once
 #include <windows.h>
 
@@ -32,6 +32,9 @@ class ContextMenus : public HistoryMenu {
   void showPopupMenu2(HWND owner, POINT at) const { show(popupMenu2_.get(), owner, at); }
   // The current encoding is checked.
   void showEncodingMenu(HWND owner, POINT at, TextEncoding current) const;
+  // The count window's item, then the encodings, the current one checked; without a current one
+  // (a rich-text document has none) they are greyed.
+  void showStatusBarMenu(HWND owner, POINT at, std::optional<TextEncoding> current) const;
 
   void setHistoryCaption(int index, const std::string& text) override;
   HMENU popupMenu1() const { return popupMenu1_.get(); }
@@ -42,6 +45,7 @@ class ContextMenus : public HistoryMenu {
   UniqueMenu popupMenu1_;
   UniqueMenu popupMenu2_;
   UniqueMenu encodingMenu_;
+  UniqueMenu statusBarMenu_;
   std::array<UniqueBitmap, popupCommandCount> pictures_;  // shown by PopupMenu1, kept while it lives
 };
 

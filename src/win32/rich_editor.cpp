@@ -4,6 +4,7 @@
 #include <commdlg.h>
 
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
 
 #include "core/control_text.h"
@@ -92,13 +93,16 @@ void RichEditor::beginUpdate() {
   }
 }
 
+void RichEditor::tellChange() const {
+  SendMessageW(parent_, WM_COMMAND, MAKEWPARAM(id_, EN_CHANGE), reinterpret_cast<LPARAM>(hwnd()));
+}
+
 void RichEditor::endUpdate() {
   if (updateDepth_ == 0) return;
   if (--updateDepth_ == 0) {
     re::setEventMask(hwnd(), savedEventMask_);
     // The edits made meanwhile are told once, as the control would have told each of them.
-    if (savedEventMask_ & ENM_CHANGE)
-      SendMessageW(parent_, WM_COMMAND, MAKEWPARAM(id_, EN_CHANGE), reinterpret_cast<LPARAM>(hwnd()));
+    if (savedEventMask_ & ENM_CHANGE) tellChange();
     re::setRedraw(hwnd(), true);
     InvalidateRect(hwnd(), nullptr, TRUE);
   }
@@ -128,6 +132,32 @@ CaretPos RichEditor::caret() const {
 std::string RichEditor::caretLineHead() const {
   caret();
   return caretHead_;
+}
+
+std::string RichEditor::textRange(int start, int length) const {
+  const int total = re::lengthInUnits(hwnd());
+  int bytes = 0;
+  LONG from = 0;
+  if (rangeEnd_ && rangeEnd_->bytes == start && rangeEnd_->lengthAt == total) {
+    bytes = start;
+    from = rangeEnd_->units;
+  } else if (start > 0) {
+    ControlOffsetCursor cursor(asUtf16(*wideText()));
+    from = cursor.unitsForBytes(start);
+    bytes = cursor.bytesForUnits(from);  // a start inside a character moved to its end
+  }
+  if (length <= 0 || from >= total) return {};
+  // A unit stands for at least one byte, and one more finishes a surrogate pair or a CR LF the
+  // range ends inside.
+  const LONG reach = static_cast<LONG>(std::min<long long>(total, static_cast<long long>(from) + length + 1));
+  const std::wstring ahead =
+      text_ && textLengthAt_ == total ? text_->substr(from, reach - from) : re::range(hwnd(), from, reach);
+  const auto end = static_cast<std::size_t>(
+      ControlOffsetCursor(asUtf16(ahead)).unitsForBytes(static_cast<int>(std::min<long long>(
+          static_cast<long long>(start) + length - bytes, std::numeric_limits<int>::max()))));
+  std::string piece = textOf(std::wstring_view(ahead).substr(0, end));
+  rangeEnd_ = Position{bytes + static_cast<int>(piece.size()), from + static_cast<LONG>(end), total};
+  return piece;
 }
 
 int RichEditor::selStart() const { return byteFromCp(re::selection(hwnd()).cpMin); }

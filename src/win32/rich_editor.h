@@ -7,6 +7,7 @@
 #include <richedit.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/editor.h"
@@ -39,6 +40,7 @@ class RichEditor : public Editor {
   int lineLength(int line) const override;
   CaretPos caret() const override;
   std::string caretLineHead() const override;
+  std::string textRange(int start, int length) const override;
 
   int selStart() const override;
   void setSelStart(int offset) override;
@@ -89,6 +91,11 @@ class RichEditor : public Editor {
   std::shared_ptr<const std::wstring> wideText() const;
  private:
   std::wstring wideRange(int cpFrom, int cpTo) const;
+  // Everything read from the control goes: its text has changed, or may have.
+  void forgetText() const {
+    text_.reset();
+    rangeEnd_.reset();
+  }
   int cpFromByte(int offset) const;
   int byteFromCp(int cp) const;
   // Reads the content into a fresh control, which takes the place of the current one only once
@@ -100,6 +107,8 @@ class RichEditor : public Editor {
   void adopt();
   void paintOver(HWND fresh) const;
   void swapIn(UniqueWindow fresh);
+  // EN_CHANGE to the parent, as the control sends it.
+  void tellChange() const;
   RECT placement() const;
   void recreate();
   void applyBackground(HWND h) const;
@@ -123,6 +132,15 @@ class RichEditor : public Editor {
   // offset the control converts walks the document from its start.
   mutable std::shared_ptr<const std::wstring> text_;
   mutable int textLengthAt_ = 0;
+  // Where the last textRange ended, as a byte offset and a control position, while the control
+  // holds the same text (and length): the next range in order starts there without a walk from
+  // the start of the document.
+  struct Position {
+    int bytes;
+    LONG units;
+    int lengthAt;
+  };
+  mutable std::optional<Position> rangeEnd_;
   mutable bool caretKnown_ = false;
   mutable LONG caretAt_ = 0;
   mutable CaretPos caret_;

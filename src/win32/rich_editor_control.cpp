@@ -66,7 +66,7 @@ void RichEditor::configure(HWND h, const CHARFORMAT2W* format) const {
 // now, so that a document read into it before it is ours tells the window nothing).
 void RichEditor::adopt() {
   const HWND h = hwnd();
-  text_.reset();
+  forgetText();
   caretKnown_ = false;
   SetWindowSubclass(h, watchProc, watchId, reinterpret_cast<DWORD_PTR>(this));
   re::setEventMask(h, ENM_CHANGE | ENM_SELCHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS);
@@ -95,7 +95,13 @@ void RichEditor::swapIn(UniqueWindow fresh) {
   previous.reset();
   if (visible) ShowWindow(hwnd(), SW_SHOWNA);
   if (focused) SetFocus(hwnd());
-  if (updateDepth_ > 0) re::setRedraw(hwnd(), false);
+  if (updateDepth_ > 0) {
+    re::setRedraw(hwnd(), false);
+  } else {
+    // A new document is a change of the whole text: the parent hears of it as of any other (the
+    // counts start again); inside an update it hears of it at the end.
+    tellChange();
+  }
 }
 
 // Shows a new control over the current one and paints it. The first paint of a very long line
@@ -138,10 +144,10 @@ LRESULT CALLBACK RichEditor::watchProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, 
   const bool lines = keepsLines(msg);
   // Forgotten before and after: a message that runs a modal loop (a drag) may change the text
   // after something in that loop asked for it.
-  if (!text) self->text_.reset();
+  if (!text) self->forgetText();
   if (!lines) self->caretKnown_ = false;
   const LRESULT result = DefSubclassProc(hwnd, msg, w, l);
-  if (!text) self->text_.reset();
+  if (!text) self->forgetText();
   if (!lines) self->caretKnown_ = false;
   return result;
 }

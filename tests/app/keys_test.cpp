@@ -1,4 +1,4 @@
-// The key table: the ten command keys with exactly their modifiers, and the keys that must reach
+// The key table: the command keys with exactly their modifiers, and the keys that must reach
 // the control with the focus unchanged.
 #include "app/keys.h"
 
@@ -30,6 +30,7 @@ TEST(KeyTable, CommandKeysAndKeysThatGoOnToTheEditor) {
       {"F3", vk::f3, none, KeyCommand::FindNext},
       {"Shift+F3", vk::f3, shift, KeyCommand::FindPrevious},
       {"F1", vk::f1, none, KeyCommand::Help},
+      {"Ctrl+Shift+G", vk::keyG, ctrl | shift, KeyCommand::CountWindow},
       // Typing, the editor's own keys and the paste keys, which the editor routes itself.
       {"N", vk::keyN, none, std::nullopt},
       {"Shift+S", vk::keyS, shift, std::nullopt},

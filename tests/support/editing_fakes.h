@@ -1,5 +1,5 @@
-// Fakes of the ports the editing aids declare (clipboard, clock and formats, status bar) and the
-// recording progress dialog, for native tests.
+// Fakes of the ports the editing aids declare (clipboard, clock and formats, status bar, count
+// window) and the recording progress dialog, for native tests.
 #pragma once
 #include <cstdio>
 #include <map>
@@ -7,6 +7,7 @@
 
 #include "core/clock.h"
 #include "editing/clipboard.h"
+#include "editing/count_window_view.h"
 #include "editing/status_bar_view.h"
 #include "support/fake_progress.h"
 
@@ -68,6 +69,16 @@ class FakeStatusBar : public StatusBarView {
   std::map<int, std::string> panels;
   std::string notice;
   int writes = 0;
+};
+
+class FakeCountWindow : public CountWindowView {
+ public:
+  bool countWindowOpen() const override { return open; }
+  void openCountWindow() override { open = true; }
+  void closeCountWindow() override { open = false; }
+  void showCounts(const CountWindowTexts& t) override { shown = t; }
+  bool open = false;
+  CountWindowTexts shown;
 };
 
 }  // namespace kakipo::test

@@ -200,6 +200,13 @@ TYPED_TEST_P(EditorContract, EveryCharacterComesBackExactlyAndIsNeverSplit) {
   EXPECT_EQ(e.selText(), "\U0001F600");
   EXPECT_EQ(e.caret(), (CaretPos{0, 11}));
   EXPECT_EQ(e.caretLineHead(), "A\u3042\u9DD7\U0001F600");
+  // Ranges read in order, ends inside characters and a line break; then one after an edit.
+  EXPECT_EQ(e.textRange(31, 4), "\xED\xB2\x82\r\n");
+  EXPECT_EQ(e.textRange(36, 9), "x");
+  EXPECT_EQ(e.textRange(2, 6), "\u9DD7\U0001F600");
+  EXPECT_EQ(e.textRange(11, 4), "\U00020BB7");
+  e.replaceSel("ab");  // the emoji
+  EXPECT_EQ(e.textRange(15, 4), "\U000E0100");
 }
 
 TYPED_TEST_P(EditorContract, FindFindsEveryCharacter) {

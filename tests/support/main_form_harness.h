@@ -41,8 +41,9 @@ struct MainFormHarness {
   FakeSearchDialogs searchDialogs;
   FakeSearchWindow searchWindow;
   FakeHelpWindows helpWindows;
+  FakeCountWindow countWindow;
   MainForm main{{memo1, form, phrases, ui, files, fileDialogs, fontDialogs, progress, historyMenu, front,
-                 profile, clipboard, statusBar, clock, searchDialogs, searchWindow, helpWindows},
+                 profile, clipboard, statusBar, clock, searchDialogs, searchWindow, helpWindows, countWindow},
                 {false, Font::designPixelsPerInch, harnessIniPath}};
 };
 

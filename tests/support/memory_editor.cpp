@@ -36,6 +36,13 @@ int MemoryEditor::characterEnd(int offset) const {
   return start == offset ? offset : start + utf::decode(text_, start).length;
 }
 
+std::string MemoryEditor::textRange(int start, int length) const {
+  const int from = characterEnd(start);
+  const long long end = static_cast<long long>(std::max(start, 0)) + std::max(length, 0);
+  const int to = characterEnd(static_cast<int>(std::min<long long>(end, textLength())));
+  return to > from ? text_.substr(from, to - from) : std::string();
+}
+
 void MemoryEditor::clear() {
   text_.clear();
   selStart_ = selLength_ = firstVisible_ = 0;

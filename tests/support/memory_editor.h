@@ -29,6 +29,7 @@ class MemoryEditor : public Editor {
   int lineLength(int line) const override;
   CaretPos caret() const override;
   std::string caretLineHead() const override;
+  std::string textRange(int start, int length) const override;
 
   int selStart() const override { return selStart_; }
   void setSelStart(int offset) override;
