@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include <cstdio>
 #include <vector>
 
 #include "app/app_texts.h"
@@ -22,6 +23,8 @@ MainForm::MainForm(const MainFormPorts& ports, const StartupFacts& facts)
       clipboard(ports.memo1, ports.ui, ports.progress, ports.clipboard),
       quotes(ports.memo1, ports.ui),
       statusBar(ports.memo1, ports.statusBar, ports.clock, [this] { return encodingText(document); }),
+      zoom(ports.memo1, [this](int percent) { showZoom(percent); }),
+      goToLine(ports.memo1, ports.goToLineDialog),
       findReplace(ports.memo1, ports.ui, ports.searchDialogs, ports.searchWindow),
       help(ports.helpWindows),
       recovery({ports.memo1, document, appearance, ports.ui, ports.clock}),
@@ -36,9 +39,12 @@ void MainForm::FormShow(const std::string& commandLine) {
   form.appendSystemMenuItem(sysmenu::toolBar, texts::sysMenuToolBar);
   form.appendSystemMenuItem(sysmenu::phraseBox, texts::sysMenuPhraseBox);
   form.appendSystemMenuItem(sysmenu::statusBar, texts::sysMenuStatusBar);
+  form.appendSystemMenuItem(sysmenu::topmost, texts::sysMenuTopmost);
+  form.appendSystemMenuItem(sysmenu::zoom, zoomMenuText(zoom.percent()));
   syokika();
   document.fileSinki();
   applySettings(settings.inifileyomu());
+  zoom.show();
   ports_.memo1.setBackgroundColour(state.backColour);
   comboSyokika();
   const std::string name = startupFileName(commandLine);
@@ -106,6 +112,10 @@ void MainForm::applySettings(const SettingsValues& values) {
   state.nextOpenFont = values.nextOpenFont;
   state.backColour = values.backColour;
   appearance.applyNextOpenFont();
+  setTopmost(values.topmost);
+  document.newDocumentEncoding = values.newDocumentEncoding;
+  // The untitled document start-up made before the settings were read starts in it too.
+  if (document.path().empty()) document.encoding = values.newDocumentEncoding;
 }
 
 SettingsValues MainForm::settingsToWrite() const {
@@ -115,7 +125,9 @@ SettingsValues MainForm::settingsToWrite() const {
           ports_.phraseBox.items(),
           state.history,
           state.nextOpenFont,
-          state.backColour};
+          state.backColour,
+          state.topmost,
+          document.newDocumentEncoding};
 }
 
 void MainForm::sysMenuOnOff(unsigned command) {
@@ -124,8 +136,29 @@ void MainForm::sysMenuOnOff(unsigned command) {
     case sysmenu::toolBar: toggle(Bar::ToolBar); break;
     case sysmenu::phraseBox: toggle(Bar::PhraseBox); break;
     case sysmenu::statusBar: toggle(Bar::StatusBar); break;
+    case sysmenu::topmost: setTopmost(!state.topmost); break;
+    case sysmenu::zoom: zoom.reset(); break;
     default: break;
   }
+}
+
+void MainForm::setTopmost(bool on) {
+  state.topmost = on;
+  ports_.form.setTopmost(on);
+  ports_.form.setSystemMenuItem(sysmenu::topmost, texts::sysMenuTopmost, on, true);
+}
+
+std::string zoomMenuText(int percent) {
+  char text[96];
+  std::snprintf(text, sizeof text, (percent == normalZoom ? texts::sysMenuZoomNormal : texts::sysMenuZoomReset).c_str(),
+                percent);
+  return text;
+}
+
+void MainForm::showZoom(int percent) {
+  ports_.statusBar.setPanelText(zoomPanel, zoomText(percent));
+  // At 100 % there is nothing to go back to.
+  ports_.form.setSystemMenuItem(sysmenu::zoom, zoomMenuText(percent), false, percent != normalZoom);
 }
 
 void MainForm::tbtnNewMouseDown(MouseButton button) {
@@ -150,6 +183,10 @@ void MainForm::runKeyCommand(KeyCommand command) {
     case KeyCommand::FindNext: findReplace.findAgain(true); break;
     case KeyCommand::FindPrevious: findReplace.findAgain(false); break;
     case KeyCommand::Help: help.showHelp(); break;
+    case KeyCommand::GoToLine: goToLine.run(); break;
+    case KeyCommand::ZoomIn: zoom.zoomIn(); break;
+    case KeyCommand::ZoomOut: zoom.zoomOut(); break;
+    case KeyCommand::ZoomReset: zoom.reset(); break;
   }
 }
 

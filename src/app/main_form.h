@@ -1,4 +1,4 @@
-// The main window's logic: start-up and close sequences, the bar toggles of the system menu, the
+// The main window's logic: start-up and close sequences, the items of the system menu, the
 // second-instance gesture and the general error report. Commands of the other subsystems hang off
 // the objects it owns; the Win32 shell forwards each event here in one line.
 #pragma once
@@ -21,10 +21,12 @@
 #include "editing/appearance.h"
 #include "editing/clipboard_commands.h"
 #include "editing/font_buttons.h"
+#include "editing/go_to_line.h"
 #include "editing/phrase_box.h"
 #include "editing/phrase_box_view.h"
 #include "editing/quote_markers.h"
 #include "editing/status_bar.h"
+#include "editing/zoom.h"
 #include "help/help_command.h"
 #include "search/find_replace.h"
 #include "search/search_dialogs.h"
@@ -37,7 +39,12 @@ constexpr int separator = 1000;
 constexpr int toolBar = 1001;
 constexpr int phraseBox = 1002;
 constexpr int statusBar = 1003;
+constexpr int topmost = 1004;
+constexpr int zoom = 1005;
 }  // namespace sysmenu
+
+// The zoom item's text: the zoom, and away from 100 % that choosing it goes back there.
+std::string zoomMenuText(int percent);
 
 struct MainFormPorts {
   Editor& memo1;
@@ -57,6 +64,7 @@ struct MainFormPorts {
   SearchDialogs& searchDialogs;
   SearchWindow& searchWindow;
   HelpWindows& helpWindows;
+  GoToLineDialog& goToLineDialog;
 };
 
 // Who asks the window to close: the user (the close box, Alt+F4, the system menu) or the end of
@@ -83,8 +91,11 @@ class MainForm {
   void comboSyokika();
   // The close request (also the session's end). True when the window may close.
   bool FormCloseQuery(CloseReason reason = CloseReason::User);
-  // "System menu on/off": toggles the bar a system-menu command names.
+  // "System menu on/off": toggles the bar a system-menu command names, or staying on top; the
+  // zoom item sets the zoom back to 100 %.
   void sysMenuOnOff(unsigned command);
+  // The window stays above every other, or no longer; the system menu's item shows it.
+  void setTopmost(bool on);
   // What the settings file gave, put in place: the bounds to the form, the phrases to the phrase
   // box, the history, next-open font and colour to the state, then that font to the editor.
   void applySettings(const SettingsValues& values);
@@ -121,6 +132,8 @@ class MainForm {
   ClipboardCommands clipboard;
   QuoteMarkers quotes;
   StatusBar statusBar;
+  Zoom zoom;
+  GoToLine goToLine;
   FindReplace findReplace;
   HelpCommand help;
   RecoveryWiring recovery;
@@ -129,6 +142,7 @@ class MainForm {
   // The settings file could not be written; true when the window may close all the same.
   bool closeWithoutSettings(const Error& failure, CloseReason reason);
   void runKeyCommand(KeyCommand command);
+  void showZoom(int percent);
 
   MainFormPorts ports_;
   bool settingsWriteFailed_ = false;  // a close of this run has already failed on the settings file

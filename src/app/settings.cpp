@@ -8,6 +8,7 @@
 #include "core/file_path.h"
 #include "core/text_codec.h"
 #include "core/errors.h"
+#include "documents/document.h"
 
 namespace kakipo {
 
@@ -19,6 +20,8 @@ const std::string secForm = "form";
 const std::string secPhrases = "combobox";
 const std::string secHistory = "rireki";
 const std::string secFont = "memoFont";
+// The section of new documents.
+const std::string secNew = "sinki";
 
 constexpr int secondInstanceOffset = 20;
 constexpr int defaultSize = 11;
@@ -93,6 +96,15 @@ void Settings::write(const std::string& section, const std::string& key, const s
   if (!profile_.writeString(path_, section, key, value)) throw Error(writeFailedMessage(path_));
 }
 
+// A file without the keys this version added stays byte for byte what earlier versions write, as
+// long as the settings are at their defaults; once a key is in the file it is always written, so a
+// setting turned back to its default is stored as such rather than read back as it was.
+void Settings::writeAdded(const std::string& section, const std::string& key, const std::string& value,
+                          const std::string& defaultValue) {
+  if (value == defaultValue && profile_.readString(path_, section, key, "").empty()) return;
+  write(section, key, value);
+}
+
 void Settings::writeInt(const std::string& section, const std::string& key, long long value) {
   write(section, key, std::to_string(value));
 }
@@ -118,6 +130,10 @@ SettingsValues Settings::inifileyomu() const {
   }
   values.nextOpenFont = state_.nextOpenFont;
   fontYomu(values.nextOpenFont, values.backColour, secFont);
+  values.topmost = readBool(secForm, "topmost", false);
+  // By its name; anything else (a UTF-16 name among them) is the default.
+  const auto encoding = encodingNamed(readString(secNew, "encoding", ""));
+  if (encoding && isNewDocumentEncoding(*encoding)) values.newDocumentEncoding = *encoding;
   return values;
 }
 
@@ -159,6 +175,9 @@ void Settings::inifilekaku(const SettingsValues& values) {
     write(secHistory, "filmei" + std::to_string(i), values.history[i]);
   }
   fontKaku(values.nextOpenFont, values.backColour, secFont);
+  // Last, so that a failing key stops the keys every version writes where it always did.
+  writeAdded(secForm, "topmost", values.topmost ? "1" : "0", "0");
+  writeAdded(secNew, "encoding", encodingName(values.newDocumentEncoding), encodingName(TextEncoding::ShiftJis));
 }
 
 void Settings::fontKaku(const Font& font, Colour backColour, const std::string& section) {

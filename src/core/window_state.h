@@ -22,6 +22,7 @@ struct WindowState {
   std::array<std::string, historyCount> history;
   int phraseIndex = 0;
   Font nextOpenFont;  // the font every new or opened document starts with
+  bool topmost = false;  // the window stays above every other (a setting)
 };
 
 }  // namespace kakipo

@@ -14,6 +14,10 @@ namespace kakipo {
 inline constexpr int caretPanel = 0;
 inline constexpr int dateTimePanel = 1;
 inline constexpr int encodingPanel = 2;
+inline constexpr int zoomPanel = 3;
+
+// The zoom panel's text: "120%".
+std::string zoomText(int percent);
 
 // "line : column", both 1-based; the column counts the bytes of the line before the caret as
 // Shift_JIS writes them (head: that part of the line), a character it cannot hold as one, a

@@ -1,4 +1,4 @@
-// The main window's status bar as the logic writes to it: three panels of text.
+// The main window's status bar as the logic writes to it: four panels of text.
 #pragma once
 #include <string>
 

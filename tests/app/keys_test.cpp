@@ -1,4 +1,4 @@
-// The key table: the ten command keys with exactly their modifiers, and the keys that must reach
+// The key table: the command keys with exactly their modifiers, and the keys that must reach
 // the control with the focus unchanged.
 #include "app/keys.h"
 
@@ -30,6 +30,14 @@ TEST(KeyTable, CommandKeysAndKeysThatGoOnToTheEditor) {
       {"F3", vk::f3, none, KeyCommand::FindNext},
       {"Shift+F3", vk::f3, shift, KeyCommand::FindPrevious},
       {"F1", vk::f1, none, KeyCommand::Help},
+      {"Ctrl+G", vk::keyG, ctrl, KeyCommand::GoToLine},
+      {"Ctrl+= (US), Ctrl+; (JIS)", vk::oemPlus, ctrl, KeyCommand::ZoomIn},
+      {"Ctrl++ typed with Shift", vk::oemPlus, ctrl | shift, KeyCommand::ZoomIn},
+      {"Ctrl+keypad +", vk::numpadAdd, ctrl, KeyCommand::ZoomIn},
+      {"Ctrl+-", vk::oemMinus, ctrl, KeyCommand::ZoomOut},
+      {"Ctrl+keypad -", vk::numpadSubtract, ctrl, KeyCommand::ZoomOut},
+      {"Ctrl+0", vk::key0, ctrl, KeyCommand::ZoomReset},
+      {"Ctrl+keypad 0", vk::numpad0, ctrl, KeyCommand::ZoomReset},
       // Typing, the editor's own keys and the paste keys, which the editor routes itself.
       {"N", vk::keyN, none, std::nullopt},
       {"Shift+S", vk::keyS, shift, std::nullopt},
@@ -37,6 +45,9 @@ TEST(KeyTable, CommandKeysAndKeysThatGoOnToTheEditor) {
       {"Shift+Insert", vk::insert, shift, std::nullopt},
       {"Ctrl+A", vk::keyA, ctrl, std::nullopt},
       {"Ctrl+Z", vk::keyZ, ctrl, std::nullopt},
+      {"Ctrl+Y, the editor's redo", 'Y', ctrl, std::nullopt},
+      {"keypad +", vk::numpadAdd, none, std::nullopt},
+      {"0", vk::key0, none, std::nullopt},
       // Alt combinations: the menu keys, and AltGr (Ctrl+Alt) typing characters.
       {"Alt+S", vk::keyS, alt, std::nullopt},
       {"Ctrl+Alt+S", vk::keyS, ctrl | alt, std::nullopt},

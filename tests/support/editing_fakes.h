@@ -2,11 +2,14 @@
 // recording progress dialog, for native tests.
 #pragma once
 #include <cstdio>
+#include <deque>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "core/clock.h"
 #include "editing/clipboard.h"
+#include "editing/go_to_line.h"
 #include "editing/status_bar_view.h"
 #include "support/fake_progress.h"
 
@@ -66,6 +69,26 @@ class FakeStatusBar : public StatusBarView {
   }
   std::map<int, std::string> panels;
   int writes = 0;
+};
+
+// The user types each of `typed` in turn and presses OK; once they are used up, Cancel.
+class FakeGoToLineDialog : public GoToLineDialog {
+ public:
+  std::optional<std::string> askLineNumber(const std::string& initial,
+                                           const std::function<std::string(const std::string&)>& refusal) override {
+    shownWith = initial;
+    while (!typed.empty()) {
+      const std::string text = typed.front();
+      typed.pop_front();
+      const std::string refused = refusal(text);
+      if (refused.empty()) return text;
+      refusals.push_back(refused);
+    }
+    return std::nullopt;
+  }
+  std::deque<std::string> typed;
+  std::string shownWith;
+  std::vector<std::string> refusals;
 };
 
 }  // namespace kakipo::test

@@ -133,13 +133,41 @@ TYPED_TEST_P(EditorContract, ViewSettingsAreKept) {
   e.setBackgroundColour(0x0000FF);
   e.setWordWrap(true);
   e.setScrollBars(ScrollBars::Vertical);
+  e.setZoom(150);
   EXPECT_EQ(e.backgroundColour(), 0x0000FFu);
   EXPECT_TRUE(e.wordWrap());
   EXPECT_EQ(e.scrollBars(), ScrollBars::Vertical);
   this->setText("x");
   e.clear();
+  e.loadText("y");
   EXPECT_EQ(e.backgroundColour(), 0x0000FFu);
   EXPECT_TRUE(e.wordWrap());
+  EXPECT_EQ(e.zoom(), 150);
+}
+
+// Steps come back one at a time, a bulk edit and an inserted line each as one; an edit that is not
+// undoable leaves nothing to undo.
+TYPED_TEST_P(EditorContract, UndoAndRedoGoStepByStep) {
+  auto& e = this->ed();
+  this->setText("a\r\nb");
+  e.setSelStart(1);
+  e.replaceSel("1", true);
+  e.replaceRanges({{0, 0, ">"}, {4, 0, ">"}});
+  e.insertLine(0, "new");
+  e.undo();
+  e.undo();
+  EXPECT_EQ(e.text(), "a1\r\nb");
+  e.redo();
+  EXPECT_EQ(e.text(), ">a1\r\n>b");
+  e.undo();
+  e.undo();
+  EXPECT_EQ(e.text(), "a\r\nb");
+  e.redo();
+  e.setSelStart(0);
+  e.replaceSel("x");
+  e.undo();
+  e.redo();
+  EXPECT_EQ(e.text(), "xa1\r\nb");
 }
 
 TYPED_TEST_P(EditorContract, DefaultFormatTakesTheFont) {
@@ -235,6 +263,6 @@ REGISTER_TYPED_TEST_SUITE_P(EditorContract, TextIsUtf8WithCrLf, OffsetsCountUtf8
                             ModifiedFlagFollowsEditsAndIsCleared, TextAndRtfRoundTrip, ViewSettingsAreKept,
                             DefaultFormatTakesTheFont, AFailedOrCancelledLoadLeavesTheDocumentAsItWas,
                             EveryCharacterComesBackExactlyAndIsNeverSplit, FindFindsEveryCharacter,
-                            EditsTakeAnyText);
+                            EditsTakeAnyText, UndoAndRedoGoStepByStep);
 
 }  // namespace kakipo::test

@@ -41,8 +41,9 @@ struct MainFormHarness {
   FakeSearchDialogs searchDialogs;
   FakeSearchWindow searchWindow;
   FakeHelpWindows helpWindows;
+  FakeGoToLineDialog goToLineDialog;
   MainForm main{{memo1, form, phrases, ui, files, fileDialogs, fontDialogs, progress, historyMenu, front,
-                 profile, clipboard, statusBar, clock, searchDialogs, searchWindow, helpWindows},
+                 profile, clipboard, statusBar, clock, searchDialogs, searchWindow, helpWindows, goToLineDialog},
                 {false, Font::designPixelsPerInch, harnessIniPath}};
 };
 

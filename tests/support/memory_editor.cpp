@@ -39,7 +39,8 @@ int MemoryEditor::characterEnd(int offset) const {
 void MemoryEditor::clear() {
   text_.clear();
   selStart_ = selLength_ = firstVisible_ = 0;
-  canUndo_ = false;
+  undo_.clear();
+  redo_.clear();
   modified_ = false;
 }
 
@@ -83,11 +84,14 @@ std::string MemoryEditor::line(int index) const {
   return text_.substr(start, lineLength(index));
 }
 
+void MemoryEditor::record(bool canUndo) {
+  if (canUndo) undo_.push_back({text_, selStart_, selLength_});
+  else undo_.clear();
+  redo_.clear();
+}
+
 void MemoryEditor::edit(int start, int length, const std::string& s, bool canUndo) {
-  if (canUndo) {
-    undoText_ = text_;
-    canUndo_ = true;
-  }
+  record(canUndo);
   text_.replace(start, length, normaliseLineBreaks(s));
   modified_ = true;
   clampSelection();
@@ -103,9 +107,9 @@ void MemoryEditor::insertLine(int index, const std::string& s) {
   const int count = lineCount();
   if (index < 0 || index > count) throw std::out_of_range("line index");
   if (index == count)
-    edit(textLength(), 0, text_.empty() ? s : "\r\n" + s, false);
+    edit(textLength(), 0, text_.empty() ? s : "\r\n" + s, true);
   else
-    edit(lineStart(index), 0, s + "\r\n", false);
+    edit(lineStart(index), 0, s + "\r\n", true);
 }
 
 int MemoryEditor::lineFromOffset(int offset) const {
@@ -160,9 +164,31 @@ void MemoryEditor::selectAll() {
 }
 
 void MemoryEditor::undo() {
-  if (!canUndo_) return;
-  canUndo_ = false;
-  text_.swap(undoText_);
+  if (undo_.empty()) return;
+  redo_.push_back({text_, selStart_, selLength_});
+  const Snapshot& back = undo_.back();
+  text_ = back.text;
+  select(back.selStart, back.selLength);
+  undo_.pop_back();
+  modified_ = true;
+}
+
+void MemoryEditor::redo() {
+  if (redo_.empty()) return;
+  undo_.push_back({text_, selStart_, selLength_});
+  const Snapshot& back = redo_.back();
+  text_ = back.text;
+  select(back.selStart, back.selLength);
+  redo_.pop_back();
+  modified_ = true;
+}
+
+void MemoryEditor::replaceRanges(const std::vector<TextEdit>& edits) {
+  if (edits.empty()) return;
+  UpdateScope update(*this);
+  record(true);
+  // From the back, so that the offsets of the edits still to come stay valid.
+  for (auto it = edits.rbegin(); it != edits.rend(); ++it) text_.replace(it->start, it->length, normaliseLineBreaks(it->text));
   modified_ = true;
   clampSelection();
 }

@@ -39,6 +39,7 @@ class MemoryEditor : public Editor {
   void selectAll() override;
   void deleteSelection() override { replaceSel("", true); }
   void undo() override;
+  void redo() override;
   void cut() override;
   void copy() override;
   void paste() override { replaceSel(clipboard, true); }
@@ -70,7 +71,10 @@ class MemoryEditor : public Editor {
   void setWordWrap(bool on) override { wordWrap_ = on; }
   ScrollBars scrollBars() const override { return scrollBars_; }
   void setScrollBars(ScrollBars bars) override { scrollBars_ = bars; }
+  int zoom() const override { return zoom_; }
+  void setZoom(int percent) override { zoom_ = percent; }
   void setFocus() override { ++focusCount; }
+  void replaceRanges(const std::vector<TextEdit>& edits) override;
 
   // Test helpers: set the text as if loaded, and select a range.
   void setText(const std::string& s);
@@ -84,6 +88,8 @@ class MemoryEditor : public Editor {
   // An offset inside a character or a line break, moved to its end.
   int characterEnd(int offset) const;
   void edit(int start, int length, const std::string& s, bool canUndo);
+  // Before an edit: one undo step for it, or, for one that is not undoable, no history at all.
+  void record(bool canUndo);
   void take(std::string text, const Font* startFormat, const std::function<bool()>& cancelled);
   void clampSelection();
 
@@ -97,8 +103,14 @@ class MemoryEditor : public Editor {
   Font defaultFormat_;
   Font selectionFormat_;
   Colour background_ = clWindow;
-  std::string undoText_;
-  bool canUndo_ = false;
+  int zoom_ = 100;
+  struct Snapshot {
+    std::string text;
+    int selStart;
+    int selLength;
+  };
+  std::vector<Snapshot> undo_;
+  std::vector<Snapshot> redo_;
 };
 
 // Line breaks as the control stores them: a bare CR or LF becomes CR LF.

@@ -70,6 +70,20 @@ TEST_F(MainWindowTest, OverwriteHintNamesTheCurrentFile) {
   EXPECT_EQ(windowText(form.hwnd()), L"カキポ C:\\メモ\\買い物.txt");
 }
 
+TEST_F(MainWindowTest, AlwaysOnTopFromTheSystemMenuWithItsCheckMark) {
+  const auto topmost = [&] { return (GetWindowLongW(form.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+  const auto checked = [&] {
+    return (GetMenuState(GetSystemMenu(form.hwnd(), FALSE), 1004, MF_BYCOMMAND) & MF_CHECKED) != 0;
+  };
+  EXPECT_FALSE(topmost());
+  SendMessageW(form.hwnd(), WM_SYSCOMMAND, 1004, 0);
+  EXPECT_TRUE(topmost());
+  EXPECT_TRUE(checked());
+  SendMessageW(form.hwnd(), WM_SYSCOMMAND, 1004, 0);
+  EXPECT_FALSE(topmost());
+  EXPECT_FALSE(checked());
+}
+
 TEST_F(MainWindowTest, SystemMenuHasTheBarToggles) {
   HMENU menu = GetSystemMenu(form.hwnd(), FALSE);
   wchar_t buf[128];
