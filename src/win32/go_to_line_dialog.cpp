@@ -40,6 +40,14 @@ INT_PTR CALLBACK Win32GoToLineDialog::proc(HWND dialog, UINT msg, WPARAM w, LPAR
 }
 
 void Win32GoToLineDialog::init(HWND dialog) {
+  // Over the middle of the main window, where the user is looking.
+  RECT owner, own;
+  if (GetWindowRect(owner_, &owner) && GetWindowRect(dialog, &own)) {
+    const int width = own.right - own.left;
+    const int height = own.bottom - own.top;
+    SetWindowPos(dialog, nullptr, (owner.left + owner.right - width) / 2, (owner.top + owner.bottom - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   SetWindowTextW(dialog, widen(texts::goToLineCaption).c_str());
   SetDlgItemTextW(dialog, ids::goToLineLabel, widen(texts::goToLineLabel).c_str());
   SetDlgItemTextW(dialog, IDOK, widen(texts::goToLineOk).c_str());
