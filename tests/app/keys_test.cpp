@@ -46,8 +46,6 @@ TEST(KeyTable, CommandKeysAndKeysThatGoOnToTheEditor) {
       {"Ctrl+A", vk::keyA, ctrl, std::nullopt},
       {"Ctrl+Z", vk::keyZ, ctrl, std::nullopt},
       {"Ctrl+Y, the editor's redo", 'Y', ctrl, std::nullopt},
-      {"keypad +", vk::numpadAdd, none, std::nullopt},
-      {"0", vk::key0, none, std::nullopt},
       // Alt combinations: the menu keys, and AltGr (Ctrl+Alt) typing characters.
       {"Alt+S", vk::keyS, alt, std::nullopt},
       {"Ctrl+Alt+S", vk::keyS, ctrl | alt, std::nullopt},

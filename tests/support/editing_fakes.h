@@ -2,10 +2,8 @@
 // recording progress dialog, for native tests.
 #pragma once
 #include <cstdio>
-#include <deque>
 #include <map>
 #include <string>
-#include <vector>
 
 #include "core/clock.h"
 #include "editing/clipboard.h"
@@ -71,24 +69,13 @@ class FakeStatusBar : public StatusBarView {
   int writes = 0;
 };
 
-// The user types each of `typed` in turn and presses OK; once they are used up, Cancel.
+// The go-to-line dialog, always cancelled (the Wine tests drive the real one).
 class FakeGoToLineDialog : public GoToLineDialog {
  public:
-  std::optional<std::string> askLineNumber(const std::string& initial,
-                                           const std::function<std::string(const std::string&)>& refusal) override {
-    shownWith = initial;
-    while (!typed.empty()) {
-      const std::string text = typed.front();
-      typed.pop_front();
-      const std::string refused = refusal(text);
-      if (refused.empty()) return text;
-      refusals.push_back(refused);
-    }
+  std::optional<std::string> askLineNumber(const std::string&,
+                                           const std::function<std::string(const std::string&)>&) override {
     return std::nullopt;
   }
-  std::deque<std::string> typed;
-  std::string shownWith;
-  std::vector<std::string> refusals;
 };
 
 }  // namespace kakipo::test

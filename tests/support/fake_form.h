@@ -20,7 +20,7 @@ class FakeForm : public FormWindow {
   void setSystemMenuItem(int id, const std::string& text, bool checked, bool enabled) override {
     menuItems[id] = {text, checked, enabled};
   }
-  void setTopmost(bool on) override { topmost = on; }
+  void setTopmost(bool) override {}
   bool barVisible(Bar bar) const override {
     auto it = bars.find(bar);
     return it == bars.end() || it->second;
@@ -35,13 +35,8 @@ class FakeForm : public FormWindow {
   std::string caption_ = "Form1";
   Rect bounds_;
   std::vector<std::pair<int, std::string>> systemMenu;
-  struct MenuItem {
-    std::string text;
-    bool checked = false;
-    bool enabled = true;
-  };
+  struct MenuItem { std::string text; bool checked = false, enabled = true; };
   std::map<int, MenuItem> menuItems;  // as last set
-  bool topmost = false;
   std::map<Bar, bool> bars;
   bool acceptsDrops = false;
   std::string overwriteHint = "上書き保存";

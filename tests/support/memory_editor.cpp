@@ -163,23 +163,12 @@ void MemoryEditor::selectAll() {
   selLength_ = textLength();
 }
 
-void MemoryEditor::undo() {
-  if (undo_.empty()) return;
-  redo_.push_back({text_, selStart_, selLength_});
-  const Snapshot& back = undo_.back();
-  text_ = back.text;
-  select(back.selStart, back.selLength);
-  undo_.pop_back();
-  modified_ = true;
-}
-
-void MemoryEditor::redo() {
-  if (redo_.empty()) return;
-  undo_.push_back({text_, selStart_, selLength_});
-  const Snapshot& back = redo_.back();
-  text_ = back.text;
-  select(back.selStart, back.selLength);
-  redo_.pop_back();
+void MemoryEditor::step(std::vector<Snapshot>& from, std::vector<Snapshot>& to) {
+  if (from.empty()) return;
+  to.push_back({text_, selStart_, selLength_});
+  text_ = from.back().text;
+  select(from.back().selStart, from.back().selLength);
+  from.pop_back();
   modified_ = true;
 }
 
@@ -187,8 +176,8 @@ void MemoryEditor::replaceRanges(const std::vector<TextEdit>& edits) {
   if (edits.empty()) return;
   UpdateScope update(*this);
   record(true);
-  // From the back, so that the offsets of the edits still to come stay valid.
-  for (auto it = edits.rbegin(); it != edits.rend(); ++it) text_.replace(it->start, it->length, normaliseLineBreaks(it->text));
+  for (auto it = edits.rbegin(); it != edits.rend(); ++it)  // from the back: the offsets stay valid
+    text_.replace(it->start, it->length, normaliseLineBreaks(it->text));
   modified_ = true;
   clampSelection();
 }

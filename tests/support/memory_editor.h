@@ -38,8 +38,8 @@ class MemoryEditor : public Editor {
   void replaceSel(const std::string& s, bool canUndo = false) override;
   void selectAll() override;
   void deleteSelection() override { replaceSel("", true); }
-  void undo() override;
-  void redo() override;
+  void undo() override { step(undo_, redo_); }
+  void redo() override { step(redo_, undo_); }
   void cut() override;
   void copy() override;
   void paste() override { replaceSel(clipboard, true); }
@@ -88,8 +88,7 @@ class MemoryEditor : public Editor {
   // An offset inside a character or a line break, moved to its end.
   int characterEnd(int offset) const;
   void edit(int start, int length, const std::string& s, bool canUndo);
-  // Before an edit: one undo step for it, or, for one that is not undoable, no history at all.
-  void record(bool canUndo);
+  void record(bool canUndo);  // before an edit: a step for it, or no history at all
   void take(std::string text, const Font* startFormat, const std::function<bool()>& cancelled);
   void clampSelection();
 
@@ -106,11 +105,10 @@ class MemoryEditor : public Editor {
   int zoom_ = 100;
   struct Snapshot {
     std::string text;
-    int selStart;
-    int selLength;
+    int selStart, selLength;
   };
-  std::vector<Snapshot> undo_;
-  std::vector<Snapshot> redo_;
+  std::vector<Snapshot> undo_, redo_;
+  void step(std::vector<Snapshot>& from, std::vector<Snapshot>& to);  // undo or redo
 };
 
 // Line breaks as the control stores them: a bare CR or LF becomes CR LF.
