@@ -372,12 +372,12 @@ void RichEditor::replaceRanges(const std::vector<TextEdit>& edits) {
     FlagScope own(ownUndoSteps_);
     for (std::size_t k = edits.size(); k-- > 0;) {
       if (edits[k].length == 0 && edits[k].text.empty()) continue;  // no edit, and no step
-      re::stopGroupTyping(hwnd());
+      if (undoable) re::stopGroupTyping(hwnd());
       re::select(hwnd(), ranges[k]);
       re::replaceSelection(hwnd(), widen(edits[k].text), undoable);
       ++steps;
     }
-    re::stopGroupTyping(hwnd());
+    if (undoable) re::stopGroupTyping(hwnd());
   }
   if (undoable && steps > 0)
     madeSteps(steps);
