@@ -205,16 +205,17 @@ void RichEditor::redo() { replay(EM_REDO); }
 
 void RichEditor::replay(UINT message) {
   const bool undoing = message == EM_UNDO;
+  if (!(undoing ? re::canUndo(hwnd()) : re::canRedo(hwnd()))) return;
+  // A text that changed without a message to the control (a drop) has steps we did not make.
+  if (re::lengthInUnits(hwnd()) != lengthAtSteps_) forgetSteps();
   std::vector<int>& from = undoing ? undoSteps_ : redoSteps_;
   std::vector<int>& to = undoing ? redoSteps_ : undoSteps_;
-  if (from.empty() || re::lengthInUnits(hwnd()) != lengthAtSteps_) {
-    // A step we did not make comes between ours and the text.
-    forgetSteps();
-    undoing ? re::undo(hwnd()) : re::redo(hwnd());
-    return;
+  // Below what we know of is one step of the control's at a time.
+  int steps = 1;
+  if (!from.empty()) {
+    steps = from.back();
+    from.pop_back();
   }
-  const int steps = from.back();
-  from.pop_back();
   FlagScope own(ownUndoSteps_);
   for (int i = 0; i < steps; ++i) undoing ? re::undo(hwnd()) : re::redo(hwnd());
   to.push_back(steps);

@@ -108,8 +108,8 @@ class RichEditor : public Editor {
   void applyScrollBars(HWND h) const;
   static LRESULT CALLBACK watchProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR self);
   void streamIn(const void* data, std::size_t size, UINT format);
-  // Undo (EM_UNDO) or redo (EM_REDO): the latest of the steps we made, a bulk edit's pieces
-  // together, or one step of the control's own.
+  // Undo (EM_UNDO) or redo (EM_REDO): the latest step we know of, a bulk edit's pieces together,
+  // or one step of the control's own.
   void replay(UINT message);
   // An undoable edit of ours that took `controlSteps` of the control's steps; it ends what could
   // be redone.
@@ -132,10 +132,11 @@ class RichEditor : public Editor {
   DWORD savedEventMask_ = 0;
   int zoom_ = 100;
   mutable int undoLimit_ = 0;  // the steps the control keeps, as it said
-  // The undo and redo steps we made ourselves, latest last, each as many of the control's steps as
-  // it took: a bulk edit is one undo step per piece to the control (it groups none), so undo and
-  // redo take its pieces together. Kept only while nothing else has touched the history; the
-  // text's length when they were last right tells of a drop the control was not told of.
+  // The latest undo and redo steps we know of, latest last, each as many of the control's steps as
+  // it takes: a bulk edit is one undo step per piece to the control (it groups none), so undo and
+  // redo take its pieces together. Known are our own edits and what undo and redo moved; anything
+  // else that touches the history makes us forget. The text's length when they were last right
+  // tells of a drop the control was not told of.
   std::vector<int> undoSteps_;
   std::vector<int> redoSteps_;
   int lengthAtSteps_ = 0;

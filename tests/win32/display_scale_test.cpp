@@ -75,7 +75,7 @@ struct ScaledMainWindow : ::testing::Test {
     EXPECT_EQ(LOWORD(button), px(mainlayout::buttonSize));
     EXPECT_EQ(HIWORD(button), px(mainlayout::buttonSize));
     int parts[4] = {};
-    ASSERT_EQ(SendMessageW(form.statusBar(), SB_GETPARTS, 4, reinterpret_cast<LPARAM>(parts)), 3);
+    ASSERT_EQ(SendMessageW(form.statusBar(), SB_GETPARTS, 4, reinterpret_cast<LPARAM>(parts)), 4);
     EXPECT_EQ(parts[0], px(mainlayout::statusPart1Right));
     EXPECT_EQ(parts[2], px(mainlayout::statusPart2Right + mainlayout::statusEncodingPanelWidth));
   }

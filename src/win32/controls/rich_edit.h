@@ -112,6 +112,8 @@ inline void setModified(HWND h, bool on) { send(h, EM_SETMODIFY, on); }
 inline void emptyUndo(HWND h) { send(h, EM_EMPTYUNDOBUFFER); }
 inline void undo(HWND h) { send(h, EM_UNDO); }
 inline void redo(HWND h) { send(h, EM_REDO); }
+inline bool canUndo(HWND h) { return send(h, EM_CANUNDO) != 0; }
+inline bool canRedo(HWND h) { return send(h, EM_CANREDO) != 0; }
 // The steps the control keeps, as many as asked or its own maximum; returns that number.
 inline int setUndoLimit(HWND h, int steps) { return static_cast<int>(send(h, EM_SETUNDOLIMIT, steps)); }
 // The next edit starts an undo step of its own rather than joining the typing before it.
