@@ -12,6 +12,10 @@ inline const std::string sysMenuToolBar = "ボタンバー表示ON/OFF(&B)";
 inline const std::string sysMenuPhraseBox = "定型文ボックス表示ON/OFF(&T)";
 inline const std::string sysMenuStatusBar = "ステータスバー表示ON/OFF(&U)";
 inline const std::string sysMenuResume = "終了時に確認しないで、次回続きから(&R)";
+inline const std::string sysMenuTopmost = "常に手前に表示(&A)";
+// The zoom item shows the zoom; away from 100 % choosing it goes back there (printf formats).
+inline const std::string sysMenuZoomNormal = "表示倍率 %d%%(&Z)";
+inline const std::string sysMenuZoomReset = "表示倍率 %d%%：100%%に戻す(&Z)";
 
 inline const std::array<std::string, phraseCount> defaultPhrases = {
     "Hi EveryOne,", "kind Regards,", "mail: your.name@example.jp", "home: https://example.jp/",

@@ -24,6 +24,14 @@ constexpr KeyBinding bindings[] = {
     {vk::f3, shift, KeyCommand::FindPrevious},
     {vk::f1, none, KeyCommand::Help},
     {vk::keyG, ctrl | shift, KeyCommand::CountWindow},
+    {vk::keyG, ctrl, KeyCommand::GoToLine},
+    {vk::oemPlus, ctrl, KeyCommand::ZoomIn},
+    {vk::oemPlus, ctrl | shift, KeyCommand::ZoomIn},
+    {vk::numpadAdd, ctrl, KeyCommand::ZoomIn},
+    {vk::oemMinus, ctrl, KeyCommand::ZoomOut},
+    {vk::numpadSubtract, ctrl, KeyCommand::ZoomOut},
+    {vk::key0, ctrl, KeyCommand::ZoomReset},
+    {vk::numpad0, ctrl, KeyCommand::ZoomReset},
 };
 
 }  // namespace

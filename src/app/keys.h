@@ -1,6 +1,5 @@
 // The program's keys: which command a key pressed with its modifiers runs before the editor or the
-// phrase box sees it. Every command is one the button bar or the status bar runs; any other key
-// goes on unchanged.
+// phrase box sees it. Any other key goes on unchanged.
 #pragma once
 #include <optional>
 
@@ -20,6 +19,10 @@ enum class KeyCommand {
   FindPrevious,     // Shift+F3: towards the start
   Help,             // F1
   CountWindow,      // Ctrl+Shift+G, as in Word: the count window, opened or closed
+  GoToLine,         // Ctrl+G
+  ZoomIn,           // Ctrl++ (with or without Shift, as keyboards put +), Ctrl and the keypad's +
+  ZoomOut,          // Ctrl+-, Ctrl and the keypad's -
+  ZoomReset,        // Ctrl+0, Ctrl and the keypad's 0: back to 100 %
 };
 
 // The command of a key (a virtual-key code) held with exactly these modifiers; none for a key that

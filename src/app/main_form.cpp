@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include <cstdio>
 #include <vector>
 
 #include "app/app_texts.h"
@@ -23,6 +24,8 @@ MainForm::MainForm(const MainFormPorts& ports, const StartupFacts& facts)
       quotes(ports.memo1, ports.ui),
       statusBar(ports.memo1, ports.statusBar, ports.clock, [this] { return encodingText(document); }),
       counts(ports.memo1, ports.statusBar, ports.countWindow, ports.clock),
+      zoom(ports.memo1, [this](int percent) { showZoom(percent); }),
+      goToLine(ports.memo1, ports.goToLineDialog),
       findReplace(ports.memo1, ports.ui, ports.searchDialogs, ports.searchWindow),
       help(ports.helpWindows),
       recovery({ports.memo1, document, appearance, ports.ui, ports.clock}),
@@ -38,9 +41,12 @@ void MainForm::FormShow(const std::string& commandLine) {
   form.appendSystemMenuItem(sysmenu::phraseBox, texts::sysMenuPhraseBox);
   form.appendSystemMenuItem(sysmenu::statusBar, texts::sysMenuStatusBar);
   form.appendSystemMenuItem(sysmenu::resume, texts::sysMenuResume);
+  form.appendSystemMenuItem(sysmenu::topmost, texts::sysMenuTopmost);
+  form.appendSystemMenuItem(sysmenu::zoom, zoomMenuText(zoom.percent()));
   syokika();
   document.fileSinki();
   applySettings(settings.inifileyomu());
+  zoom.show();
   ports_.memo1.setBackgroundColour(state.backColour);
   comboSyokika();
   const std::string name = startupFileName(commandLine);
@@ -120,8 +126,12 @@ void MainForm::applySettings(const SettingsValues& values) {
   state.nextOpenFont = values.nextOpenFont;
   state.backColour = values.backColour;
   state.resumeAtClose = values.resumeAtClose;
-  ports_.form.checkSystemMenuItem(sysmenu::resume, state.resumeAtClose);
+  ports_.form.setSystemMenuItem(sysmenu::resume, texts::sysMenuResume, state.resumeAtClose, true);
   appearance.applyNextOpenFont();
+  setTopmost(values.topmost);
+  document.newDocumentEncoding = values.newDocumentEncoding;
+  // The untitled document start-up made before the settings were read starts in it too.
+  if (document.path().empty()) document.encoding = values.newDocumentEncoding;
 }
 
 SettingsValues MainForm::settingsToWrite() const {
@@ -132,7 +142,9 @@ SettingsValues MainForm::settingsToWrite() const {
           state.history,
           state.nextOpenFont,
           state.backColour,
-          state.resumeAtClose};
+          state.resumeAtClose,
+          state.topmost,
+          document.newDocumentEncoding};
 }
 
 void MainForm::sysMenuOnOff(unsigned command) {
@@ -143,10 +155,31 @@ void MainForm::sysMenuOnOff(unsigned command) {
     case sysmenu::statusBar: toggle(Bar::StatusBar); break;
     case sysmenu::resume:
       state.resumeAtClose = !state.resumeAtClose;
-      ports_.form.checkSystemMenuItem(sysmenu::resume, state.resumeAtClose);
+      ports_.form.setSystemMenuItem(sysmenu::resume, texts::sysMenuResume, state.resumeAtClose, true);
       break;
+    case sysmenu::topmost: setTopmost(!state.topmost); break;
+    case sysmenu::zoom: zoom.reset(); break;
     default: break;
   }
+}
+
+void MainForm::setTopmost(bool on) {
+  state.topmost = on;
+  ports_.form.setTopmost(on);
+  ports_.form.setSystemMenuItem(sysmenu::topmost, texts::sysMenuTopmost, on, true);
+}
+
+std::string zoomMenuText(int percent) {
+  char text[96];
+  std::snprintf(text, sizeof text, (percent == normalZoom ? texts::sysMenuZoomNormal : texts::sysMenuZoomReset).c_str(),
+                percent);
+  return text;
+}
+
+void MainForm::showZoom(int percent) {
+  ports_.statusBar.setPanelText(zoomPanel, zoomText(percent));
+  // At 100 % there is nothing to go back to.
+  ports_.form.setSystemMenuItem(sysmenu::zoom, zoomMenuText(percent), false, percent != normalZoom);
 }
 
 void MainForm::tbtnNewMouseDown(MouseButton button) {
@@ -172,6 +205,10 @@ void MainForm::runKeyCommand(KeyCommand command) {
     case KeyCommand::FindPrevious: findReplace.findAgain(false); break;
     case KeyCommand::Help: help.showHelp(); break;
     case KeyCommand::CountWindow: counts.toggleCountWindow(); break;
+    case KeyCommand::GoToLine: goToLine.run(); break;
+    case KeyCommand::ZoomIn: zoom.zoomIn(); break;
+    case KeyCommand::ZoomOut: zoom.zoomOut(); break;
+    case KeyCommand::ZoomReset: zoom.reset(); break;
   }
 }
 

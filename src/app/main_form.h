@@ -1,4 +1,4 @@
-// The main window's logic: start-up and close sequences, the bar toggles of the system menu, the
+// The main window's logic: start-up and close sequences, the items of the system menu, the
 // second-instance gesture and the general error report. Commands of the other subsystems hang off
 // the objects it owns; the Win32 shell forwards each event here in one line.
 #pragma once
@@ -23,10 +23,12 @@
 #include "editing/count_keeper.h"
 #include "editing/count_window_view.h"
 #include "editing/font_buttons.h"
+#include "editing/go_to_line.h"
 #include "editing/phrase_box.h"
 #include "editing/phrase_box_view.h"
 #include "editing/quote_markers.h"
 #include "editing/status_bar.h"
+#include "editing/zoom.h"
 #include "help/help_command.h"
 #include "search/find_replace.h"
 #include "search/search_dialogs.h"
@@ -40,7 +42,12 @@ constexpr int toolBar = 1001;
 constexpr int phraseBox = 1002;
 constexpr int statusBar = 1003;
 constexpr int resume = 1004;
+constexpr int topmost = 1005;
+constexpr int zoom = 1006;
 }  // namespace sysmenu
+
+// The zoom item's text: the zoom, and away from 100 % that choosing it goes back there.
+std::string zoomMenuText(int percent);
 
 struct MainFormPorts {
   Editor& memo1;
@@ -61,6 +68,7 @@ struct MainFormPorts {
   SearchWindow& searchWindow;
   HelpWindows& helpWindows;
   CountWindowView& countWindow;
+  GoToLineDialog& goToLineDialog;
 };
 
 // Who asks the window to close: the user (the close box, Alt+F4, the system menu) or the end of
@@ -89,11 +97,14 @@ class MainForm {
   void FormActivate(bool active);
   // The close request (also the session's end). True when the window may close.
   bool FormCloseQuery(CloseReason reason = CloseReason::User);
-  // "System menu on/off": toggles the bar a system-menu command names.
+  // "System menu on/off": toggles the bar a system-menu command names, or staying on top; the
+  // zoom item sets the zoom back to 100 %.
   void sysMenuOnOff(unsigned command);
   // Once the window shows: the texts instances no longer running left unsaved. The first instance
   // goes on with a text kept at a close that asked nothing, without asking.
   void offerRecovery() { recovery.offer(!state.secondInstance); }
+  // The window stays above every other, or no longer; the system menu's item shows it.
+  void setTopmost(bool on);
   // What the settings file gave, put in place: the bounds to the form, the phrases to the phrase
   // box, the history, next-open font and colour to the state, then that font to the editor.
   void applySettings(const SettingsValues& values);
@@ -131,6 +142,8 @@ class MainForm {
   QuoteMarkers quotes;
   StatusBar statusBar;
   CountKeeper counts;
+  Zoom zoom;
+  GoToLine goToLine;
   FindReplace findReplace;
   HelpCommand help;
   RecoveryWiring recovery;
@@ -139,6 +152,7 @@ class MainForm {
   // The settings file could not be written; true when the window may close all the same.
   bool closeWithoutSettings(const Error& failure, CloseReason reason);
   void runKeyCommand(KeyCommand command);
+  void showZoom(int percent);
 
   MainFormPorts ports_;
   bool settingsWriteFailed_ = false;  // a close of this run has already failed on the settings file

@@ -27,13 +27,15 @@ inline constexpr int floatingMargin = 2;
 inline constexpr int floatingOffsetX = -20;
 inline constexpr int floatingOffsetY = -10;
 
-// The status bar and its parts: the first two by their right edges, the encoding panel after
-// them by its width ("UTF-8 BOM" with room to spare), then the count panel ("10,000,000 文字…").
+// The status bar and its parts: the first two by their right edges, the encoding, count and zoom
+// panels after them by their widths ("UTF-8 BOM", "10,000,000 文字…" and "500%" with room to
+// spare); a narrow window hides them.
 inline constexpr int statusBarHeight = 18;
 inline constexpr int statusPart1Right = 60;
 inline constexpr int statusPart2Right = 260;
 inline constexpr int statusEncodingPanelWidth = 80;
 inline constexpr int statusCountPanelWidth = 110;
+inline constexpr int statusZoomPanelWidth = 48;
 
 // How often the status bar's caret position and clock are brought up to date.
 inline constexpr int statusTickMilliseconds = 200;

@@ -20,6 +20,7 @@ inline const std::string helpButtonHint = "バージョン＆ヘルプ";
 
 // PopupMenu1, the editor's context menu.
 inline const std::string popUndoCaption = "元に戻す(&U)";
+inline const std::string popRedoCaption = "やり直し(&R)";
 inline const std::string popCopyCaption = "コピー(&C)";
 inline const std::string popPasteCaption = "貼り付け(&P)";
 inline const std::string popCutCaption = "切り取り(&T)";

@@ -8,6 +8,7 @@
 #include "core/file_path.h"
 #include "core/text_codec.h"
 #include "core/errors.h"
+#include "documents/document.h"
 
 namespace kakipo {
 
@@ -19,6 +20,8 @@ const std::string secForm = "form";
 const std::string secPhrases = "combobox";
 const std::string secHistory = "rireki";
 const std::string secFont = "memoFont";
+// The section of new documents.
+const std::string secNew = "sinki";
 
 // Settings earlier versions did not have: written only once they differ from their default (or
 // are in the file already), so that a file stays what an earlier version wrote until they are used.
@@ -97,12 +100,17 @@ void Settings::write(const std::string& section, const std::string& key, const s
   if (!profile_.writeString(path_, section, key, value)) throw Error(writeFailedMessage(path_));
 }
 
-void Settings::writeInt(const std::string& section, const std::string& key, long long value) {
-  write(section, key, std::to_string(value));
+// A file without the keys this version added stays byte for byte what earlier versions write, as
+// long as the settings are at their defaults; once a key is in the file it is always written, so a
+// setting turned back to its default is stored as such rather than read back as it was.
+void Settings::writeAdded(const std::string& section, const std::string& key, const std::string& value,
+                          const std::string& defaultValue) {
+  if (value == defaultValue && profile_.readString(path_, section, key, "").empty()) return;
+  write(section, key, value);
 }
 
-void Settings::writeSetting(const std::string& section, const std::string& key, bool on) {
-  if (on || !profile_.readString(path_, section, key, "").empty()) writeInt(section, key, on ? 1 : 0);
+void Settings::writeInt(const std::string& section, const std::string& key, long long value) {
+  write(section, key, std::to_string(value));
 }
 
 SettingsValues Settings::inifileyomu() const {
@@ -117,7 +125,6 @@ SettingsValues Settings::inifileyomu() const {
   }
   r.width = readInt(secForm, "width", defaults.width);
   r.height = readInt(secForm, "height", defaults.height);
-  values.resumeAtClose = readBool(secForm, keyResume, false);
 
   for (int i = 0; i < phraseCount; ++i) {
     values.phrases.push_back(readString(secPhrases, state_.phraseKeys[i], state_.defaultPhrases[i]));
@@ -127,6 +134,11 @@ SettingsValues Settings::inifileyomu() const {
   }
   values.nextOpenFont = state_.nextOpenFont;
   fontYomu(values.nextOpenFont, values.backColour, secFont);
+  values.resumeAtClose = readBool(secForm, keyResume, false);
+  values.topmost = readBool(secForm, "topmost", false);
+  // By its name; anything else (a UTF-16 name among them) is the default.
+  const auto encoding = encodingNamed(readString(secNew, "encoding", ""));
+  if (encoding && isNewDocumentEncoding(*encoding)) values.newDocumentEncoding = *encoding;
   return values;
 }
 
@@ -159,7 +171,6 @@ void Settings::inifilekaku(const SettingsValues& values) {
   writeInt(secForm, "top", r.top);
   writeInt(secForm, "width", r.width);
   writeInt(secForm, "height", r.height);
-  writeSetting(secForm, keyResume, values.resumeAtClose);
 
   const auto& phrases = values.phrases;
   for (int i = 0; i < phraseCount; ++i) {
@@ -169,6 +180,10 @@ void Settings::inifilekaku(const SettingsValues& values) {
     write(secHistory, "filmei" + std::to_string(i), values.history[i]);
   }
   fontKaku(values.nextOpenFont, values.backColour, secFont);
+  // Last, so that a failing key stops the keys every version writes where it always did.
+  writeAdded(secForm, keyResume, values.resumeAtClose ? "1" : "0", "0");
+  writeAdded(secForm, "topmost", values.topmost ? "1" : "0", "0");
+  writeAdded(secNew, "encoding", encodingName(values.newDocumentEncoding), encodingName(TextEncoding::ShiftJis));
 }
 
 void Settings::fontKaku(const Font& font, Colour backColour, const std::string& section) {

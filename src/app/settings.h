@@ -1,5 +1,6 @@
 // The settings file beside the executable: window place and size, the ten phrases, the recent-files
-// history, the next-open font and the background colour. Read once at start-up, written once at an
+// history, the next-open font and the background colour, staying on top and the encoding of new
+// documents. Read once at start-up, written once at an
 // accepted close, through the platform's private-profile functions.
 #pragma once
 #include <array>
@@ -11,6 +12,7 @@
 #include "core/font.h"
 #include "core/form_window.h"
 #include "core/profile.h"
+#include "core/text_encoding.h"
 #include "core/window_state.h"
 
 namespace kakipo {
@@ -33,6 +35,8 @@ struct SettingsValues {
   Font nextOpenFont;
   Colour backColour = clWindow;
   bool resumeAtClose = false;
+  bool topmost = false;
+  TextEncoding newDocumentEncoding = TextEncoding::ShiftJis;
 };
 
 class Settings {
@@ -60,10 +64,10 @@ class Settings {
   std::string readString(const std::string& section, const std::string& key,
                          const std::string& defaultValue) const;
   void write(const std::string& section, const std::string& key, const std::string& value);
+  // A key later versions added: not written while it holds its default and the file lacks it.
+  void writeAdded(const std::string& section, const std::string& key, const std::string& value,
+                  const std::string& defaultValue);
   void writeInt(const std::string& section, const std::string& key, long long value);
-  // A setting an earlier version did not have: not written while it has its default and is not in
-  // the file.
-  void writeSetting(const std::string& section, const std::string& key, bool on);
 
   const WindowState& state_;
   Profile& profile_;

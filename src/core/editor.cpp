@@ -12,14 +12,4 @@ std::vector<int> Editor::findAll(const std::string& what, int start, bool matchC
   return found;
 }
 
-void Editor::replaceRanges(const std::vector<TextEdit>& edits) {
-  UpdateScope update(*this);
-  // From the back, so that the offsets of the edits still to come stay valid.
-  for (auto it = edits.rbegin(); it != edits.rend(); ++it) {
-    setSelStart(it->start);
-    setSelLength(it->length);
-    replaceSel(it->text);
-  }
-}
-
 }  // namespace kakipo

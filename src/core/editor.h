@@ -66,11 +66,16 @@ class Editor {
   virtual int selLength() const = 0;
   virtual void setSelLength(int length) = 0;  // also scrolls the caret into view
   virtual std::string selText() const = 0;
-  // With an empty selection this inserts at the caret. Not an undoable step unless asked.
+  // With an empty selection this inserts at the caret. Not an undoable step unless asked; one
+  // that is not empties the undo and redo history, whose steps would no longer fit the text.
   virtual void replaceSel(const std::string& s, bool canUndo = false) = 0;
   virtual void selectAll() = 0;
   virtual void deleteSelection() = 0;
+  // Undo takes back the latest of at least 100 undoable steps (typing, the editor's own cut,
+  // paste and delete, insertLine, replaceRanges), redo brings back the latest one undone; any new
+  // step ends what can be redone.
   virtual void undo() = 0;
+  virtual void redo() = 0;
   virtual void cut() = 0;
   virtual void copy() = 0;
   virtual void paste() = 0;
@@ -114,19 +119,24 @@ class Editor {
   virtual void setWordWrap(bool on) = 0;
   virtual ScrollBars scrollBars() const = 0;
   virtual void setScrollBars(ScrollBars bars) = 0;
+  // How large the text is shown, in percent of its fonts' own size; the fonts themselves, and so
+  // what is saved, stay as they are. Kept by every document the editor loads.
+  virtual int zoom() const = 0;
+  virtual void setZoom(int percent) = 0;
   virtual void setFocus() = 0;
 
-  // Bulk operations for Replace All. The defaults are built from the single-step operations above;
-  // an adapter whose offset conversions are costly overrides them so that the whole operation
-  // costs one pass over the text instead of one per occurrence.
+  // Bulk operations for Replace All and the quote markers. The default findAll is built from
+  // find(); an adapter whose offset conversions are costly overrides it so that the whole
+  // operation costs one pass over the text instead of one per occurrence.
   //
   // Offsets of the successive non-overlapping matches of `what` from `start` to the end, each
   // found as find() would find it from the end of the previous one (no whole-word option).
   virtual std::vector<int> findAll(const std::string& what, int start, bool matchCase) const;
   // Applies non-overlapping edits given in increasing order, their offsets taken in the text
-  // before any of them, as one update (one undoable step where the control allows it).
-  // The selection afterwards is unspecified; the caller sets it.
-  virtual void replaceRanges(const std::vector<TextEdit>& edits);
+  // before any of them, as one update and one undoable step; more pieces than the editor can
+  // keep undo steps (1000 under Wine) are applied without one, emptying the history. The
+  // selection afterwards is unspecified; the caller sets it.
+  virtual void replaceRanges(const std::vector<TextEdit>& edits) = 0;
 };
 
 // Ends a bulk update however the scope is left.

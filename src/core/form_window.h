@@ -1,5 +1,5 @@
 // The main window itself as the logic drives it: caption, place and size, the system menu, the
-// three bars, file drops and starting another instance of the program.
+// three bars, staying on top, file drops and starting another instance of the program.
 #pragma once
 #include <string>
 
@@ -22,7 +22,10 @@ class FormWindow {
   virtual void setBounds(const Rect& r) = 0;
   // An empty text appends a separator.
   virtual void appendSystemMenuItem(int id, const std::string& text) = 0;
-  virtual void checkSystemMenuItem(int id, bool checked) = 0;
+  // An item appended before: its text, its check mark, and whether it can be chosen.
+  virtual void setSystemMenuItem(int id, const std::string& text, bool checked, bool enabled) = 0;
+  // Above every window that is not, even when another program's window is active.
+  virtual void setTopmost(bool on) = 0;
   virtual bool barVisible(Bar bar) const = 0;
   virtual void setBarVisible(Bar bar, bool visible) = 0;
   virtual void acceptDroppedFiles() = 0;

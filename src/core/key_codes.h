@@ -18,6 +18,14 @@ constexpr int keyO = 'O';
 constexpr int keyS = 'S';
 constexpr int keyV = 'V';
 constexpr int keyZ = 'Z';
+constexpr int key0 = '0';  // digit keys have the code of their ASCII digit
+// The keypad's 0, + and -, and the main keyboard's keys that carry + and - (on a Japanese keyboard
+// + is Shift with the ";" key, which has the code of the US "=" key).
+constexpr int numpad0 = 0x60;
+constexpr int numpadAdd = 0x6B;
+constexpr int numpadSubtract = 0x6D;
+constexpr int oemPlus = 0xBB;
+constexpr int oemMinus = 0xBD;
 }  // namespace vk
 
 using ShiftState = unsigned;

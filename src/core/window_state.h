@@ -24,6 +24,7 @@ struct WindowState {
   Font nextOpenFont;  // the font every new or opened document starts with
   // A close with unsaved text asks nothing; the text is restored at the next start.
   bool resumeAtClose = false;
+  bool topmost = false;  // the window stays above every other (a setting)
 };
 
 }  // namespace kakipo

@@ -29,7 +29,7 @@ void Document::fileSinki() {
   watch.forget();
   memo1_.clear();
   // The kind stays as it was: a Save As names it by the extension.
-  encoding = TextEncoding::ShiftJis;
+  encoding = newDocumentEncoding;
   look_.applyNextOpenFont();
   memo1_.setModified(false);
   fnameSet("");

@@ -23,6 +23,10 @@ bool isRichTextName(const std::string& path);
 // A plain-text document is written as its text in its encoding; a rich-text one as RTF.
 enum class DocumentKind { PlainText, RichText };
 
+// The encodings a new document may start in: Shift_JIS, and UTF-8 with or without its mark. A
+// UTF-16 file is one a program asked for, not a memo's.
+constexpr bool isNewDocumentEncoding(TextEncoding e) { return e == TextEncoding::ShiftJis || isUtf8(e); }
+
 class Document;
 // The status bar's encoding panel: the plain-text document's encoding, or "RTF".
 std::string encodingText(const Document& document);
@@ -43,6 +47,8 @@ class Document {
   DocumentKind kind = DocumentKind::PlainText;
   // The plain text's encoding; a rich-text document keeps one for when it is saved as plain text.
   TextEncoding encoding = TextEncoding::ShiftJis;
+  // The encoding every new document starts in (a setting, isNewDocumentEncoding).
+  TextEncoding newDocumentEncoding = TextEncoding::ShiftJis;
   // Dropped by every new document and every load, refreshed by every plain-text load and save.
   PlainTextOriginal original;
   // The file as last read or written, and whether another program has changed it since.

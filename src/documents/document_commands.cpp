@@ -128,8 +128,8 @@ void DocumentCommands::loadFile(const std::string& name, bool rich, std::optiona
     }
   }
   document_.kind = DocumentKind::RichText;
-  // Its text saved as plain text later starts as Shift_JIS, as a new document's does.
-  document_.encoding = TextEncoding::ShiftJis;
+  // Its text saved as plain text later starts in the encoding a new document's does.
+  document_.encoding = document_.newDocumentEncoding;
   document_.original.forget();
   rememberFile(version, bytes);
 }
@@ -388,6 +388,8 @@ void DocumentCommands::popMojiKodoClick(TextEncoding encoding) {
   if (!document_.plainText()) return;
   if (document_.path().empty()) {
     document_.encoding = encoding;
+    // Chosen for a new document, it is the choice for every new one (UTF-16 only for this one).
+    if (isNewDocumentEncoding(encoding)) document_.newDocumentEncoding = encoding;
     return;
   }
   if (encoding == document_.encoding) return;

@@ -89,7 +89,8 @@ class DocumentCommands {
   // Encodings.
   // An encoding chosen from the status bar's encoding panel ("moji kodo", character code): the
   // current file is read again in it, after the unsaved-changes guard; an untitled document will
-  // be saved in it. Nothing for a rich-text document.
+  // be saved in it, and so will every new document after it unless it is UTF-16. Nothing for a
+  // rich-text document.
   void popMojiKodoClick(TextEncoding encoding);
   // Whether the encoding panel offers its menu: only a plain-text document has an encoding.
   bool encodingChoosable() const { return document_.plainText(); }

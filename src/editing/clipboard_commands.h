@@ -21,6 +21,7 @@ class ClipboardCommands {
       : memo1_(memo1), ui_(ui), progress_(progress), clipboard_(clipboard) {}
 
   void popUndoClick() { memo1_.undo(); }
+  void popRedoClick() { memo1_.redo(); }
   void popCopyClick() { memo1_.copy(); }
   void popPasteClick() { harituke(false); }
   void popCutClick() { memo1_.cut(); }

@@ -27,4 +27,11 @@ inline const std::string fontNoSelectionText = "フォント変更する箇所�
 // The status bar.
 inline const std::string statusBarHint = "ダブルクリックで日付時刻をカーソル位置へ挿入";
 
+// Go to line (Ctrl+G): the dialog, and what it says to a line number that is not a number.
+inline const std::string goToLineCaption = "カキポ ♪行へ移動";
+inline const std::string goToLineLabel = "行番号(&L)：";
+inline const std::string goToLineOk = "OK";
+inline const std::string goToLineCancel = "キャンセル";
+inline const std::string goToLineNotANumber = "行番号は数字で入れてね";
+
 }  // namespace kakipo::texts

@@ -20,7 +20,8 @@ void PhraseBox::comboSyokika() {
 
 void PhraseBox::ComboBox1DblClick() {
   memo1_.setSelLength(0);
-  memo1_.replaceSel(box_.text());
+  // Undoable like typing; a step that is not would wipe the whole undo history.
+  memo1_.replaceSel(box_.text(), true);
   memo1_.setFocus();
 }
 

@@ -16,6 +16,8 @@ std::string caretText(int line, std::string_view head) {
   return std::to_string(line + 1) + " : " + std::to_string(cp932Length(head) - selectors + 1);
 }
 
+std::string zoomText(int percent) { return std::to_string(percent) + "%"; }
+
 std::string dateTimeText(const Clock& clock, const LocalTime& t) {
   std::string text = clock.shortDate(t);
   if (t.hour != 0 || t.minute != 0 || t.second != 0) {

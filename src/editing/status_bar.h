@@ -16,6 +16,10 @@ inline constexpr int dateTimePanel = 1;
 inline constexpr int encodingPanel = 2;
 // Written by the count keeper (editing/count_keeper.h), not by the timer here.
 inline constexpr int countPanel = 3;
+inline constexpr int zoomPanel = 4;
+
+// The zoom panel's text: "120%".
+std::string zoomText(int percent);
 
 // "line : column", both 1-based; the column counts the bytes of the line before the caret as
 // Shift_JIS writes them (head: that part of the line), a character it cannot hold as one, a

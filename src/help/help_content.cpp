@@ -20,7 +20,7 @@ std::string fromBytes(const unsigned char* bytes, std::size_t size) {
 }
 
 // The system-menu nodes keep the normal picture when selected.
-constexpr std::array<TreeEntry, 38> tree{{
+constexpr std::array<TreeEntry, 41> tree{{
     {"カキポ V" KAKIPO_VERSION_TEXT, 0, 0, 1},
     {"・はじめに", 0, 0, 1},
     {"・起動方法", 0, 0, 1},
@@ -43,6 +43,7 @@ constexpr std::array<TreeEntry, 38> tree{{
     {"・文字数", 1, 0, 1},
     {"・テキストウインドウ内での右クリック", 1, 0, 1},
     {"・元に戻す", 2, 0, 1},
+    {"・やり直し", 2, 0, 1},
     {"・コピー", 2, 0, 1},
     {"・貼り付け", 2, 0, 1},
     {"・切り取り", 2, 0, 1},
@@ -55,6 +56,8 @@ constexpr std::array<TreeEntry, 38> tree{{
     {"・定型文ボックス表示ON/OFF", 2, 0, 0},
     {"・ステータスバー表示ON/OFF", 2, 0, 0},
     {"・終了時に確認しないで、次回続きから", 2, 0, 0},
+    {"・常に手前に表示", 2, 0, 0},
+    {"・表示倍率", 2, 0, 0},
     {"・キー操作", 1, 0, 1},
     {"・書きかけの復元", 0, 0, 1},
     {"・おわりに", 0, 0, 1},

@@ -78,7 +78,7 @@ void FindReplace::replaceSelection(const std::string& replacement) {
   const int start = memo1_.selStart();
   const int length = memo1_.selLength();
   if (length == 0) return;
-  memo1_.replaceSel(replacement);
+  memo1_.replaceSel(replacement, true);  // one undo step, like Replace All's
   // The control may store line breaks differently from how they were given; the caret behind the
   // inserted text says how long it really is.
   const int inserted = memo1_.selStart() - start;

@@ -10,8 +10,9 @@ enum Button {
 };
 inline constexpr int buttonCount = tbtnVajHel + 1;
 
-enum PopupCommand { popUndo, popCopy, popPaste, popCut, popDel, popAllSel, popInyofIn, popInyofOut };
-inline constexpr int popupCommandCount = popInyofOut + 1;
+// In the order of their ids; the menu shows popRedo under popUndo.
+enum PopupCommand { popUndo, popCopy, popPaste, popCut, popDel, popAllSel, popInyofIn, popInyofOut, popRedo };
+inline constexpr int popupCommandCount = popRedo + 1;
 
 namespace ids {
 
@@ -21,7 +22,7 @@ constexpr int toolBar = 103;
 constexpr int comboBox = 104;
 constexpr int statusBar = 105;
 constexpr int firstButton = 200;   // tbtnNew ... tbtnVajHel are 200 ... 209
-constexpr int firstPopup = 300;    // popUndo ... popInyofOut
+constexpr int firstPopup = 300;    // popUndo ... popRedo
 constexpr int historyHeader = 319; // the caption above the recent files, chosen to do nothing
 constexpr int firstHistory = 320;  // popRirek0 ... popRirek4
 constexpr int timerGyoRet = 1;
@@ -32,6 +33,9 @@ constexpr int saveEncodingList = 2002;
 constexpr int firstEncoding = 340;
 // The status bar menu's item that opens the count window.
 constexpr int countWindow = 360;
+// The go-to-line dialog's label and box (GO_TO_LINE in kakipo.rc, which repeats these numbers).
+constexpr int goToLineLabel = 2101;
+constexpr int goToLineBox = 2102;
 
 }  // namespace ids
 

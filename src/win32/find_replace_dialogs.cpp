@@ -7,6 +7,23 @@
 
 namespace kakipo::win32 {
 
+namespace {
+
+// The direction and match-case choices as the dialog's own buttons show them, over `options`; a
+// button the dialog does not have leaves its bit as it was.
+unsigned choicesShown(HWND dialog, unsigned options) {
+  const auto take = [&](int button, unsigned bit) {
+    const HWND h = GetDlgItem(dialog, button);
+    if (!h || !IsWindowVisible(h)) return;
+    options = IsDlgButtonChecked(dialog, button) == BST_CHECKED ? options | bit : options & ~bit;
+  };
+  take(rad2, fr::down);  // rad1 is Up, rad2 Down
+  take(chx2, fr::matchCase);
+  return options;
+}
+
+}  // namespace
+
 unsigned optionWord(DWORD flags) {
   unsigned word = 0;
   if (flags & FR_DOWN) word |= fr::down;
@@ -47,7 +64,11 @@ void FindReplaceDialogs::show(SearchDialog dialog) {
   }
   // One gone with its owner is no longer ours to destroy.
   d.hwnd.release();
-  d.fr.Flags &= ~(FR_FINDNEXT | FR_REPLACE | FR_REPLACEALL | FR_DIALOGTERM);
+  // It opens with the choices the user last left, from our own record: the structure may come
+  // back from a closed dialog with them cleared (see onFindMessage).
+  d.fr.Flags &= ~(FR_FINDNEXT | FR_REPLACE | FR_REPLACEALL | FR_DIALOGTERM | FR_DOWN | FR_MATCHCASE);
+  if (d.options & fr::down) d.fr.Flags |= FR_DOWN;
+  if (d.options & fr::matchCase) d.fr.Flags |= FR_MATCHCASE;
   d.hwnd.reset(dialog == SearchDialog::Find ? FindTextW(&d.fr) : ReplaceTextW(&d.fr));
   const HWND h = d.hwnd.get();
   if (!h) return;
@@ -79,7 +100,13 @@ SearchNotification FindReplaceDialogs::onFindMessage(LPARAM lParam) {
   else
     return n;
   Dialog& d = state(n.dialog);
-  d.options = optionWord(fr->Flags);
+  // Wine's dialog clears the direction and match case in the structure at every command it
+  // handles (a key typed in its box among them) and tells of Cancel, the close box or Esc without
+  // putting them back; its buttons, still there while it tells, say what the user left.
+  if (fr->Flags & FR_DIALOGTERM)
+    d.options = d.hwnd ? choicesShown(d.hwnd.get(), d.options) : d.options;
+  else
+    d.options = optionWord(fr->Flags);
   if (d.hwnd && !(fr->Flags & FR_DIALOGTERM)) {
     d.findBox = windowText(GetDlgItem(d.hwnd.get(), edt1));
     d.replaceBox = windowText(GetDlgItem(d.hwnd.get(), edt2));

@@ -86,12 +86,13 @@ void MainWindow::createParts() {
   clipboard_ = std::make_unique<Win32Clipboard>(hwnd());
   clock_ = std::make_unique<SystemClock>();
   searchDialogs_ = std::make_unique<FindReplaceDialogs>(hwnd());
+  goToLineDialog_ = std::make_unique<Win32GoToLineDialog>(hwnd());
   helpWindows_ = std::make_unique<Win32HelpWindows>(hwnd(), [this](const std::string& m) { logic_->showError(m); });
   countWindow_ = std::make_unique<CountWindow>(hwnd());
   logic_ = std::make_unique<MainForm>(
       MainFormPorts{*memo1_, *this, *phraseBox_, *this, *files_, *fileDialogs_, *fontDialogs_, *progress_, *menus_,
                     *this, *profile_, *clipboard_, *this, *clock_, *searchDialogs_, *this, *helpWindows_,
-                    *countWindow_},
+                    *countWindow_, *goToLineDialog_},
       StartupFacts{secondInstance_, systemDpi(), settingsPathFor(narrow(executablePath()))});
   phraseBox_->connect(*logic_);
   if (!recoveryFolder_.empty()) {
@@ -113,7 +114,8 @@ void MainWindow::scaleStatusBar() {
   sb::setMinHeight(statusBar_, px_(mainlayout::statusBarHeight));
   constexpr int encodingRight = mainlayout::statusPart2Right + mainlayout::statusEncodingPanelWidth;
   sb::setParts(statusBar_, {px_(mainlayout::statusPart1Right), px_(mainlayout::statusPart2Right), px_(encodingRight),
-                            px_(encodingRight + mainlayout::statusCountPanelWidth)});
+                            px_(encodingRight + mainlayout::statusCountPanelWidth),
+                            px_(encodingRight + mainlayout::statusCountPanelWidth + mainlayout::statusZoomPanelWidth)});
 }
 
 void MainWindow::applyScale() {
@@ -305,6 +307,7 @@ void MainWindow::onCommand(int id, int code) {
   if (const auto command = ContextMenus::popupCommandOf(id)) {
     switch (*command) {
       case popUndo: f.dispatch([&] { f.clipboard.popUndoClick(); }); break;
+      case popRedo: f.dispatch([&] { f.clipboard.popRedoClick(); }); break;
       case popCopy: f.dispatch([&] { f.clipboard.popCopyClick(); }); break;
       case popPaste: f.dispatch([&] { f.clipboard.popPasteClick(); }); break;
       case popCut: f.dispatch([&] { f.clipboard.popCutClick(); }); break;
@@ -340,6 +343,11 @@ LRESULT MainWindow::onNotify(NMHDR* nm) {
   }
   if (nm->hwndFrom == memo1_->hwnd() && nm->code == EN_MSGFILTER) {
     const auto* filter = reinterpret_cast<const MSGFILTER*>(nm);
+    // Ctrl with the wheel zooms by the program's steps, not the control's own.
+    if (filter->msg == WM_MOUSEWHEEL && (GET_KEYSTATE_WPARAM(filter->wParam) & MK_CONTROL)) {
+      logic_->dispatch([&] { logic_->zoom.wheel(GET_WHEEL_DELTA_WPARAM(filter->wParam)); });
+      return TRUE;
+    }
     if (filter->msg != WM_KEYDOWN) return 0;
     bool consumed = false;
     logic_->dispatch(

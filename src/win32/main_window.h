@@ -24,6 +24,7 @@
 #include "win32/files.h"
 #include "win32/find_replace_dialogs.h"
 #include "win32/floating_bars.h"
+#include "win32/go_to_line_dialog.h"
 #include "win32/handles.h"
 #include "win32/help_viewer.h"
 #include "win32/menus.h"
@@ -76,7 +77,8 @@ class MainWindow : public Window<MainWindow>,
   Rect bounds() const override;
   void setBounds(const Rect& r) override;
   void appendSystemMenuItem(int id, const std::string& text) override;
-  void checkSystemMenuItem(int id, bool checked) override;
+  void setSystemMenuItem(int id, const std::string& text, bool checked, bool enabled) override;
+  void setTopmost(bool on) override;
   bool barVisible(Bar bar) const override;
   void setBarVisible(Bar bar, bool visible) override;
   void acceptDroppedFiles() override;
@@ -134,6 +136,7 @@ class MainWindow : public Window<MainWindow>,
   std::unique_ptr<Win32Clipboard> clipboard_;
   std::unique_ptr<SystemClock> clock_;
   std::unique_ptr<FindReplaceDialogs> searchDialogs_;
+  std::unique_ptr<Win32GoToLineDialog> goToLineDialog_;
   std::unique_ptr<Win32HelpWindows> helpWindows_;
   std::unique_ptr<CountWindow> countWindow_;
   std::wstring recoveryFolder_;

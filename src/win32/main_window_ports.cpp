@@ -1,5 +1,8 @@
 // The ports that are the main window itself: FormWindow (caption, place and size, system menu,
 // bars), the message boxes, and what the documents, status-bar and search commands ask of it.
+#include <utility>
+#include <vector>
+
 #include "win32/controls/status_bar.h"
 #include "win32/encoding.h"
 #include "win32/main_window.h"
@@ -40,8 +43,48 @@ void MainWindow::appendSystemMenuItem(int id, const std::string& text) {
     AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(id), widen(text).c_str());
 }
 
-void MainWindow::checkSystemMenuItem(int id, bool checked) {
-  CheckMenuItem(GetSystemMenu(hwnd(), FALSE), static_cast<UINT>(id), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+void MainWindow::setSystemMenuItem(int id, const std::string& text, bool checked, bool enabled) {
+  HMENU menu = GetSystemMenu(hwnd(), FALSE);
+  ModifyMenuW(menu, static_cast<UINT>(id), MF_BYCOMMAND | MF_STRING | (checked ? MF_CHECKED : MF_UNCHECKED) |
+                                               (enabled ? MF_ENABLED : MF_GRAYED),
+              static_cast<UINT_PTR>(id), widen(text).c_str());
+}
+
+namespace {
+
+// The top-level windows of this thread that owner owns: tooltips, the Find and Replace dialogs,
+// floating bars.
+std::vector<HWND> ownedWindows(HWND owner) {
+  std::pair<HWND, std::vector<HWND>> found{owner, {}};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND w, LPARAM l) {
+        auto* f = reinterpret_cast<std::pair<HWND, std::vector<HWND>>*>(l);
+        if (GetWindow(w, GW_OWNER) == f->first) f->second.push_back(w);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found.second;
+}
+
+bool isTopmost(HWND h) { return (GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+}  // namespace
+
+void MainWindow::setTopmost(bool on) {
+  const HWND band = on ? HWND_TOPMOST : HWND_NOTOPMOST;
+  constexpr UINT inPlace = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  const std::vector<HWND> owned = ownedWindows(hwnd());
+  SetWindowPos(hwnd(), band, 0, 0, 0, 0, inPlace);
+  if (isTopmost(hwnd()) != on) {
+    // Wine puts a window that owns others behind them and outside the topmost band; they are let
+    // go for the move and taken back after it.
+    for (HWND w : owned) SetWindowLongPtrW(w, GWLP_HWNDPARENT, 0);
+    SetWindowPos(hwnd(), band, 0, 0, 0, 0, inPlace);
+    for (HWND w : owned) SetWindowLongPtrW(w, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(hwnd()));
+  }
+  // The windows it owns go with it, so that the Find dialog never hides behind it.
+  for (HWND w : owned) SetWindowPos(w, band, 0, 0, 0, 0, inPlace);
 }
 
 bool MainWindow::barVisible(Bar bar) const { return bar == Bar::StatusBar ? statusBarShown_ : coolBar_->visible(bar); }

@@ -15,14 +15,16 @@ namespace {
 struct PopupItem {
   const std::string* caption;  // null: separator
   int picture;
+  PopupCommand command;
 };
 
 const PopupItem popupItems[] = {
-    {&texts::popUndoCaption, 0},    {nullptr, -1},
-    {&texts::popCopyCaption, 1},    {&texts::popPasteCaption, 2},
-    {&texts::popCutCaption, 3},     {&texts::popDelCaption, 4},
-    {&texts::popAllSelCaption, 5},  {nullptr, -1},
-    {&texts::popInyofInCaption, 6}, {&texts::popInyofOutCaption, 7},
+    {&texts::popUndoCaption, 0, popUndo},         {&texts::popRedoCaption, 8, popRedo},
+    {nullptr, -1, popUndo},                       {&texts::popCopyCaption, 1, popCopy},
+    {&texts::popPasteCaption, 2, popPaste},       {&texts::popCutCaption, 3, popCut},
+    {&texts::popDelCaption, 4, popDel},           {&texts::popAllSelCaption, 5, popAllSel},
+    {nullptr, -1, popUndo},                       {&texts::popInyofInCaption, 6, popInyofIn},
+    {&texts::popInyofOutCaption, 7, popInyofOut},
 };
 
 }  // namespace
@@ -33,10 +35,9 @@ ContextMenus::ContextMenus(Scale px)
       encodingMenu_(CreatePopupMenu()),
       statusBarMenu_(CreatePopupMenu()) {
   if (!popupMenu1_ || !popupMenu2_ || !encodingMenu_ || !statusBarMenu_) throw Error(texts::menuNotCreated);
-  int command = 0;
   for (const auto& item : popupItems) {
     if (item.caption)
-      AppendMenuW(popupMenu1_.get(), MF_STRING, ids::firstPopup + command++, widen(*item.caption).c_str());
+      AppendMenuW(popupMenu1_.get(), MF_STRING, ids::firstPopup + item.command, widen(*item.caption).c_str());
     else
       AppendMenuW(popupMenu1_.get(), MF_SEPARATOR, 0, nullptr);
   }
@@ -56,15 +57,14 @@ ContextMenus::ContextMenus(Scale px)
 
 void ContextMenus::scaleTo(Scale px) {
   const UniqueImageList pictures = makeMenuImages(px(pictureSize));
-  int command = 0;
   for (const auto& item : popupItems) {
     if (!item.caption) continue;
     UniqueBitmap picture = makeMenuBitmap(pictures.get(), item.picture);
     MENUITEMINFOW mi{sizeof mi};
     mi.fMask = MIIM_BITMAP;
     mi.hbmpItem = picture.get();
-    SetMenuItemInfoW(popupMenu1_.get(), ids::firstPopup + command, FALSE, &mi);
-    pictures_[command++] = std::move(picture);  // the menu shows the new one from here
+    SetMenuItemInfoW(popupMenu1_.get(), ids::firstPopup + item.command, FALSE, &mi);
+    pictures_[item.command] = std::move(picture);  // the menu shows the new one from here
   }
 }
 

@@ -160,6 +160,12 @@ void drawMenu(HDC dc, int i) {
       letter(dc, 1, 0, L">", red, 14);
       line(dc, 1, 14, 8, 2, red, 2);
       break;
+    case 8:  // redo: the undo arrow turned round
+      line(dc, 12, 6, 4, 6, blue, 2);
+      line(dc, 4, 6, 4, 12, blue, 2);
+      line(dc, 12, 6, 9, 3, blue, 2);
+      line(dc, 12, 6, 9, 9, blue, 2);
+      break;
     default:  // spare pictures
       page(dc);
       break;

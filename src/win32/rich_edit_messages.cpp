@@ -21,6 +21,7 @@ bool keepsText(UINT msg) {
     case EM_CHARFROMPOS: case EM_GETSELTEXT: case EM_GETOPTIONS: case EM_SETBKGNDCOLOR: case EM_GETPARAFORMAT:
     case EM_GETSCROLLPOS: case EM_SETSCROLLPOS: case EM_GETRECT: case EM_CANUNDO: case EM_CANPASTE:
     case EM_SELECTIONTYPE: case EM_GETTEXTMODE: case EM_SETTARGETDEVICE: case EM_SETREADONLY:
+    case EM_GETZOOM: case EM_SETZOOM: case EM_CANREDO:
       return true;
     default:
       return false;
@@ -30,9 +31,35 @@ bool keepsText(UINT msg) {
 bool keepsLines(UINT msg) {
   switch (msg) {
     case WM_SIZE: case WM_WINDOWPOSCHANGED: case WM_STYLECHANGED: case EM_SETCHARFORMAT: case EM_SETTARGETDEVICE:
+    case EM_SETZOOM:
       return false;
     default:
       return keepsText(msg);
+  }
+}
+
+namespace {
+bool movesOnly(WPARAM key) {
+  return (key >= VK_SHIFT && key <= VK_MENU) || (key >= VK_PRIOR && key <= VK_DOWN) || (key >= VK_F1 && key <= VK_F24) ||
+         key == VK_ESCAPE || key == VK_APPS;
+}
+}  // namespace
+
+bool mayTouchUndo(UINT msg, WPARAM w) {
+  switch (msg) {
+    case EM_SETCHARFORMAT: case EM_SETPARAFORMAT:
+      return true;
+    case WM_KEYDOWN: case WM_SYSKEYDOWN:
+      return !movesOnly(w);
+    case WM_KEYUP: case WM_SYSKEYUP:
+    case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK: case WM_RBUTTONDOWN: case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN: case WM_MBUTTONUP: case WM_NCLBUTTONDOWN: case WM_NCLBUTTONUP: case WM_NCLBUTTONDBLCLK:
+    case WM_NCRBUTTONDOWN: case WM_NCRBUTTONUP:
+      return false;
+    case WM_CHAR:  // control characters other than these are what Ctrl+letter keys type, and do nothing
+      return w >= 0x20 || w == '\b' || w == '\t' || w == '\r' || w == '\n';
+    default:
+      return !keepsText(msg);
   }
 }
 

@@ -10,5 +10,9 @@ bool keepsText(UINT msg);
 // Messages after which every line (a row, when wrapped) starts where it did: no new width, font
 // or wrap.
 bool keepsLines(UINT msg);
+// Messages that may add a step to the control's undo history or take one from it: edits of the
+// text or its formats, and every key but those that only move the caret or the view. A mouse
+// button may start a drag that moves text; that shows in the text itself.
+bool mayTouchUndo(UINT msg, WPARAM w);
 
 }  // namespace kakipo::win32

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/editor.h"
 #include "win32/handles.h"
@@ -51,6 +52,7 @@ class RichEditor : public Editor {
   void selectAll() override;
   void deleteSelection() override;
   void undo() override;
+  void redo() override;
   void cut() override;
   void copy() override;
   void paste() override;
@@ -82,6 +84,8 @@ class RichEditor : public Editor {
   void setWordWrap(bool on) override;
   ScrollBars scrollBars() const override { return scrollBars_; }
   void setScrollBars(ScrollBars bars) override;
+  int zoom() const override { return zoom_; }
+  void setZoom(int percent) override;
   void setFocus() override;
   std::vector<int> findAll(const std::string& what, int start, bool matchCase) const override;
   void replaceRanges(const std::vector<TextEdit>& edits) override;
@@ -115,6 +119,17 @@ class RichEditor : public Editor {
   void applyScrollBars(HWND h) const;
   static LRESULT CALLBACK watchProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR self);
   void streamIn(const void* data, std::size_t size, UINT format);
+  // Undo (EM_UNDO) or redo (EM_REDO): the latest step we know of, a bulk edit's pieces together,
+  // or one step of the control's own.
+  void replay(UINT message);
+  // An undoable edit of ours that took `controlSteps` of the control's steps; it ends what could
+  // be redone.
+  void madeSteps(int controlSteps);
+  // The control's history holds steps we did not make, or none: undo and redo go one of its steps
+  // at a time until we make another.
+  void forgetSteps();
+  // A left click at l (a WM_LBUTTONDOWN's position) inside the selection, where a drag begins.
+  bool clickStartsDrag(LPARAM l) const;
 
   HWND parent_;
   int id_;
@@ -126,6 +141,17 @@ class RichEditor : public Editor {
   bool haveDefaultFormat_ = false;
   int updateDepth_ = 0;
   DWORD savedEventMask_ = 0;
+  int zoom_ = 100;
+  mutable int undoLimit_ = 0;  // the steps the control keeps, as it said
+  // The latest undo and redo steps we know of, latest last, each as many of the control's steps as
+  // it takes: a bulk edit is one undo step per piece to the control (it groups none), so undo and
+  // redo take its pieces together. Known are our own edits and what undo and redo moved; anything
+  // else that touches the history makes us forget. The text's length when they were last right
+  // tells of a drop the control was not told of.
+  std::vector<int> undoSteps_;
+  std::vector<int> redoSteps_;
+  int lengthAtSteps_ = 0;
+  bool ownUndoSteps_ = false;  // our own messages, which the record above accounts for
   // What the control told us last, kept while it handles only messages that leave its text (and,
   // for the caret, its line layout) alone: one command that converts offsets several times reads
   // the text once, and the status bar's tick on a standing caret costs nothing. Under Wine every

@@ -22,6 +22,9 @@ namespace kakipo::win32 {
 namespace {
 
 constexpr UINT_PTR watchId = 1;
+// Enough for a bulk edit of many pieces (quote markers on every line of a long mail) to stay one
+// step; Wine keeps at most this many.
+constexpr int undoSteps = 1000;
 
 HMODULE loadRichEdit() {
   static HMODULE lib = LoadLibraryW(L"msftedit.dll");
@@ -52,6 +55,8 @@ UniqueWindow RichEditor::makeControl(const RECT& r, bool visible) const {
 void RichEditor::configure(HWND h, const CHARFORMAT2W* format) const {
   re::setLimit(h, textLimit_);
   re::setTextMode(h, TM_RICHTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE);
+  undoLimit_ = re::setUndoLimit(h, undoSteps);
+  re::setZoom(h, zoom_);
   if (format) {
     re::setCharFormat(h, SCF_DEFAULT, *format);
   } else if (haveDefaultFormat_) {
@@ -68,8 +73,10 @@ void RichEditor::adopt() {
   const HWND h = hwnd();
   forgetText();
   caretKnown_ = false;
+  forgetSteps();
   SetWindowSubclass(h, watchProc, watchId, reinterpret_cast<DWORD_PTR>(this));
-  re::setEventMask(h, ENM_CHANGE | ENM_SELCHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS);
+  // Scroll events: the wheel, which Windows tells only with them and Wine with the mouse's.
+  re::setEventMask(h, ENM_CHANGE | ENM_SELCHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS | ENM_SCROLLEVENTS);
 }
 
 // Puts a configured control in the place of the current one, which goes.
@@ -140,6 +147,14 @@ LRESULT CALLBACK RichEditor::watchProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, 
     if (self->control_.get() == hwnd) self->control_.release();
     return DefSubclassProc(hwnd, msg, w, l);
   }
+  // The control's own undo and redo keys take a bulk edit back whole, as the menu does.
+  if (msg == WM_KEYDOWN && (w == 'Z' || w == 'Y') && GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_SHIFT) >= 0 &&
+      GetKeyState(VK_MENU) >= 0) {
+    self->replay(w == 'Z' ? EM_UNDO : EM_REDO);
+    return 0;
+  }
+  if (!self->ownUndoSteps_ && (mayTouchUndo(msg, w) || (msg == WM_LBUTTONDOWN && self->clickStartsDrag(l))))
+    self->forgetSteps();
   const bool text = keepsText(msg);
   const bool lines = keepsLines(msg);
   // Forgotten before and after: a message that runs a modal loop (a drag) may change the text

@@ -31,6 +31,14 @@ TEST(KeyTable, CommandKeysAndKeysThatGoOnToTheEditor) {
       {"Shift+F3", vk::f3, shift, KeyCommand::FindPrevious},
       {"F1", vk::f1, none, KeyCommand::Help},
       {"Ctrl+Shift+G", vk::keyG, ctrl | shift, KeyCommand::CountWindow},
+      {"Ctrl+G", vk::keyG, ctrl, KeyCommand::GoToLine},
+      {"Ctrl+= (US), Ctrl+; (JIS)", vk::oemPlus, ctrl, KeyCommand::ZoomIn},
+      {"Ctrl++ typed with Shift", vk::oemPlus, ctrl | shift, KeyCommand::ZoomIn},
+      {"Ctrl+keypad +", vk::numpadAdd, ctrl, KeyCommand::ZoomIn},
+      {"Ctrl+-", vk::oemMinus, ctrl, KeyCommand::ZoomOut},
+      {"Ctrl+keypad -", vk::numpadSubtract, ctrl, KeyCommand::ZoomOut},
+      {"Ctrl+0", vk::key0, ctrl, KeyCommand::ZoomReset},
+      {"Ctrl+keypad 0", vk::numpad0, ctrl, KeyCommand::ZoomReset},
       // Typing, the editor's own keys and the paste keys, which the editor routes itself.
       {"N", vk::keyN, none, std::nullopt},
       {"Shift+S", vk::keyS, shift, std::nullopt},
@@ -38,6 +46,7 @@ TEST(KeyTable, CommandKeysAndKeysThatGoOnToTheEditor) {
       {"Shift+Insert", vk::insert, shift, std::nullopt},
       {"Ctrl+A", vk::keyA, ctrl, std::nullopt},
       {"Ctrl+Z", vk::keyZ, ctrl, std::nullopt},
+      {"Ctrl+Y, the editor's redo", 'Y', ctrl, std::nullopt},
       // Alt combinations: the menu keys, and AltGr (Ctrl+Alt) typing characters.
       {"Alt+S", vk::keyS, alt, std::nullopt},
       {"Ctrl+Alt+S", vk::keyS, ctrl | alt, std::nullopt},

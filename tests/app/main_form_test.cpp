@@ -43,14 +43,24 @@ TEST_F(MainFormTest, FirstShowSetsTheStartUpDefaults) {
   EXPECT_TRUE(form.barVisible(Bar::ToolBar) && form.barVisible(Bar::PhraseBox) && form.barVisible(Bar::StatusBar));
 }
 
-TEST_F(MainFormTest, FirstShowAddsTheBarTogglesToTheSystemMenu) {
+TEST_F(MainFormTest, FirstShowAddsItsItemsToTheSystemMenu) {
   main.FormShow("kakipo.exe");
-  ASSERT_EQ(form.systemMenu.size(), 5u);
+  ASSERT_EQ(form.systemMenu.size(), 7u);
   EXPECT_EQ(form.systemMenu[0], (std::pair<int, std::string>{1000, ""}));
   EXPECT_EQ(form.systemMenu[1], (std::pair<int, std::string>{1001, "ボタンバー表示ON/OFF(&B)"}));
   EXPECT_EQ(form.systemMenu[2], (std::pair<int, std::string>{1002, "定型文ボックス表示ON/OFF(&T)"}));
   EXPECT_EQ(form.systemMenu[3], (std::pair<int, std::string>{1003, "ステータスバー表示ON/OFF(&U)"}));
   EXPECT_EQ(form.systemMenu[4], (std::pair<int, std::string>{1004, "終了時に確認しないで、次回続きから(&R)"}));
+  EXPECT_EQ(form.systemMenu[5], (std::pair<int, std::string>{1005, "常に手前に表示(&A)"}));
+  EXPECT_EQ(form.systemMenu[6], (std::pair<int, std::string>{1006, "表示倍率 100%(&Z)"}));
+  // The zoom item, which goes back to 100 %, can be chosen only away from it.
+  EXPECT_FALSE(form.menuItems[1006].enabled);
+  main.FormKeyDown(vk::numpadAdd, modifier::ctrl);
+  EXPECT_EQ(h.statusBar.panels[4], "110%");
+  EXPECT_EQ(form.menuItems[1006].text, "表示倍率 110%：100%に戻す(&Z)");
+  EXPECT_TRUE(form.menuItems[1006].enabled);
+  main.sysMenuOnOff(1006);
+  EXPECT_EQ(memo1.zoom(), 100);
 }
 
 TEST_F(MainFormTest, CommandLineNameStaysCurrentWhenTheLoadFails) {

@@ -276,22 +276,16 @@ TEST_F(SettingsTest, FirstCloseWritesTheFourSectionsInOrder) {
       << text;
 }
 
-// A setting earlier versions did not have stays out of the file until it is turned on, and then
-// keeps its place when turned off again.
-TEST_F(SettingsTest, GoingOnAtTheNextStartIsWrittenOnlyOnceTurnedOn) {
+// The system menu's check mark is the setting, both ways.
+TEST_F(SettingsTest, GoingOnAtTheNextStartIsTheSystemMenusCheck) {
   inifileyomu();
-  EXPECT_FALSE(state.resumeAtClose);
   main.sysMenuOnOff(1004);
-  EXPECT_TRUE(form.systemMenuChecks[1004]);
+  EXPECT_TRUE(form.menuItems[1004].checked);
   inifilekaku();
   EXPECT_EQ(stored("form", "resume"), "1");
-  main.sysMenuOnOff(1004);
-  inifilekaku();
-  EXPECT_EQ(stored("form", "resume"), "0");
-  set("form", "resume", "1");
+  set("form", "resume", "0");
   inifileyomu();
-  EXPECT_TRUE(state.resumeAtClose);
-  EXPECT_TRUE(form.systemMenuChecks[1004]);
+  EXPECT_FALSE(state.resumeAtClose || form.menuItems[1004].checked);
 }
 
 TEST_F(SettingsTest, FailedWriteStopsAtThatKeyAndNamesTheFile) {
@@ -334,6 +328,8 @@ TEST_F(SettingsTest, EverythingWrittenComesBackAtTheNextStart) {
   state.nextOpenFont.color = 0x00112233;
   state.nextOpenFont.style = {true, false, true, false};
   state.backColour = 0x00FFEEDD;
+  main.setTopmost(true);
+  main.document.newDocumentEncoding = TextEncoding::Utf8;
   inifilekaku();
 
   test::MainFormHarness h2{&profile};
@@ -348,6 +344,24 @@ TEST_F(SettingsTest, EverythingWrittenComesBackAtTheNextStart) {
   EXPECT_EQ(main2.state.history, state.history);
   EXPECT_EQ(main2.state.nextOpenFont, state.nextOpenFont);
   EXPECT_EQ(main2.state.backColour, state.backColour);
+  EXPECT_TRUE(main2.state.topmost && main2.document.newDocumentEncoding == TextEncoding::Utf8);
+  EXPECT_EQ(main2.document.encoding, TextEncoding::Utf8) << "the untitled document of the start";
+}
+
+// Once in the file, an added key is written at its default too, or the old value would come back.
+TEST_F(SettingsTest, AddedKeysAreWrittenOnceTheyLeaveTheirDefaults) {
+  set("form", "resume", "1");
+  set("form", "topmost", "1");
+  set("sinki", "encoding", "UTF-8 BOM");
+  inifilekaku();
+  EXPECT_EQ(stored("form", "resume"), "0");
+  EXPECT_EQ(stored("form", "topmost"), "0");
+  EXPECT_EQ(stored("sinki", "encoding"), "Shift_JIS");
+  // Only the encodings a new document may have are read; anything else is the default.
+  for (auto [name, encoding] : {std::pair{"UTF-8", TextEncoding::Utf8}, {"UTF-16 LE", TextEncoding::ShiftJis}}) {
+    set("sinki", "encoding", name);
+    EXPECT_EQ(settings.inifileyomu().newDocumentEncoding, encoding) << name;
+  }
 }
 
 struct PathCase {

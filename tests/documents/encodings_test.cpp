@@ -163,6 +163,15 @@ TEST_F(DocumentsTest, AnUntitledDocumentTakesTheEncodingItWillBeSavedInARichOneN
   EXPECT_EQ(document.encoding, TextEncoding::ShiftJis);
 }
 
+// Chosen for a new document, UTF-8 is what every new one starts in; UTF-16 is that document's own.
+TEST_F(DocumentsTest, AnEncodingChosenForANewDocumentIsEveryNewOnes) {
+  for (auto encoding : {TextEncoding::Utf8, TextEncoding::Utf16Le}) {
+    commands.popMojiKodoClick(encoding);
+    commands.tbtnNewClick();
+  }
+  EXPECT_EQ(document.encoding, TextEncoding::Utf8);
+}
+
 TEST_F(DocumentsTest, KpoHoldingUtf8TextIsReadAsUtf8AndStaysRich) {
   put("C:\\memo.kpo", memoUtf8);
   commands.fileYomikomi("C:\\memo.kpo");

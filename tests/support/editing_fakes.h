@@ -8,6 +8,7 @@
 #include "core/clock.h"
 #include "editing/clipboard.h"
 #include "editing/count_window_view.h"
+#include "editing/go_to_line.h"
 #include "editing/status_bar_view.h"
 #include "support/fake_progress.h"
 
@@ -79,6 +80,15 @@ class FakeCountWindow : public CountWindowView {
   void showCounts(const CountWindowTexts& t) override { shown = t; }
   bool open = false;
   CountWindowTexts shown;
+};
+
+// The go-to-line dialog, always cancelled (the Wine tests drive the real one).
+class FakeGoToLineDialog : public GoToLineDialog {
+ public:
+  std::optional<std::string> askLineNumber(const std::string&,
+                                           const std::function<std::string(const std::string&)>&) override {
+    return std::nullopt;
+  }
 };
 
 }  // namespace kakipo::test

@@ -133,13 +133,30 @@ TYPED_TEST_P(EditorContract, ViewSettingsAreKept) {
   e.setBackgroundColour(0x0000FF);
   e.setWordWrap(true);
   e.setScrollBars(ScrollBars::Vertical);
+  e.setZoom(150);
   EXPECT_EQ(e.backgroundColour(), 0x0000FFu);
   EXPECT_TRUE(e.wordWrap());
   EXPECT_EQ(e.scrollBars(), ScrollBars::Vertical);
   this->setText("x");
   e.clear();
+  e.loadText("y");
   EXPECT_EQ(e.backgroundColour(), 0x0000FFu);
   EXPECT_TRUE(e.wordWrap());
+  EXPECT_EQ(e.zoom(), 150);
+}
+
+// One step at a time, a bulk edit and an inserted line one each; an edit not undoable ends them all.
+TYPED_TEST_P(EditorContract, UndoAndRedoGoStepByStep) {
+  auto& e = this->ed();
+  this->setText("a\r\nb");
+  e.replaceRanges({{0, 0, ">"}, {3, 0, ">"}});
+  e.insertLine(0, "new");
+  for (auto step : {&Editor::undo, &Editor::undo, &Editor::redo}) (e.*step)();
+  EXPECT_EQ(e.text(), ">a\r\n>b");
+  e.setSelStart(0);
+  e.replaceSel("x");
+  for (auto step : {&Editor::undo, &Editor::redo}) (e.*step)();
+  EXPECT_EQ(e.text(), "x>a\r\n>b");
 }
 
 TYPED_TEST_P(EditorContract, DefaultFormatTakesTheFont) {
@@ -242,6 +259,6 @@ REGISTER_TYPED_TEST_SUITE_P(EditorContract, TextIsUtf8WithCrLf, OffsetsCountUtf8
                             ModifiedFlagFollowsEditsAndIsCleared, TextAndRtfRoundTrip, ViewSettingsAreKept,
                             DefaultFormatTakesTheFont, AFailedOrCancelledLoadLeavesTheDocumentAsItWas,
                             EveryCharacterComesBackExactlyAndIsNeverSplit, FindFindsEveryCharacter,
-                            EditsTakeAnyText);
+                            EditsTakeAnyText, UndoAndRedoGoStepByStep);
 
 }  // namespace kakipo::test

@@ -17,7 +17,10 @@ class FakeForm : public FormWindow {
   Rect bounds() const override { return bounds_; }
   void setBounds(const Rect& r) override { bounds_ = r; }
   void appendSystemMenuItem(int id, const std::string& text) override { systemMenu.emplace_back(id, text); }
-  void checkSystemMenuItem(int id, bool checked) override { systemMenuChecks[id] = checked; }
+  void setSystemMenuItem(int id, const std::string& text, bool checked, bool enabled) override {
+    menuItems[id] = {text, checked, enabled};
+  }
+  void setTopmost(bool) override {}
   bool barVisible(Bar bar) const override {
     auto it = bars.find(bar);
     return it == bars.end() || it->second;
@@ -32,7 +35,8 @@ class FakeForm : public FormWindow {
   std::string caption_ = "Form1";
   Rect bounds_;
   std::vector<std::pair<int, std::string>> systemMenu;
-  std::map<int, bool> systemMenuChecks;
+  struct MenuItem { std::string text; bool checked = false, enabled = true; };
+  std::map<int, MenuItem> menuItems;  // as last set
   std::map<Bar, bool> bars;
   bool acceptsDrops = false;
   std::string overwriteHint = "上書き保存";

@@ -42,8 +42,10 @@ struct MainFormHarness {
   FakeSearchWindow searchWindow;
   FakeHelpWindows helpWindows;
   FakeCountWindow countWindow;
+  FakeGoToLineDialog goToLineDialog;
   MainForm main{{memo1, form, phrases, ui, files, fileDialogs, fontDialogs, progress, historyMenu, front,
-                 profile, clipboard, statusBar, clock, searchDialogs, searchWindow, helpWindows, countWindow},
+                 profile, clipboard, statusBar, clock, searchDialogs, searchWindow, helpWindows, countWindow,
+                 goToLineDialog},
                 {false, Font::designPixelsPerInch, harnessIniPath}};
 };
 

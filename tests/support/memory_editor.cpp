@@ -46,7 +46,8 @@ std::string MemoryEditor::textRange(int start, int length) const {
 void MemoryEditor::clear() {
   text_.clear();
   selStart_ = selLength_ = firstVisible_ = 0;
-  canUndo_ = false;
+  undo_.clear();
+  redo_.clear();
   modified_ = false;
 }
 
@@ -90,11 +91,14 @@ std::string MemoryEditor::line(int index) const {
   return text_.substr(start, lineLength(index));
 }
 
+void MemoryEditor::record(bool canUndo) {
+  if (canUndo) undo_.push_back({text_, selStart_, selLength_});
+  else undo_.clear();
+  redo_.clear();
+}
+
 void MemoryEditor::edit(int start, int length, const std::string& s, bool canUndo) {
-  if (canUndo) {
-    undoText_ = text_;
-    canUndo_ = true;
-  }
+  record(canUndo);
   text_.replace(start, length, normaliseLineBreaks(s));
   modified_ = true;
   clampSelection();
@@ -110,9 +114,9 @@ void MemoryEditor::insertLine(int index, const std::string& s) {
   const int count = lineCount();
   if (index < 0 || index > count) throw std::out_of_range("line index");
   if (index == count)
-    edit(textLength(), 0, text_.empty() ? s : "\r\n" + s, false);
+    edit(textLength(), 0, text_.empty() ? s : "\r\n" + s, true);
   else
-    edit(lineStart(index), 0, s + "\r\n", false);
+    edit(lineStart(index), 0, s + "\r\n", true);
 }
 
 int MemoryEditor::lineFromOffset(int offset) const {
@@ -166,10 +170,21 @@ void MemoryEditor::selectAll() {
   selLength_ = textLength();
 }
 
-void MemoryEditor::undo() {
-  if (!canUndo_) return;
-  canUndo_ = false;
-  text_.swap(undoText_);
+void MemoryEditor::step(std::vector<Snapshot>& from, std::vector<Snapshot>& to) {
+  if (from.empty()) return;
+  to.push_back({text_, selStart_, selLength_});
+  text_ = from.back().text;
+  select(from.back().selStart, from.back().selLength);
+  from.pop_back();
+  modified_ = true;
+}
+
+void MemoryEditor::replaceRanges(const std::vector<TextEdit>& edits) {
+  if (edits.empty()) return;
+  UpdateScope update(*this);
+  record(true);
+  for (auto it = edits.rbegin(); it != edits.rend(); ++it)  // from the back: the offsets stay valid
+    text_.replace(it->start, it->length, normaliseLineBreaks(it->text));
   modified_ = true;
   clampSelection();
 }

@@ -39,7 +39,8 @@ class MemoryEditor : public Editor {
   void replaceSel(const std::string& s, bool canUndo = false) override;
   void selectAll() override;
   void deleteSelection() override { replaceSel("", true); }
-  void undo() override;
+  void undo() override { step(undo_, redo_); }
+  void redo() override { step(redo_, undo_); }
   void cut() override;
   void copy() override;
   void paste() override { replaceSel(clipboard, true); }
@@ -71,7 +72,10 @@ class MemoryEditor : public Editor {
   void setWordWrap(bool on) override { wordWrap_ = on; }
   ScrollBars scrollBars() const override { return scrollBars_; }
   void setScrollBars(ScrollBars bars) override { scrollBars_ = bars; }
+  int zoom() const override { return zoom_; }
+  void setZoom(int percent) override { zoom_ = percent; }
   void setFocus() override { ++focusCount; }
+  void replaceRanges(const std::vector<TextEdit>& edits) override;
 
   // Test helpers: set the text as if loaded, and select a range.
   void setText(const std::string& s);
@@ -85,6 +89,7 @@ class MemoryEditor : public Editor {
   // An offset inside a character or a line break, moved to its end.
   int characterEnd(int offset) const;
   void edit(int start, int length, const std::string& s, bool canUndo);
+  void record(bool canUndo);  // before an edit: a step for it, or no history at all
   void take(std::string text, const Font* startFormat, const std::function<bool()>& cancelled);
   void clampSelection();
 
@@ -98,8 +103,13 @@ class MemoryEditor : public Editor {
   Font defaultFormat_;
   Font selectionFormat_;
   Colour background_ = clWindow;
-  std::string undoText_;
-  bool canUndo_ = false;
+  int zoom_ = 100;
+  struct Snapshot {
+    std::string text;
+    int selStart, selLength;
+  };
+  std::vector<Snapshot> undo_, redo_;
+  void step(std::vector<Snapshot>& from, std::vector<Snapshot>& to);  // undo or redo
 };
 
 // Line breaks as the control stores them: a bare CR or LF becomes CR LF.

@@ -74,8 +74,8 @@ struct ScaledMainWindow : ::testing::Test {
     const auto button = SendMessageW(form.toolBar(), TB_GETBUTTONSIZE, 0, 0);
     EXPECT_EQ(LOWORD(button), px(mainlayout::buttonSize));
     EXPECT_EQ(HIWORD(button), px(mainlayout::buttonSize));
-    int parts[4] = {};
-    ASSERT_EQ(SendMessageW(form.statusBar(), SB_GETPARTS, 4, reinterpret_cast<LPARAM>(parts)), 4);
+    int parts[5] = {};
+    ASSERT_EQ(SendMessageW(form.statusBar(), SB_GETPARTS, 5, reinterpret_cast<LPARAM>(parts)), 5);
     EXPECT_EQ(parts[0], px(mainlayout::statusPart1Right));
     EXPECT_EQ(parts[2], px(mainlayout::statusPart2Right + mainlayout::statusEncodingPanelWidth));
   }

@@ -73,6 +73,19 @@ TEST_F(EditingThroughTheWindow, QuoteMarkersFromTheMenu) {
   EXPECT_EQ(form.memo1().text(), "one\r\ntwo\r\nthree");
 }
 
+// Each marker is an undo step of the control's; Ctrl+Z (and the character it types) and redo take all.
+TEST_F(EditingThroughTheWindow, CtrlZTakesBackTheQuoteMarkersWholeAndRedoBringsThemBack) {
+  form.memo1().loadText("one\r\ntwo\r\nthree");
+  form.memo1().selectAll();
+  menu(popInyofIn);
+  holdKey(VK_CONTROL, true);
+  PostMessageW(form.memo1().hwnd(), WM_KEYDOWN, 'Z', 0);
+  pump();  // TearDown lets go of Ctrl
+  EXPECT_EQ(form.memo1().text(), "one\r\ntwo\r\nthree");
+  menu(popRedo);
+  EXPECT_EQ(form.memo1().text(), ">one\r\n>two\r\n>three");
+}
+
 TEST_F(EditingThroughTheWindow, DoubleClickOnTheStatusBarStampsTheRegionalDate) {
   wchar_t date[128] = {};
   GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 128);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <string>
 
 #include "probe/box_answerer.h"
 #include "probe/window_query.h"
@@ -111,6 +112,59 @@ TEST_F(KeysThroughTheWindow, ASearchThatIsNotThereIsQuotedExactly) {
   ASSERT_EQ(boxes.shown().size(), 2u);
   const std::wstring quoted = L"鷗外\r\n\r\nは見つかりませんでした";
   for (const auto& box : boxes.shown()) EXPECT_EQ(box.text, quoted);
+}
+
+// Answers the go-to-line dialog from a timer: "x" first, then line 50 as a Japanese input method
+// types it.
+int goToLineTicks = 0;
+void CALLBACK answerGoToLine(HWND, UINT, UINT_PTR, DWORD) {
+  if (const HWND dialog = commonDialog()) {
+    SetDlgItemTextW(dialog, ids::goToLineBox, goToLineTicks++ ? L"\uFF15\uFF10" : L"x");
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  }
+}
+
+TEST_F(KeysThroughTheWindow, CtrlGRefusesWhatIsNoNumberThenPutsTheCaretAtTheLine) {
+  probe::MessageBoxAnswerer boxes;
+  std::string text;
+  for (int i = 1; i <= 60; ++i) text += "line\r\n";
+  form.memo1().loadText(text);
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, answerGoToLine);
+  EXPECT_TRUE(press(form.memo1().hwnd(), 'G', {VK_CONTROL}));
+  KillTimer(nullptr, timer);
+  ASSERT_EQ(boxes.shown().size(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, L"行番号は数字で入れてね");
+  EXPECT_EQ(form.memo1().caret(), (CaretPos{49, 0}));
+  EXPECT_GT(form.memo1().firstVisibleLine(), 30) << "scrolled into view";
+}
+
+TEST_F(KeysThroughTheWindow, CtrlWithTheWheelZoomsByTheProgramsStepsAndCtrl0GoesBack) {
+  const HWND memo = form.memo1().hwnd();
+  int num = 0, den = 0;
+  SendMessageW(memo, WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, 2 * WHEEL_DELTA), MAKELPARAM(10, 10));
+  SendMessageW(memo, EM_GETZOOM, reinterpret_cast<WPARAM>(&num), reinterpret_cast<LPARAM>(&den));
+  EXPECT_EQ(std::pair(num, den), std::pair(120, 100));
+  EXPECT_TRUE(press(memo, '0', {VK_CONTROL}));
+  SendMessageW(memo, EM_GETZOOM, reinterpret_cast<WPARAM>(&num), reinterpret_cast<LPARAM>(&den));
+  EXPECT_EQ(std::pair(num, den), std::pair(0, 0)) << "100 %: the control's zoom off";
+}
+
+// Wine's dialog clears the direction in the structure at every command of its own (text typed in
+// its box) and closes on Cancel without putting it back.
+TEST_F(KeysThroughTheWindow, TheFindDialogOpensWithTheDirectionLeftAlsoAfterCancel) {
+  const auto reopen = [&] {
+    EXPECT_TRUE(press(form.memo1().hwnd(), 'F', {VK_CONTROL}));
+    return commonDialog();
+  };
+  HWND find = reopen();
+  ASSERT_NE(find, nullptr);
+  SetDlgItemTextW(find, edt1, L"abc");
+  SendMessageW(find, WM_COMMAND, IDCANCEL, 0);
+  ASSERT_NE(find = reopen(), nullptr);
+  EXPECT_EQ(IsDlgButtonChecked(find, rad2), BST_CHECKED) << "down, as at first";
+  SendDlgItemMessageW(find, rad1, BM_CLICK, 0, 0);
+  SendMessageW(find, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_EQ(IsDlgButtonChecked(reopen(), rad1), BST_CHECKED) << "up, as the user left it";
 }
 
 }  // namespace

@@ -70,6 +70,15 @@ TEST_F(MainWindowTest, OverwriteHintNamesTheCurrentFile) {
   EXPECT_EQ(windowText(form.hwnd()), L"カキポ C:\\メモ\\買い物.txt");
 }
 
+TEST_F(MainWindowTest, AlwaysOnTopFromTheSystemMenuWithItsCheckMark) {
+  const auto topmost = [&] { return (GetWindowLongW(form.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+  const auto checked = [&] { return GetMenuState(GetSystemMenu(form.hwnd(), FALSE), 1005, 0) & MF_CHECKED; };
+  SendMessageW(form.hwnd(), WM_SYSCOMMAND, 1005, 0);
+  EXPECT_TRUE(topmost() && checked());
+  SendMessageW(form.hwnd(), WM_SYSCOMMAND, 1005, 0);
+  EXPECT_FALSE(topmost() || checked());
+}
+
 TEST_F(MainWindowTest, SystemMenuHasTheBarToggles) {
   HMENU menu = GetSystemMenu(form.hwnd(), FALSE);
   wchar_t buf[128];

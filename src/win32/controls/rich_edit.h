@@ -69,6 +69,11 @@ inline int lineCount(HWND h) { return static_cast<int>(send(h, EM_GETLINECOUNT))
 inline LONG lineStart(HWND h, int line) { return static_cast<LONG>(send(h, EM_LINEINDEX, line)); }
 inline int lineLength(HWND h, LONG at) { return static_cast<int>(send(h, EM_LINELENGTH, at)); }
 inline int lineOf(HWND h, LONG at) { return static_cast<int>(send(h, EM_EXLINEFROMCHAR, 0, at)); }
+// The position of the character nearest to a point of the client area.
+inline LONG charFromPos(HWND h, LONG x, LONG y) {
+  POINTL p{x, y};
+  return static_cast<LONG>(send(h, EM_CHARFROMPOS, 0, ptr(&p)));
+}
 inline int firstVisibleLine(HWND h) { return static_cast<int>(send(h, EM_GETFIRSTVISIBLELINE)); }
 inline void scrollLines(HWND h, int lines) { send(h, EM_LINESCROLL, 0, lines); }
 inline void scrollCaret(HWND h) { send(h, EM_SCROLLCARET); }
@@ -106,6 +111,20 @@ inline bool modified(HWND h) { return send(h, EM_GETMODIFY) != 0; }
 inline void setModified(HWND h, bool on) { send(h, EM_SETMODIFY, on); }
 inline void emptyUndo(HWND h) { send(h, EM_EMPTYUNDOBUFFER); }
 inline void undo(HWND h) { send(h, EM_UNDO); }
+inline void redo(HWND h) { send(h, EM_REDO); }
+inline bool canUndo(HWND h) { return send(h, EM_CANUNDO) != 0; }
+inline bool canRedo(HWND h) { return send(h, EM_CANREDO) != 0; }
+// The steps the control keeps, as many as asked or its own maximum; returns that number.
+inline int setUndoLimit(HWND h, int steps) { return static_cast<int>(send(h, EM_SETUNDOLIMIT, steps)); }
+// The next edit starts an undo step of its own rather than joining the typing before it.
+inline void stopGroupTyping(HWND h) { send(h, EM_STOPGROUPTYPING); }
+// The text shown at percent of its size; 100 turns the control's zoom off.
+inline void setZoom(HWND h, int percent) {
+  if (percent == 100)
+    send(h, EM_SETZOOM, 0, 0);
+  else
+    send(h, EM_SETZOOM, percent, 100);
+}
 inline void clearSelection(HWND h) { send(h, WM_CLEAR); }
 inline void cut(HWND h) { send(h, WM_CUT); }
 inline void copy(HWND h) { send(h, WM_COPY); }

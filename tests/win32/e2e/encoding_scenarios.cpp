@@ -37,5 +37,19 @@ TEST(Encodings, AUtf8MemoIsEditedOnOneLineAndSavedWithEveryOtherLineAsItWas) {
   EXPECT_EQ(readFile(file), utf8(first) + "\r\n2nd line\r\n" + utf8(third) + "\nlast");
 }
 
+// With UTF-8 the setting for new memos, a memo with characters Shift_JIS has none for is saved as
+// UTF-8 without the question about them.
+TEST(Encodings, WithTheUtf8SettingANewMemoSavesWithoutTheLossQuestion) {
+  Kakipo k;
+  writeFile(k.settingsPath(), "[sinki]\r\nencoding=UTF-8\r\n");
+  k.start();
+  k.type(L"\u9DD7\u5916 \U0001F600");
+  k.clickButton(button::tbtnSave);
+  k.answerFileDialog(L"新.txt", 1);
+  ASSERT_TRUE(waitUntil([&] { return fileExists(k.path(L"新.txt")); }));
+  EXPECT_TRUE(k.noDialog());
+  EXPECT_EQ(readFile(k.path(L"新.txt")), utf8(L"\u9DD7\u5916 \U0001F600"));
+}
+
 }  // namespace
 }  // namespace e2e

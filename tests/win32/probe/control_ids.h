@@ -18,7 +18,8 @@ namespace popup {
 constexpr int popUndo = ids::firstPopup + win32::popUndo, popCopy = ids::firstPopup + win32::popCopy,
               popPaste = ids::firstPopup + win32::popPaste, popCut = ids::firstPopup + win32::popCut,
               popDel = ids::firstPopup + win32::popDel, popAllSel = ids::firstPopup + win32::popAllSel,
-              popInyofIn = ids::firstPopup + win32::popInyofIn, popInyofOut = ids::firstPopup + win32::popInyofOut;
+              popInyofIn = ids::firstPopup + win32::popInyofIn, popInyofOut = ids::firstPopup + win32::popInyofOut,
+              popRedo = ids::firstPopup + win32::popRedo;
 }  // namespace popup
 
 }  // namespace kakipo::probe
