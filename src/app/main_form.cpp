@@ -21,6 +21,7 @@ MainForm::MainForm(const MainFormPorts& ports, const StartupFacts& facts)
       phrases(state, ports.memo1, ports.phraseBox),
       clipboard(ports.memo1, ports.ui, ports.progress, ports.clipboard),
       quotes(ports.memo1, ports.ui),
+      conversions(ports.memo1, ports.ui, ports.progress),
       statusBar(ports.memo1, ports.statusBar, ports.clock, [this] { return encodingText(document); }),
       findReplace(ports.memo1, ports.ui, ports.searchDialogs, ports.searchWindow),
       help(ports.helpWindows),

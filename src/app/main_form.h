@@ -20,6 +20,7 @@
 #include "documents/document_commands.h"
 #include "editing/appearance.h"
 #include "editing/clipboard_commands.h"
+#include "editing/conversion_commands.h"
 #include "editing/font_buttons.h"
 #include "editing/phrase_box.h"
 #include "editing/phrase_box_view.h"
@@ -126,6 +127,7 @@ class MainForm {
   PhraseBox phrases;
   ClipboardCommands clipboard;
   QuoteMarkers quotes;
+  ConversionCommands conversions;
   StatusBar statusBar;
   FindReplace findReplace;
   HelpCommand help;

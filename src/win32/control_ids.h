@@ -10,8 +10,12 @@ enum Button {
 };
 inline constexpr int buttonCount = tbtnVajHel + 1;
 
-enum PopupCommand { popUndo, popCopy, popPaste, popCut, popDel, popAllSel, popInyofIn, popInyofOut };
-inline constexpr int popupCommandCount = popInyofOut + 1;
+// The last four are the items of its 変換 submenu.
+enum PopupCommand {
+  popUndo, popCopy, popPaste, popCut, popDel, popAllSel, popInyofIn, popInyofOut,
+  popZenkaku, popHankaku, popHiragana, popKatakana
+};
+inline constexpr int popupCommandCount = popKatakana + 1;
 
 namespace ids {
 
@@ -21,7 +25,7 @@ constexpr int toolBar = 103;
 constexpr int comboBox = 104;
 constexpr int statusBar = 105;
 constexpr int firstButton = 200;   // tbtnNew ... tbtnVajHel are 200 ... 209
-constexpr int firstPopup = 300;    // popUndo ... popInyofOut
+constexpr int firstPopup = 300;    // popUndo ... popKatakana
 constexpr int historyHeader = 319; // the caption above the recent files, chosen to do nothing
 constexpr int firstHistory = 320;  // popRirek0 ... popRirek4
 constexpr int timerGyoRet = 1;

@@ -271,23 +271,4 @@ std::vector<int> RichEditor::findAll(const std::string& what, int start, bool ma
   return found;
 }
 
-void RichEditor::replaceRanges(const std::vector<TextEdit>& edits) {
-  if (edits.empty()) return;
-  // Offsets are converted in one forward pass over the text as it was, then applied from the
-  // back so that no edit moves the positions of the ones still to come.
-  const auto text = wideText();
-  ControlOffsetCursor cursor(asUtf16(*text));
-  std::vector<CHARRANGE> ranges;
-  ranges.reserve(edits.size());
-  for (const auto& e : edits) {
-    const LONG from = cursor.unitsForBytes(e.start);
-    ranges.push_back({from, cursor.unitsForBytes(e.start + e.length)});
-  }
-  UpdateScope update(*this);
-  for (std::size_t k = edits.size(); k-- > 0;) {
-    re::select(hwnd(), ranges[k]);
-    re::replaceSelection(hwnd(), widen(edits[k].text));
-  }
-}
-
 }  // namespace kakipo::win32

@@ -1,7 +1,8 @@
 // The Editor port over a rich-edit control (RICHEDIT50W). Converts between the control's positions
 // (UTF-16 units, one per paragraph break) and offsets into the program's text (UTF-8, CR LF), and
 // replaces a whole document by building a fresh control, since deleting a large text in place takes
-// minutes.
+// minutes; a bulk edit of a great many places in a document of one look does the same, keeping
+// the document before it for its undo.
 #pragma once
 #include <windows.h>
 #include <richedit.h>
@@ -97,7 +98,13 @@ class RichEditor : public Editor {
   UniqueWindow makeControl(const RECT& rect, bool visible) const;
   void configure(HWND h, const CHARFORMAT2W* format) const;
   void adopt();
-  void swapIn(UniqueWindow fresh);
+  // Puts a configured control in the place of the current one and gives back that one, hidden.
+  UniqueWindow swapIn(UniqueWindow fresh);
+  // Bulk edits (rich_editor_edits.cpp). The whole text with the edits made, in the control's units.
+  void rebuild(const std::wstring& units, const CHARFORMAT2W& look, const PARAFORMAT2& paragraphs);
+  // Undo of the last rebuild, when it is the next step back; false leaves the undo to the control.
+  bool undoRebuild();
+  void forgetRebuild();
   RECT placement() const;
   void recreate();
   void applyBackground(HWND h) const;
@@ -125,6 +132,13 @@ class RichEditor : public Editor {
   mutable LONG caretAt_ = 0;
   mutable CaretPos caret_;
   mutable std::string caretHead_;
+  // The control as it was before the last rebuild, hidden, and the text the rebuild left in the
+  // new one: an undo brings the old one back while the new one has nothing of its own to undo and
+  // still holds that text. Any other change of document lets it go.
+  std::shared_ptr<const std::wstring> rebuiltText_;
+  UniqueWindow beforeRebuild_;
+  // A rebuilt control that an undo gave up inside one of its own messages; destroyed right after.
+  UniqueWindow discarded_;
   // Last, so that it goes first: while the control is destroyed, its watch still reads the fields
   // above.
   UniqueWindow control_;

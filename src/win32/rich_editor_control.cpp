@@ -23,6 +23,18 @@ namespace {
 
 constexpr UINT_PTR watchId = 1;
 
+// Posted to the document's control after an undo has given up the control it came in through.
+UINT discardMessage() {
+  static const UINT message = RegisterWindowMessageW(L"KakipoDiscardEditor");
+  return message;
+}
+
+bool isUndo(UINT msg, WPARAM w) {
+  if (msg == EM_UNDO || msg == WM_UNDO) return true;
+  return msg == WM_KEYDOWN && w == 'Z' && (GetKeyState(VK_CONTROL) & 0x8000) && !(GetKeyState(VK_SHIFT) & 0x8000) &&
+         !(GetKeyState(VK_MENU) & 0x8000);
+}
+
 HMODULE loadRichEdit() {
   static HMODULE lib = LoadLibraryW(L"msftedit.dll");
   return lib;
@@ -72,8 +84,7 @@ void RichEditor::adopt() {
   re::setEventMask(h, ENM_CHANGE | ENM_SELCHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS);
 }
 
-// Puts a configured control in the place of the current one, which goes.
-void RichEditor::swapIn(UniqueWindow fresh) {
+UniqueWindow RichEditor::swapIn(UniqueWindow fresh) {
   const HWND old = hwnd();
   RECT r = placement();
   // The control's own flag: while the main window is still hidden at start-up, IsWindowVisible
@@ -86,10 +97,13 @@ void RichEditor::swapIn(UniqueWindow fresh) {
   SetWindowPos(hwnd(), after ? after : HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top,
                SWP_NOACTIVATE);
   ShowWindow(previous.get(), SW_HIDE);
-  previous.reset();
   if (visible) ShowWindow(hwnd(), SW_SHOWNA);
   if (focused) SetFocus(hwnd());
-  if (updateDepth_ > 0) re::setRedraw(hwnd(), false);
+  // A control coming back from behind may have been hidden in the middle of an update.
+  re::setRedraw(hwnd(), updateDepth_ == 0);
+  if (updateDepth_ > 0) re::setEventMask(hwnd(), 0);
+  InvalidateRect(hwnd(), nullptr, TRUE);
+  return previous;
 }
 
 RECT RichEditor::placement() const {
@@ -104,6 +118,7 @@ RECT RichEditor::placement() const {
 void RichEditor::recreate() {
   UniqueWindow fresh = makeControl(placement(), false);
   configure(fresh.get(), nullptr);
+  forgetRebuild();
   swapIn(std::move(fresh));
 }
 
@@ -112,9 +127,17 @@ LRESULT CALLBACK RichEditor::watchProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, 
   if (msg == WM_NCDESTROY) {
     RemoveWindowSubclass(hwnd, watchProc, watchId);
     // Gone with its parent: nothing is left to destroy.
-    if (self->control_.get() == hwnd) self->control_.release();
+    for (UniqueWindow* owner : {&self->control_, &self->beforeRebuild_, &self->discarded_})
+      if (owner->get() == hwnd) owner->release();
     return DefSubclassProc(hwnd, msg, w, l);
   }
+  // A control kept for an undo, or on its way out, is not the document's view.
+  if (hwnd != self->hwnd()) return DefSubclassProc(hwnd, msg, w, l);
+  if (msg == discardMessage()) {
+    self->discarded_.reset();
+    return 0;
+  }
+  if (isUndo(msg, w) && self->undoRebuild()) return msg == WM_KEYDOWN ? 0 : TRUE;
   const bool text = keepsText(msg);
   const bool lines = keepsLines(msg);
   // Forgotten before and after: a message that runs a modal loop (a drag) may change the text
@@ -168,7 +191,58 @@ void RichEditor::loadInto(const void* data, std::size_t size, UINT format, const
     defaultFormat_ = start;
     haveDefaultFormat_ = true;
   }
+  forgetRebuild();
   swapIn(std::move(fresh));
+}
+
+}  // namespace kakipo::win32
+
+namespace kakipo::win32 {
+
+// The document in a fresh control with every unit in one look, which is what it had: nothing of
+// it is lost. The old control stays, hidden, for the undo; deleting its text in place would cost
+// minutes where the fresh one costs what a paste of the same text does.
+void RichEditor::rebuild(const std::wstring& units, const CHARFORMAT2W& look, const PARAFORMAT2& paragraphs) {
+  const POINT scrolled = re::scrollPos(hwnd());
+  UniqueWindow fresh = makeControl(placement(), false);
+  const HWND h = fresh.get();
+  configure(h, nullptr);
+  if (streamInto(h, units.data(), units.size() * sizeof(wchar_t), SF_TEXT | SF_UNICODE) != StreamResult::Read)
+    throw Error(texts::editorReadFailed);
+  re::select(h, 0, -1);
+  re::setCharFormat(h, SCF_SELECTION, look);
+  re::setParaFormat(h, paragraphs);
+  re::select(h, 0, 0);
+  // Giving it its look is no step of the user's to undo.
+  re::emptyUndo(h);
+  re::setModified(h, true);
+  re::setScrollPos(h, scrolled);
+  forgetRebuild();
+  beforeRebuild_ = swapIn(std::move(fresh));
+  rebuiltText_ = wideText();
+}
+
+bool RichEditor::undoRebuild() {
+  if (!beforeRebuild_ || re::canUndo(hwnd())) return false;
+  // Edits the control can no longer undo lie between: the old document is out of reach.
+  if (*wideText() != *rebuiltText_) {
+    forgetRebuild();
+    return false;
+  }
+  // This may run inside a message of the rebuilt control, which must outlive it.
+  discarded_ = swapIn(std::move(beforeRebuild_));
+  rebuiltText_.reset();
+  PostMessageW(hwnd(), discardMessage(), 0, 0);
+  // Saved since the rebuild or not, the text is no longer the one on disk.
+  re::setModified(hwnd(), true);
+  if (updateDepth_ == 0)
+    SendMessageW(parent_, WM_COMMAND, MAKEWPARAM(id_, EN_CHANGE), reinterpret_cast<LPARAM>(hwnd()));
+  return true;
+}
+
+void RichEditor::forgetRebuild() {
+  rebuiltText_.reset();
+  beforeRebuild_.reset();
 }
 
 }  // namespace kakipo::win32

@@ -229,12 +229,28 @@ TYPED_TEST_P(EditorContract, EditsTakeAnyText) {
   EXPECT_EQ(e.lineCount(), 4);
 }
 
+// A few places, and so many that the control is rebuilt: one undo takes the whole edit back.
+TYPED_TEST_P(EditorContract, BulkEditIsOneUndoStep) {
+  auto& e = this->ed();
+  for (const int places : {3, 600}) {
+    const std::string before = std::string(places, 'a') + "\r\n\u8868";
+    e.loadText(before);
+    std::vector<TextEdit> edits;
+    for (int i = 0; i < places; ++i) edits.push_back({i, 1, "\uFF41"});
+    e.replaceRanges(edits);
+    EXPECT_EQ(e.text().substr(places * 3), "\r\n\u8868") << places;
+    EXPECT_TRUE(e.modified());
+    e.undo();
+    EXPECT_EQ(e.text(), before) << places;
+  }
+}
+
 REGISTER_TYPED_TEST_SUITE_P(EditorContract, TextIsUtf8WithCrLf, OffsetsCountUtf8BytesAndNeverSplitACharacter,
                             LineFromOffsetAtLineEnds, ReplaceAndInsertLines,
                             ReplacingAnEmptySelectionInsertsAtTheCaret, FindHonoursRangeWholeWordAndCase,
                             ModifiedFlagFollowsEditsAndIsCleared, TextAndRtfRoundTrip, ViewSettingsAreKept,
                             DefaultFormatTakesTheFont, AFailedOrCancelledLoadLeavesTheDocumentAsItWas,
                             EveryCharacterComesBackExactlyAndIsNeverSplit, FindFindsEveryCharacter,
-                            EditsTakeAnyText);
+                            EditsTakeAnyText, BulkEditIsOneUndoStep);
 
 }  // namespace kakipo::test

@@ -167,6 +167,14 @@ void MemoryEditor::undo() {
   clampSelection();
 }
 
+void MemoryEditor::replaceRanges(const std::vector<TextEdit>& edits) {
+  if (edits.empty()) return;
+  std::string before = text_;
+  Editor::replaceRanges(edits);
+  undoText_ = std::move(before);
+  canUndo_ = true;
+}
+
 void MemoryEditor::cut() {
   copy();
   deleteSelection();

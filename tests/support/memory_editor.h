@@ -49,6 +49,8 @@ class MemoryEditor : public Editor {
   int firstVisibleLine() const override { return firstVisible_; }
 
   int find(const std::string& what, int start, int length, bool wholeWord, bool matchCase) const override;
+  // One undo step, as the control makes it.
+  void replaceRanges(const std::vector<TextEdit>& edits) override;
 
   void loadText(const std::string& text, const Font* startFormat = nullptr,
                 const std::function<bool()>& cancelled = {}) override;

@@ -73,6 +73,44 @@ TEST_F(EditingThroughTheWindow, QuoteMarkersFromTheMenu) {
   EXPECT_EQ(form.memo1().text(), "one\r\ntwo\r\nthree");
 }
 
+// The control keeps a conversion as one step of its own undo, and each character its format.
+TEST_F(EditingThroughTheWindow, ConversionFromTheMenuIsOneUndoStepAndKeepsFormats) {
+  auto& memo = form.memo1();
+  memo.loadText("ﾃｽﾄABCｶﾞ!");
+  memo.setSelStart(9);  // A
+  memo.setSelLength(1);
+  Font bold = memo.selectionFormat();
+  bold.style.bold = true;
+  memo.setSelectionFormat(bold);
+  memo.selectAll();
+  menu(popZenkaku);
+  EXPECT_EQ(memo.text(), "テストＡＢＣガ！");
+  menu(popHiragana);
+  EXPECT_EQ(memo.text(), "てすとＡＢＣが！");
+  menu(popUndo);
+  EXPECT_EQ(memo.text(), "テストＡＢＣガ！");
+  memo.setSelStart(9);
+  memo.setSelLength(3);
+  EXPECT_TRUE(memo.selectionFormat().style.bold);
+  memo.setSelStart(12);
+  memo.setSelLength(3);
+  EXPECT_FALSE(memo.selectionFormat().style.bold);
+}
+
+// So many places that the document is rebuilt: the keyboard's undo still takes it back.
+TEST_F(EditingThroughTheWindow, CtrlZUndoesAConversionOfManyPlaces) {
+  const std::string many(600, 'a');
+  form.memo1().loadText(many);
+  form.memo1().selectAll();
+  menu(popZenkaku);
+  EXPECT_EQ(form.memo1().text().substr(0, 6), "ａａ");
+  holdKey(VK_CONTROL, true);
+  SendMessageW(form.memo1().hwnd(), WM_KEYDOWN, 'Z', 0);
+  holdKey(VK_CONTROL, false);
+  pump();
+  EXPECT_EQ(form.memo1().text(), many);
+}
+
 TEST_F(EditingThroughTheWindow, DoubleClickOnTheStatusBarStampsTheRegionalDate) {
   wchar_t date[128] = {};
   GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 128);
