@@ -32,6 +32,8 @@ constexpr int timerGyoRet = 1;
 // The Save dialog's encoding list (SAVE_ENCODING in kakipo.rc, which repeats these numbers).
 constexpr int saveEncodingLabel = 2001;
 constexpr int saveEncodingList = 2002;
+// The あいまい検索 box added to the Find and Replace dialogs.
+constexpr int fuzzySearch = 2010;
 // The encodings of the status bar's encoding menu, in the order of allEncodings.
 constexpr int firstEncoding = 340;
 
