@@ -1,6 +1,7 @@
 // The common dialogs under Wine: each test confirms the dialog from a timer, as a user pressing
 // OK would, and checks what comes back through the port.
 #include <windows.h>
+#include <dlgs.h>
 
 #include <gtest/gtest.h>
 
@@ -129,6 +130,7 @@ std::wstring installedJapaneseFace() {
   return face;
 }
 
+// Seeded as given, and offering no vertical faces, which this machine's Japanese fonts have.
 TEST(CommonDialogs, FontComesBackAsSeeded) {
   Win32FontColourDialogs dialogs(nullptr);
   Font font;
@@ -140,8 +142,21 @@ TEST(CommonDialogs, FontComesBackAsSeeded) {
   font.style.bold = true;
   font.style.underline = true;
   font.color = 0x000000FFu;
+  int faces = 0;
+  std::vector<std::wstring> vertical;
+  beforeConfirming = [&](HWND dialog) {
+    const HWND list = GetDlgItem(dialog, cmb1);
+    faces = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < faces; ++i) {
+      wchar_t item[LF_FACESIZE] = {};
+      SendMessageW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
+      if (item[0] == L'@') vertical.push_back(item);
+    }
+  };
   confirmNextDialog();
   ASSERT_TRUE(dialogs.chooseFont(font));
+  EXPECT_GT(faces, 0);
+  EXPECT_TRUE(vertical.empty()) << narrow(vertical.front());
   EXPECT_EQ(font.height(), -16) << font.name << " " << font.charset;
   EXPECT_TRUE(font.style.bold);
   EXPECT_FALSE(font.style.italic);
