@@ -1,6 +1,7 @@
 // The documents the Wine harness measures with, written once per run from fixed seeds: 10 MB of
 // text with a search marker on its last line (and the same text as UTF-8), 10 MB of RTF, 1 KB of
-// text, 10,000 lines, and a text holding 100,000 occurrences for Replace All.
+// text, 10,000 lines, a text holding 100,000 occurrences for Replace All, and 1 MB of text to
+// convert.
 #pragma once
 #include <windows.h>
 
@@ -56,7 +57,7 @@ inline std::string replaceDocument() {
 inline int generateDocuments(const std::wstring& dir) {
   CreateDirectoryW(dir.c_str(), nullptr);
   Corpus big;  // the native search benchmark's seed: the same 10 MB
-  Corpus rich(777), small(99), lines(4242);
+  Corpus rich(777), small(99), lines(4242), convert(1234);
   std::string text = big.text(10'000'000);
   std::string folded = text;
   for (char& c : folded) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
@@ -66,7 +67,8 @@ inline int generateDocuments(const std::wstring& dir) {
                   writeDocument(dir + L"\\big.kpo", corpusRtf(rich, 10'000'000)) &&
                   writeDocument(dir + L"\\small.txt", small.text(1000)) &&
                   writeDocument(dir + L"\\lines.txt", lines.lines(10000)) &&
-                  writeDocument(dir + L"\\replace.txt", replaceDocument());
+                  writeDocument(dir + L"\\replace.txt", replaceDocument()) &&
+                  writeDocument(dir + L"\\convert.txt", convert.text(1'000'000));
   return ok ? 0 : 1;
 }
 
