@@ -76,25 +76,24 @@ TEST_F(EditingThroughTheWindow, QuoteMarkersFromTheMenu) {
 // The control keeps a conversion as one step of its own undo, and each character its format.
 TEST_F(EditingThroughTheWindow, ConversionFromTheMenuIsOneUndoStepAndKeepsFormats) {
   auto& memo = form.memo1();
+  const auto boldAt = [&](int at) {
+    memo.setSelStart(at);
+    memo.setSelLength(1);
+    return memo.selectionFormat().style.bold;
+  };
   memo.loadText("ﾃｽﾄABCｶﾞ!");
-  memo.setSelStart(9);  // A
-  memo.setSelLength(1);
   Font bold = memo.selectionFormat();
   bold.style.bold = true;
+  boldAt(9);  // A
   memo.setSelectionFormat(bold);
   memo.selectAll();
   menu(popZenkaku);
-  EXPECT_EQ(memo.text(), "テストＡＢＣガ！");
   menu(popHiragana);
   EXPECT_EQ(memo.text(), "てすとＡＢＣが！");
   menu(popUndo);
   EXPECT_EQ(memo.text(), "テストＡＢＣガ！");
-  memo.setSelStart(9);
-  memo.setSelLength(3);
-  EXPECT_TRUE(memo.selectionFormat().style.bold);
-  memo.setSelStart(12);
-  memo.setSelLength(3);
-  EXPECT_FALSE(memo.selectionFormat().style.bold);
+  EXPECT_TRUE(boldAt(9));
+  EXPECT_FALSE(boldAt(12));
 }
 
 // So many places that the document is rebuilt: the keyboard's undo still takes it back.
