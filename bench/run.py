@@ -265,6 +265,7 @@ def main():
         add("open_txt", ours["open"], bare["open"])
         add("save_txt", ours["save"], bare["save"])
         add("find", ours["find"], bare["find"])
+        add("find_fuzzy", ours["find_fuzzy"], ours["find"])
         add("memory", ours["memory"], bare["memory"])
         utf8 = harness("ours-find", data("big-utf8.txt"), work)
         add("open_utf8", utf8["open"], ours["open"])
@@ -284,6 +285,9 @@ def main():
         extra.setdefault("raw_typing_small", []).append(bare_small["typing200"])
         paste = harness("paste", data("big.txt"))
         add("paste", paste["paste"], ours["open"])
+        convert = harness("convert", data("convert.txt"))
+        add("convert", convert["convert"], convert["paste"])
+        extra.setdefault("convert_undo", []).append(convert["convert_undo"])
         quotes = harness("quotes", data("lines.txt"), work, "ours")
         add("quotes", quotes["quotes10000"], quotes["quotes10"])
         raw = harness("quotes", data("lines.txt"), work, "raw")
@@ -312,10 +316,12 @@ def main():
     row("Save 10 MB .txt", "save_txt", 1.3)
     row("Save 10 MB .kpo", "save_kpo", 1.3)
     row("Find, match at the end of 10 MB", "find", 1.5)
+    row("Fuzzy Find, match at the end of 10 MB (against exact)", "find_fuzzy", 3)
     row("Open 10 MB as UTF-8 (against CP932)", "open_utf8", 1.3)
     row("Find in 10 MB as UTF-8 (against CP932)", "find_utf8", 1.5)
     row("Replace All, 100,000 occurrences", "replace", 12)
     row("Large paste of 10 MB", "paste", 1.5)
+    row("Converting a 1 MB selection to full width (against pasting it)", "convert", 2)
     row("Quote markers on 10,000 lines", "quotes", 50)
     row("Caret tick, caret standing at the end", "tick", 2)
     row("Caret tick, just after the caret moved", "tick_moved", 2)
@@ -350,6 +356,7 @@ def main():
     print(f"The bare control alone, 200 characters typed at the end: 10 MB "
           f"{median(extra['raw_typing_big']):.3g} s, 1 KB {median(extra['raw_typing_small']):.3g} s, "
           f"ratio {median(extra['raw_typing']):.2f}.")
+    print(f"Undoing the conversion of 1 MB: {median(extra['convert_undo']):.3g} s.")
     print(f"One recovery snapshot of the 10 MB document on the user-interface thread: "
           f"{median(extra['snapshot']):.3g} s (at most one per 30 s of typing that never pauses).")
     long_line_notes(extra)

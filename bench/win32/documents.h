@@ -1,7 +1,7 @@
 // The documents the Wine harness measures with, written once per run from fixed seeds: 10 MB of
 // text with a search marker on its last line (and the same text as UTF-8), 10 MB of RTF, 1 KB of
-// text, 10,000 lines, a text holding 100,000 occurrences for Replace All, and one line of Japanese
-// prose against 5 MB of ordinary lines, both UTF-8.
+// text, 10,000 lines, a text holding 100,000 occurrences for Replace All, 1 MB of text to convert,
+// and one line of Japanese prose against 5 MB of ordinary lines, both UTF-8.
 #pragma once
 #include <windows.h>
 
@@ -100,7 +100,7 @@ inline std::string utf8Lines(Corpus& corpus, std::size_t bytes) {
 inline int generateDocuments(const std::wstring& dir) {
   CreateDirectoryW(dir.c_str(), nullptr);
   Corpus big;  // the native search benchmark's seed: the same 10 MB
-  Corpus rich(777), small(99), lines(4242), fiveMb(5005);
+  Corpus rich(777), small(99), lines(4242), fiveMb(5005), convert(1234);
   std::string text = big.text(10'000'000);
   std::string folded = text;
   for (char& c : folded) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
@@ -112,7 +112,8 @@ inline int generateDocuments(const std::wstring& dir) {
                   writeDocument(dir + L"\\lines.txt", lines.lines(10000)) &&
                   writeDocument(dir + L"\\replace.txt", replaceDocument()) &&
                   writeDocument(dir + L"\\long-line.txt", utf8Of(proseLine(longLineCharacters))) &&
-                  writeDocument(dir + L"\\lines-5mb.txt", utf8Lines(fiveMb, 5'000'000));
+                  writeDocument(dir + L"\\lines-5mb.txt", utf8Lines(fiveMb, 5'000'000)) &&
+                  writeDocument(dir + L"\\convert.txt", convert.text(1'000'000));
   return ok ? 0 : 1;
 }
 

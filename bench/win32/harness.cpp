@@ -11,6 +11,7 @@
 //   kakipo_bench bare FILE WORK text|rich   the same with a bare control
 //   kakipo_bench small FILE WORK            caret tick and typing on a small document
 //   kakipo_bench paste FILE                 the large paste of FILE's text
+//   kakipo_bench convert FILE               FILE's text pasted, then all of it converted 全角へ
 //   kakipo_bench quotes FILE WORK ours|raw  quote markers on 10 and on 10,000 lines
 //   kakipo_bench replace FILE WORK          Replace All of 10,000 and of 100,000 occurrences
 //   kakipo_bench recovery FILE WORK         typing into a modified document, recovery on and off
@@ -240,15 +241,17 @@ double typing(Form& form) {
   return now() - start;
 }
 
-// Find Next from the start of the text to the marker on its last line. A save may have just read
-// the text; any message that may change it (here one that empties the undo buffer) makes the
-// adapter read it again, as after any edit.
-double findTheMarker(Form& form) {
+// Find Next from the start of the text to the marker on its last line, exactly or with あいまい検索.
+// A save may have just read the text; any message that may change it (here one that empties the
+// undo buffer) makes the adapter read it again, as after any edit.
+double findTheMarker(Form& form, bool fuzzy = false) {
   SendMessageW(form.memo(), EM_EMPTYUNDOBUFFER, 0, 0);
   form.caretTo(0);
   form.window.logic().findReplace.tbtnFindClick();
   HWND dialog = form.searchDialog();
   SetDlgItemTextW(dialog, edt1, findMarkerW);
+  CheckDlgButton(dialog, win32::ids::fuzzySearch, fuzzy ? BST_CHECKED : BST_UNCHECKED);
+  CheckRadioButton(dialog, rad1, rad2, rad2);  // down, however the dialog was last left
   answerBoxes({});
   const double start = now();
   press(dialog, IDOK);
@@ -275,6 +278,7 @@ int oursText(const std::wstring& file, const std::wstring& work) {
   report("save", boxShown(0) - start);
 
   report("find", findTheMarker(form));
+  report("find_fuzzy", findTheMarker(form, true));
   report("typing", typing(form));
   finish();
 }
@@ -448,6 +452,37 @@ int paste(const std::wstring& file) {
   // The control keeps each CR LF as one CR.
   const auto breaks = std::count(text.begin(), text.end(), L'\n');
   if (form.controlLength() < static_cast<int>(text.size() - breaks)) fail("the paste did not arrive whole");
+  finish();
+}
+
+// ---- Conversion: the text pasted into a new document (the baseline), then all of it converted to
+// full width from the context menu, and that undone, each from the command to the window settled.
+
+int convert(const std::wstring& file) {
+  const std::string bytes = readFile(file);  // code page 932
+  std::wstring text(bytes.size(), L'\0');
+  text.resize(static_cast<std::size_t>(
+      MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), static_cast<int>(text.size()))));
+  probe::setClipboardText(text);
+  Form form;
+  answerBoxes({IDOK});
+  form.window.logic().clipboard.popPasteClick();
+  settle(form.window.hwnd());
+  report("paste", now() - boxShown(0));
+  const std::string before = form.window.memo1().text();
+  form.window.memo1().selectAll();
+  double start = now();
+  form.window.logic().conversions.popZenkakuClick();
+  settle(form.window.hwnd());
+  report("convert", now() - start);
+  const std::string after = form.window.memo1().text();
+  if (after == before || std::any_of(after.begin(), after.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
+    fail("the conversion did not convert");
+  start = now();
+  form.window.logic().clipboard.popUndoClick();
+  settle(form.window.hwnd());
+  report("convert_undo", now() - start);
+  if (form.window.memo1().text() != before) fail("undo did not bring the text back");
   finish();
 }
 
@@ -783,13 +818,14 @@ int main(int argc, char** argv) {
   if (command == "bare" && argc == 5) return bare(arg(2), arg(3), std::string(argv[4]) == "rich");
   if (command == "small" && argc == 4) return small(arg(2), arg(3));
   if (command == "paste" && argc == 3) return paste(arg(2));
+  if (command == "convert" && argc == 3) return convert(arg(2));
   if (command == "quotes" && argc == 5) return quotes(arg(2), arg(3), std::string(argv[4]) == "raw");
   if (command == "replace" && argc == 4) return replace(arg(2), arg(3));
   if (command == "recovery" && argc == 4) return recovery(arg(2), arg(3));
   if (command == "open" && argc == 5) return openOnly(arg(2), arg(3), std::string(argv[4]) == "ours");
   if (command == "cancel" && argc == 5) return cancelOpen(arg(2), arg(3), std::atof(argv[4]));
   if (command == "counts" && argc == 4) return counts(arg(2), arg(3));
-  std::fprintf(stderr, "usage: kakipo_bench gen|startup|ours-text|ours-rich|ours-find|bare|small|paste|quotes|replace|"
-                       "recovery|open|cancel|counts ...\n");
+  std::fprintf(stderr, "usage: kakipo_bench gen|startup|ours-text|ours-rich|ours-find|bare|small|paste|convert|quotes|"
+                       "replace|recovery|open|cancel|counts ...\n");
   return 1;
 }

@@ -22,6 +22,7 @@ MainForm::MainForm(const MainFormPorts& ports, const StartupFacts& facts)
       phrases(state, ports.memo1, ports.phraseBox),
       clipboard(ports.memo1, ports.ui, ports.progress, ports.clipboard),
       quotes(ports.memo1, ports.ui),
+      conversions(ports.memo1, ports.ui, ports.progress),
       statusBar(ports.memo1, ports.statusBar, ports.clock, [this] { return encodingText(document); }),
       counts(ports.memo1, ports.statusBar, ports.countWindow, ports.clock),
       zoom(ports.memo1, [this](int percent) { showZoom(percent); }),

@@ -20,6 +20,7 @@
 #include "documents/document_commands.h"
 #include "editing/appearance.h"
 #include "editing/clipboard_commands.h"
+#include "editing/conversion_commands.h"
 #include "editing/count_keeper.h"
 #include "editing/count_window_view.h"
 #include "editing/font_buttons.h"
@@ -140,6 +141,7 @@ class MainForm {
   PhraseBox phrases;
   ClipboardCommands clipboard;
   QuoteMarkers quotes;
+  ConversionCommands conversions;
   StatusBar statusBar;
   CountKeeper counts;
   Zoom zoom;

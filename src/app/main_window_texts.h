@@ -28,6 +28,12 @@ inline const std::string popDelCaption = "削除(&D)";
 inline const std::string popAllSelCaption = "全選択(&A)";
 inline const std::string popInyofInCaption = "行頭に > を挿入(&N)";
 inline const std::string popInyofOutCaption = "行頭から > を削除(&J)";
+// Its 変換 submenu.
+inline const std::string popHenkanCaption = "変換(&H)";
+inline const std::string popZenkakuCaption = "全角へ(&Z)";
+inline const std::string popHankakuCaption = "半角へ(&H)";
+inline const std::string popHiraganaCaption = "ひらがなへ(&R)";
+inline const std::string popKatakanaCaption = "カタカナへ(&K)";
 // PopupMenu2, the recent files, above its five entries.
 inline const std::string historyMenuHeader = "履歴ファイルから開く";
 

@@ -1,5 +1,6 @@
 #include "documents/document_commands.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "core/cp932.h"
@@ -7,6 +8,7 @@
 #include "core/errors.h"
 #include "documents/document_texts.h"
 #include "core/text_codec.h"
+#include "core/utf.h"
 #include "documents/encoding_detection.h"
 #include "documents/long_lines.h"
 #include "documents/text_loss.h"
@@ -230,9 +232,38 @@ void DocumentCommands::writeFile(const std::string& name) {
   document_.original.remember(std::move(bytes), encoding);
 }
 
-std::string lossReportText(const std::string& name, const std::vector<LostCharacter>& lost) {
+namespace {
+
+bool hasLookAlike(const LostCharacter& c) { return cp932LookAlike(c.codePoint) != c.codePoint; }
+
+std::string codeText(char32_t c) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "U+%04X", static_cast<unsigned>(c));
+  return buf;
+}
+
+// The characters without a look-alike, each code once, the first five.
+std::string withoutLookAlikes(const std::vector<LostCharacter>& lost) {
+  std::vector<char32_t> codes;
+  bool more = false;
+  for (const auto& c : lost) {
+    if (hasLookAlike(c) || std::find(codes.begin(), codes.end(), c.codePoint) != codes.end()) continue;
+    if (codes.size() == 5) {
+      more = true;
+      break;
+    }
+    codes.push_back(c.codePoint);
+  }
+  std::string text;
+  for (const char32_t c : codes) text += (text.empty() ? "" : texts::lossCodeSeparator) + codeText(c);
+  return more ? text + texts::lossNoLookAlikeMore : text;
+}
+
+}  // namespace
+
+std::string lossReportText(const std::string& name, const std::vector<LostCharacter>& lost, bool someHaveLookAlikes) {
   std::string text = name + texts::nameBreak + texts::lossHead + "\r\n";
-  char buf[96];
+  char buf[256];
   const std::size_t shown = std::min<std::size_t>(lost.size(), 10);
   for (std::size_t i = 0; i < shown; ++i) {
     std::snprintf(buf, sizeof buf, texts::lossLine.c_str(), lost[i].line + 1, lost[i].column + 1,
@@ -243,18 +274,70 @@ std::string lossReportText(const std::string& name, const std::vector<LostCharac
     std::snprintf(buf, sizeof buf, texts::lossMore.c_str(), static_cast<int>(lost.size() - shown));
     text += std::string("\r\n") + buf;
   }
+  if (someHaveLookAlikes) {
+    std::snprintf(buf, sizeof buf, texts::lossNoLookAlike.c_str(), withoutLookAlikes(lost).c_str());
+    text += std::string("\r\n\r\n") + buf;
+  }
   return text + "\r\n\r\n" + texts::lossQuestion;
 }
 
+std::string lookAlikeQuestionText(const std::string& name, const std::vector<LookAlikeCount>& replacements) {
+  std::string text = name + texts::nameBreak + texts::lookAlikeHead + "\r\n";
+  char buf[128];
+  for (const auto& r : replacements) {
+    std::string from, to;
+    utf::append(from, r.pair.from);
+    utf::append(to, r.pair.to);
+    std::snprintf(buf, sizeof buf, texts::lookAlikeLine.c_str(), from.c_str(), static_cast<unsigned>(r.pair.from),
+                  to.c_str(), static_cast<unsigned>(r.pair.to), r.count);
+    text += std::string("\r\n") + buf;
+  }
+  return text + "\r\n\r\n" + texts::lookAlikeQuestion;
+}
+
 std::optional<TextEncoding> DocumentCommands::encodingAfterLoss(const std::string& name) {
-  const auto lost = lostCharacters(ports_.memo1.text());
+  auto& memo1 = ports_.memo1;
+  const std::string text = memo1.text();
+  const auto lost = lostCharacters(text);
   if (lost.empty()) return TextEncoding::ShiftJis;
-  switch (ports_.ui.messageBox(lossReportText(name, lost), texts::lossCaption,
+  const auto withLookAlike = std::count_if(lost.begin(), lost.end(), hasLookAlike);
+  // The look-alikes first, when they are all it takes: the text stays Shift_JIS and loses nothing
+  // the eye can see. Any other character would still be lost, so then it is not offered.
+  const bool allHaveLookAlikes = withLookAlike == static_cast<std::ptrdiff_t>(lost.size());
+  if (allHaveLookAlikes) {
+    const int answer = ports_.ui.messageBox(lookAlikeQuestionText(name, cp932LookAlikeCounts(text)),
+                                            texts::lossCaption, mb::yesNoCancel | mb::iconWarning | mb::defButton1);
+    if (answer == mb::idYes) {
+      putLookAlikes(text);
+      return TextEncoding::ShiftJis;
+    }
+    if (answer != mb::idNo) return std::nullopt;
+  }
+  switch (ports_.ui.messageBox(lossReportText(name, lost, withLookAlike > 0 && !allHaveLookAlikes), texts::lossCaption,
                                mb::yesNoCancel | mb::iconWarning | mb::defButton3)) {
     case mb::idYes: return TextEncoding::ShiftJis;
     case mb::idNo: return TextEncoding::Utf8;
     default: return std::nullopt;
   }
+}
+
+// In the document itself, as one undo step, so that what the file holds is what the user sees.
+void DocumentCommands::putLookAlikes(const std::string& text) {
+  auto& memo1 = ports_.memo1;
+  const std::vector<TextEdit> edits = cp932LookAlikeEdits(text);
+  // The selection stays on the same characters, though a replacement may be longer than its
+  // character.
+  const auto moved = [&](int offset) {
+    int shift = 0;
+    for (const auto& e : edits)
+      if (e.start < offset) shift += static_cast<int>(e.text.size()) - e.length;
+    return offset + shift;
+  };
+  const int start = moved(memo1.selStart());
+  const int end = moved(memo1.selStart() + memo1.selLength());
+  memo1.replaceRanges(edits);
+  memo1.setSelStart(start);
+  memo1.setSelLength(end - start);
 }
 
 bool DocumentCommands::ifHenkoSave() {

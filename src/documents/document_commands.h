@@ -17,6 +17,7 @@
 #include "documents/document_ports.h"
 #include "documents/document.h"
 #include "documents/files.h"
+#include "documents/look_alikes.h"
 
 namespace kakipo {
 
@@ -41,8 +42,13 @@ struct DocumentPorts {
 
 // The loss question's text: the name, then the first ten characters with line and column counted
 // from 1, then how many more, then the choice: Yes saves as it is, No saves as UTF-8, Cancel (the
-// default) saves nothing.
-std::string lossReportText(const std::string& name, const std::vector<LostCharacter>& lost);
+// default) saves nothing. When some of them have a Shift_JIS look-alike, it also names those that
+// have none, which keep the replacement from being offered.
+std::string lossReportText(const std::string& name, const std::vector<LostCharacter>& lost,
+                           bool someHaveLookAlikes = false);
+// The question before it when every one of them has a look-alike: the replacements and how many
+// of each; Yes (the default) replaces them and saves, No goes on to the loss question.
+std::string lookAlikeQuestionText(const std::string& name, const std::vector<LookAlikeCount>& replacements);
 
 class DocumentCommands {
  public:
@@ -131,9 +137,11 @@ class DocumentCommands {
   // disk): it is not shown as its source, which a save would wrap into a document of its own.
   struct BrokenRtf {};
   // Before a plain-text save in Shift_JIS: the encoding to save in (Shift_JIS when nothing would
-  // be lost or the user accepts the loss, UTF-8 when the user chooses it), nothing when the save
-  // must not go on.
+  // be lost, when the user accepts the loss or has the look-alikes put in, UTF-8 when the user
+  // chooses it), nothing when the save must not go on.
   std::optional<TextEncoding> encodingAfterLoss(const std::string& name);
+  // The Shift_JIS look-alikes put in place of the characters of `text`, the editor's text.
+  void putLookAlikes(const std::string& text);
 
   WindowState& state_;
   Document& document_;

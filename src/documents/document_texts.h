@@ -27,6 +27,17 @@ inline const std::string lossMore = "ほか %d 文字";
 inline const std::string lossQuestion =
     "このまま保存しますか？\r\n「いいえ」を選ぶと、どの文字もそのまま残る UTF-8 で保存します";
 inline const std::string lossLine = "%d 行 %d 文字目 U+%04X";
+// When some of them have a look-alike Shift_JIS holds and the rest do not: the rest, by code.
+inline const std::string lossNoLookAlike =
+    "このうち %s には Shift_JIS の似た文字がないため、似た文字に置き換えて保存することはできません";
+inline const std::string lossNoLookAlikeMore = " ほか";
+inline const std::string lossCodeSeparator = "、";
+// When every one of them has: the replacements, before the report.
+inline const std::string lookAlikeHead =
+    "には Shift_JIS で保存できない文字がありますが、次のように Shift_JIS の似た文字に置き換えると保存できます";
+inline const std::string lookAlikeLine = "%s（U+%04X）→ %s（U+%04X） %d 文字";
+inline const std::string lookAlikeQuestion =
+    "置き換えて保存しますか？\r\n「いいえ」を選ぶと、置き換えずに保存する方法を選べます";
 
 inline const std::string largeFileCaption = "カキポ ♪ファイル読み込みの確認";
 inline const std::string largeFileQuestion = "は大きな容量なので時間がかかりますが、読み込みますか？";

@@ -47,6 +47,15 @@ std::string withCp932LookAlikes(std::string_view text) {
   return out;
 }
 
+std::vector<TextEdit> cp932LookAlikeEdits(std::string_view text) {
+  std::vector<TextEdit> edits;
+  forEachLookAlike(text, [&](std::size_t at, std::size_t length, int k) {
+    edits.push_back({static_cast<int>(at), static_cast<int>(length), {}});
+    utf::append(edits.back().text, cp932LookAlikes[static_cast<std::size_t>(k)].to);
+  });
+  return edits;
+}
+
 std::vector<LookAlikeCount> cp932LookAlikeCounts(std::string_view text) {
   std::array<int, cp932LookAlikes.size()> counts{};
   forEachLookAlike(text, [&](std::size_t, std::size_t, int k) { ++counts[static_cast<std::size_t>(k)]; });

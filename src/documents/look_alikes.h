@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/editor.h"
+
 namespace kakipo {
 
 struct LookAlike {
@@ -27,6 +29,8 @@ char32_t cp932LookAlike(char32_t c);
 
 // The UTF-8 text with every character of the table replaced by its look-alike.
 std::string withCp932LookAlikes(std::string_view utf8);
+// The same as edits of the text, one for each character replaced, in order.
+std::vector<TextEdit> cp932LookAlikeEdits(std::string_view utf8);
 
 // What withCp932LookAlikes would replace, for the question that offers it: each pair of the table
 // that occurs in the text, in the table's order, with how many times it does.

@@ -1,5 +1,5 @@
-// The captions and messages of the editing aids (paste, quote markers, fonts, status bar), kept in
-// one place so that every byte the user reads can be checked against one list.
+// The captions and messages of the editing aids (paste, quote markers, conversions, fonts, status
+// bar), kept in one place so that every byte the user reads can be checked against one list.
 #pragma once
 #include <string>
 
@@ -19,6 +19,11 @@ inline const std::string quoteOutCaption = "カキポ ♪行頭から > を削�
 inline const std::string quoteWrapOn = "ワードラップ（右端で折り返す）はOFFにしておいてね";
 inline const std::string quoteInNoSelection = "> を挿入する行を範囲選択しておいてね";
 inline const std::string quoteOutNoSelection = "> を削除する行を範囲選択しておいてね";
+
+// The 変換 submenu.
+inline const std::string henkanCaption = "カキポ ♪変換する前に";
+inline const std::string henkanNoSelection = "変換する箇所を範囲選択しておいてね";
+inline const std::string henkanProgress = "変換中 しばらくお待ちください";
 
 // The font button.
 inline const std::string fontNoSelectionCaption = "カキポ ♪フォント変更する前に";

@@ -20,7 +20,7 @@ std::string fromBytes(const unsigned char* bytes, std::size_t size) {
 }
 
 // The system-menu nodes keep the normal picture when selected.
-constexpr std::array<TreeEntry, 41> tree{{
+constexpr std::array<TreeEntry, 42> tree{{
     {"カキポ V" KAKIPO_VERSION_TEXT, 0, 0, 1},
     {"・はじめに", 0, 0, 1},
     {"・起動方法", 0, 0, 1},
@@ -51,6 +51,7 @@ constexpr std::array<TreeEntry, 41> tree{{
     {"・全選択", 2, 0, 1},
     {"・行頭に > を挿入", 2, 0, 1},
     {"・行頭から > を削除", 2, 0, 1},
+    {"・変換", 2, 0, 1},
     {"・システムメニュー", 1, 0, 0},
     {"・ボタンバー表示ON/OFF", 2, 0, 0},
     {"・定型文ボックス表示ON/OFF", 2, 0, 0},

@@ -24,17 +24,19 @@ std::string FindReplace::searchText(SearchDialog dialog) const {
 
 std::string FindReplace::replacementText() const { return cutToCp932Length(dialogs_.replaceText(), dialogTextLimit); }
 
-void FindReplace::findFromSelection(const std::string& what, unsigned options) {
-  if (memoKensak(memo1_, what, options)) return;
+void FindReplace::findFromSelection(const std::string& what, unsigned options, bool fuzzy) {
+  if (fuzzy ? fuzzyKensak(memo1_, what, (options & fr::down) != 0) : memoKensak(memo1_, what, options)) return;
   ui_.messageBox(what + "\r\n\r\n" + texts::findNotFound, texts::findCaption, mb::ok | mb::iconInformation);
 }
 
 void FindReplace::FindDialog1Find() {
   const std::string what = searchText(SearchDialog::Find);
   const unsigned options = dialogs_.options(SearchDialog::Find);
+  const bool fuzzy = dialogs_.fuzzy(SearchDialog::Find);
   lastSearch_ = what;
   lastMatchCase_ = options & fr::matchCase;
-  findFromSelection(what, options);
+  lastFuzzy_ = fuzzy;
+  findFromSelection(what, options, fuzzy);
 }
 
 void FindReplace::findAgain(bool down) {
@@ -43,22 +45,45 @@ void FindReplace::findAgain(bool down) {
     tbtnFindClick();
     return;
   }
-  findFromSelection(lastSearch_, lastMatchCase_ | (down ? fr::down : 0));
+  findFromSelection(lastSearch_, lastMatchCase_ | (down ? fr::down : 0), lastFuzzy_);
+}
+
+std::optional<Span> FindReplace::findFromAnchor(const std::string& what) const {
+  // An empty search text would "match" everywhere without moving on; it finds nothing.
+  if (what.empty()) return std::nullopt;
+  if (dialogs_.fuzzy(SearchDialog::Replace)) {
+    const std::string text = memo1_.text();
+    if (anchor_ > static_cast<int>(text.size())) return std::nullopt;
+    return FuzzyPattern(what).find(text, anchor_, static_cast<int>(text.size()), true);
+  }
+  const bool matchCase = (dialogs_.options(SearchDialog::Replace) & fr::matchCase) != 0;
+  const int at = memo1_.find(what, anchor_, memo1_.textLength(), false, matchCase);
+  if (at == -1) return std::nullopt;
+  return Span{at, static_cast<int>(what.size())};
+}
+
+std::vector<Span> FindReplace::findAllFromAnchor(const std::string& what) const {
+  if (dialogs_.fuzzy(SearchDialog::Replace)) return FuzzyPattern(what).findAll(memo1_.text(), anchor_);
+  const bool matchCase = (dialogs_.options(SearchDialog::Replace) & fr::matchCase) != 0;
+  std::vector<Span> found;
+  for (const int at : memo1_.findAll(what, anchor_, matchCase)) found.push_back({at, static_cast<int>(what.size())});
+  return found;
 }
 
 void FindReplace::ReplaceDialog1Find() {
   const std::string what = searchText(SearchDialog::Replace);
-  const bool matchCase = (dialogs_.options(SearchDialog::Replace) & fr::matchCase) != 0;
   lastSearch_ = what;
-  lastMatchCase_ = matchCase ? fr::matchCase : 0;
-  // An empty search text would "match" everywhere without moving on; it finds nothing.
-  lastMatch_ = what.empty() ? -1 : memo1_.find(what, anchor_, memo1_.textLength(), false, matchCase);
-  if (lastMatch_ == -1) {
+  lastMatchCase_ = dialogs_.options(SearchDialog::Replace) & fr::matchCase;
+  lastFuzzy_ = dialogs_.fuzzy(SearchDialog::Replace);
+  const auto found = findFromAnchor(what);
+  lastMatch_ = found ? found->start : -1;
+  if (!found) {
     ui_.messageBox(texts::replaceNotFound, texts::replaceCaption,
                    mb::ok | mb::iconInformation);
     return;
   }
-  const int size = static_cast<int>(what.size());
+  // The match's own length: a fuzzy one may differ from the search text's.
+  const int size = found->length;
   window_.bringToFront();
   window_.activateEditor();
   memo1_.setSelStart(lastMatch_);
@@ -99,26 +124,19 @@ void FindReplace::tikanSuru() {
 void FindReplace::replaceRemaining(const std::string& replacement) {
   const std::string what = searchText(SearchDialog::Replace);
   if (what.empty() || anchor_ > memo1_.textLength()) return;
-  const bool matchCase = (dialogs_.options(SearchDialog::Replace) & fr::matchCase) != 0;
   // Every find of the loop starts behind the previous replacement, so on the text as it is now
   // they are the successive matches from the anchor.
-  const std::vector<int> found = memo1_.findAll(what, anchor_, matchCase);
+  const std::vector<Span> found = findAllFromAnchor(what);
   if (found.empty()) return;
   window_.bringToFront();
   window_.activateEditor();
-  const int size = static_cast<int>(what.size());
-  const TextEdit edit{0, size, replacement};
   std::vector<TextEdit> edits;
   edits.reserve(found.size());
-  for (const int at : found) {
-    edits.push_back(edit);
-    edits.back().start = at;
-  }
+  for (const Span& match : found) edits.push_back({match.start, match.length, replacement});
   const int before = memo1_.textLength();
   memo1_.replaceRanges(edits);
-  const int count = static_cast<int>(found.size());
-  const int inserted = size + (memo1_.textLength() - before) / count;
-  const int end = found.back() + (count - 1) * (inserted - size) + inserted;
+  // Behind the last replacement: the last match's end, moved by what the edits added.
+  const int end = found.back().start + found.back().length + memo1_.textLength() - before;
   memo1_.setSelStart(end);
   memo1_.setSelLength(0);
   anchor_ = end;

@@ -1,11 +1,15 @@
 // The Find and Replace commands: the Find dialog searches from the selection with the program's own
 // engine; the Replace dialog finds with the editor's find from the search anchor, replaces one
-// match or, after a confirmation, all of them. F3 repeats the last search of either dialog.
+// match or, after a confirmation, all of them. With あいまい検索 ticked, both find with the fuzzy
+// search instead. F3 repeats the last search of either dialog.
 #pragma once
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "core/editor.h"
 #include "core/ui.h"
+#include "search/fuzzy_match.h"
 #include "search/search_dialogs.h"
 
 namespace kakipo {
@@ -29,7 +33,7 @@ class FindReplace {
   // "Replace all", after a confirmation: every match from the anchor on.
   void subeteTikan();
   // F3 (down) and Shift+F3: the text of the last Find Next of either dialog, with its match-case
-  // choice, searched again from the selection with the Find dialog's engine and message, without
+  // and あいまい choices, searched again from the selection with the Find dialog's engine and message, without
   // a dialog. With no search yet the Find dialog opens instead.
   void findAgain(bool down);
 
@@ -46,8 +50,12 @@ class FindReplace {
   void replaceSelection(const std::string& replacement);
   // Replace All's matches from the anchor on, as one bulk edit.
   void replaceRemaining(const std::string& replacement);
-  // Searches from the selection with the program's engine; tells the user when nothing is found.
-  void findFromSelection(const std::string& what, unsigned options);
+  // The Replace dialog's matches from the anchor: the next one, or all of them.
+  std::optional<Span> findFromAnchor(const std::string& what) const;
+  std::vector<Span> findAllFromAnchor(const std::string& what) const;
+  // Searches from the selection with the program's engine, or fuzzily; tells the user when
+  // nothing is found.
+  void findFromSelection(const std::string& what, unsigned options, bool fuzzy);
 
   Editor& memo1_;
   MessageBoxes& ui_;
@@ -58,6 +66,7 @@ class FindReplace {
   // What F3 searches for: the latest Find Next of either dialog.
   std::string lastSearch_;
   unsigned lastMatchCase_ = 0;
+  bool lastFuzzy_ = false;
 };
 
 }  // namespace kakipo

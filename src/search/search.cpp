@@ -9,6 +9,7 @@
 #include "core/cp932.h"
 #include "core/text_codec.h"
 #include "core/utf.h"
+#include "search/fuzzy_match.h"
 #include "search/match_finder.h"
 
 namespace kakipo {
@@ -264,6 +265,21 @@ bool memoKensak(Editor& editor, const std::string& searchText, unsigned options)
     editor.scrollOneLine(down);
     return true;
   }
+}
+
+bool fuzzyKensak(Editor& editor, const std::string& searchText, bool down) {
+  const FuzzyPattern pattern(searchText);
+  if (pattern.empty()) return false;
+  const std::string text = editor.text();
+  const int start = editor.selStart();
+  // Down, behind the selection; up, ending at or before its start, as the exact search goes.
+  const auto found = down ? pattern.find(text, start + editor.selLength(), static_cast<int>(text.size()), true)
+                          : pattern.find(text, 0, start, false);
+  if (!found) return false;
+  editor.setSelStart(found->start);
+  editor.setSelLength(found->length);
+  editor.scrollOneLine(down);
+  return true;
 }
 
 }  // namespace kakipo

@@ -55,4 +55,8 @@ std::optional<int> bufKensak(const char* buffer, int length, int selStart, int s
 // the text itself, exactly (the engine never folds a text with characters beyond ASCII).
 bool memoKensak(Editor& editor, const std::string& searchText, unsigned options);
 
+// The same from the selection with あいまい検索 (search/fuzzy_match.h): the match selected is the
+// text's own characters, however many bytes they take.
+bool fuzzyKensak(Editor& editor, const std::string& searchText, bool down);
+
 }  // namespace kakipo

@@ -30,6 +30,9 @@ class SearchDialogs {
   // The option word as of the latest notification: fr::down, fr::findNext, fr::matchCase,
   // fr::replace, fr::replaceAll (fr::wholeWord never, as both dialogs hide it).
   virtual unsigned options(SearchDialog dialog) const = 0;
+  // Whether the dialog's あいまい検索 box was ticked at the latest notification: off until the
+  // user ticks it, then as the user left it for the rest of the session.
+  virtual bool fuzzy(SearchDialog dialog) const = 0;
 };
 
 class SearchWindow {

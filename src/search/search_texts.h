@@ -12,6 +12,8 @@ inline const std::string replaceAllQuestion =
     "☆安全のため確認しながら置換する場合は\r\n\r\n「置換して次に」を選んでください。☆\r\n\r\n"
     "では、確認無しですべて置換しますが,いいですか？";
 inline const std::string replaceAllCaption = "カキポ ♪置換操作の確認";
+// The box both dialogs gain for the fuzzy search.
+inline const std::string fuzzySearchLabel = "あいまい検索(&I)";
 // Tooltips of the two buttons that open the dialogs.
 inline const std::string findButtonHint = "文字列検索";
 inline const std::string replaceButtonHint = "文字列置換";

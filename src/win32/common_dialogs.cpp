@@ -169,7 +169,8 @@ bool Win32FontColourDialogs::chooseFont(Font& font) {
   cf.hwndOwner = owner_;
   cf.lpLogFont = &lf;
   cf.rgbColors = toColorRef(font.color);
-  cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
+  // No vertical ("@") faces: they lay kana on their side, and the memo is written across.
+  cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT | CF_NOVERTFONTS;
   if (!ChooseFontW(&cf)) return false;
   // Colour left as it was (a system colour) stays that system colour.
   const Colour chosen = cf.rgbColors == toColorRef(font.color) ? font.color : cf.rgbColors;

@@ -2,6 +2,8 @@
 
 #include <dlgs.h>
 
+#include "search/search_texts.h"
+#include "win32/control_ids.h"
 #include "win32/encoding.h"
 #include "win32/window.h"
 
@@ -20,6 +22,30 @@ unsigned choicesShown(HWND dialog, unsigned options) {
   take(rad2, fr::down);  // rad1 is Up, rad2 Down
   take(chx2, fr::matchCase);
   return options;
+}
+
+// The あいまい検索 box, added in the place of the whole-word box that both dialogs hide. Match case
+// means nothing to a fuzzy search, so its box is greyed while this one is ticked.
+UINT_PTR CALLBACK fuzzyBoxHook(HWND dialog, UINT msg, WPARAM w, LPARAM l) {
+  if (msg == WM_INITDIALOG) {
+    const bool ticked = *reinterpret_cast<const bool*>(reinterpret_cast<const FINDREPLACEW*>(l)->lCustData);
+    const HWND wholeWord = GetDlgItem(dialog, chx1);
+    RECT r{};
+    GetWindowRect(wholeWord, &r);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);  // a RECT is two POINTs
+    const HWND box = CreateWindowExW(0, L"BUTTON", widen(texts::fuzzySearchLabel).c_str(),
+                                     WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, r.left, r.top,
+                                     r.right - r.left, r.bottom - r.top, dialog, childId(ids::fuzzySearch),
+                                     GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(box, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
+    SetWindowPos(box, wholeWord, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);  // its place in the tab order
+    CheckDlgButton(dialog, ids::fuzzySearch, ticked ? BST_CHECKED : BST_UNCHECKED);
+    EnableWindow(GetDlgItem(dialog, chx2), !ticked);
+    return TRUE;  // the dialog shows
+  }
+  if (msg == WM_COMMAND && LOWORD(w) == ids::fuzzySearch)
+    EnableWindow(GetDlgItem(dialog, chx2), IsDlgButtonChecked(dialog, ids::fuzzySearch) != BST_CHECKED);
+  return FALSE;
 }
 
 }  // namespace
@@ -47,9 +73,11 @@ FindReplaceDialogs::FindReplaceDialogs(HWND owner) : owner_(owner) {
     d->fr.lpstrFindWhat = d->findWhat.data();
     // Both lengths are in bytes, of the UTF-16 buffers.
     d->fr.wFindWhatLen = static_cast<WORD>(sizeof(wchar_t) * d->findWhat.size());
+    d->fr.lpfnHook = fuzzyBoxHook;
+    d->fr.lCustData = reinterpret_cast<LPARAM>(&d->fuzzy);
   }
-  find_.fr.Flags = FR_DOWN | FR_HIDEWHOLEWORD;
-  replace_.fr.Flags = FR_DOWN | FR_HIDEWHOLEWORD | FR_HIDEUPDOWN;
+  find_.fr.Flags = FR_DOWN | FR_HIDEWHOLEWORD | FR_ENABLEHOOK;
+  replace_.fr.Flags = FR_DOWN | FR_HIDEWHOLEWORD | FR_HIDEUPDOWN | FR_ENABLEHOOK;
   replace_.fr.lpstrReplaceWith = replace_.replaceWith.data();
   replace_.fr.wReplaceWithLen = static_cast<WORD>(sizeof(wchar_t) * replace_.replaceWith.size());
   findMessage();
@@ -90,6 +118,8 @@ std::string FindReplaceDialogs::replaceText() const { return narrow(replace_.rep
 
 unsigned FindReplaceDialogs::options(SearchDialog dialog) const { return state(dialog).options; }
 
+bool FindReplaceDialogs::fuzzy(SearchDialog dialog) const { return state(dialog).fuzzy; }
+
 SearchNotification FindReplaceDialogs::onFindMessage(LPARAM lParam) {
   const auto* fr = reinterpret_cast<const FINDREPLACEW*>(lParam);
   SearchNotification n;
@@ -107,6 +137,7 @@ SearchNotification FindReplaceDialogs::onFindMessage(LPARAM lParam) {
     d.options = d.hwnd ? choicesShown(d.hwnd.get(), d.options) : d.options;
   else
     d.options = optionWord(fr->Flags);
+  if (d.hwnd) d.fuzzy = IsDlgButtonChecked(d.hwnd.get(), ids::fuzzySearch) == BST_CHECKED;
   if (d.hwnd && !(fr->Flags & FR_DIALOGTERM)) {
     d.findBox = windowText(GetDlgItem(d.hwnd.get(), edt1));
     d.replaceBox = windowText(GetDlgItem(d.hwnd.get(), edt2));

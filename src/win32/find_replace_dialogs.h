@@ -39,6 +39,7 @@ class FindReplaceDialogs : public SearchDialogs {
   std::string findText(SearchDialog dialog) const override;
   std::string replaceText() const override;
   unsigned options(SearchDialog dialog) const override;
+  bool fuzzy(SearchDialog dialog) const override;
 
   // For the owner's window procedure on findMessage(): records the dialog's state and says which
   // dialog asks for what. The shell then calls FindDialog1Find, ReplaceDialog1Find or
@@ -60,6 +61,7 @@ class FindReplaceDialogs : public SearchDialogs {
     std::wstring replaceBox;
     UniqueWindow hwnd;
     unsigned options = dialogInitialOptions;
+    bool fuzzy = false;  // its あいまい検索 box, which the system's dialog does not have
     bool havePlace = false;
     POINT place{};  // where the user last left it
   };

@@ -315,6 +315,10 @@ void MainWindow::onCommand(int id, int code) {
       case popAllSel: f.dispatch([&] { f.clipboard.popAllSelClick(); }); break;
       case popInyofIn: f.dispatch([&] { f.quotes.popInyofInClick(); }); break;
       case popInyofOut: f.dispatch([&] { f.quotes.popInyofOutClick(); }); break;
+      case popZenkaku: f.dispatch([&] { f.conversions.popZenkakuClick(); }); break;
+      case popHankaku: f.dispatch([&] { f.conversions.popHankakuClick(); }); break;
+      case popHiragana: f.dispatch([&] { f.conversions.popHiraganaClick(); }); break;
+      case popKatakana: f.dispatch([&] { f.conversions.popKatakanaClick(); }); break;
     }
     return;
   }

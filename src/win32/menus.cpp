@@ -27,6 +27,10 @@ const PopupItem popupItems[] = {
     {&texts::popInyofOutCaption, 7, popInyofOut},
 };
 
+// The 変換 submenu, below the pictured items; its commands are the last four, in this order.
+const std::string* const henkanItems[] = {&texts::popZenkakuCaption, &texts::popHankakuCaption,
+                                          &texts::popHiraganaCaption, &texts::popKatakanaCaption};
+
 }  // namespace
 
 ContextMenus::ContextMenus(Scale px)
@@ -41,6 +45,14 @@ ContextMenus::ContextMenus(Scale px)
     else
       AppendMenuW(popupMenu1_.get(), MF_SEPARATOR, 0, nullptr);
   }
+  // Owned by PopupMenu1 once appended, and destroyed with it.
+  const HMENU henkan = CreatePopupMenu();
+  if (!henkan) throw Error(texts::menuNotCreated);
+  int command = popZenkaku;
+  for (const std::string* caption : henkanItems)
+    AppendMenuW(henkan, MF_STRING, ids::firstPopup + command++, widen(*caption).c_str());
+  AppendMenuW(popupMenu1_.get(), MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(popupMenu1_.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(henkan), widen(texts::popHenkanCaption).c_str());
   scaleTo(px);
   AppendMenuW(popupMenu2_.get(), MF_STRING, ids::historyHeader, widen(texts::historyMenuHeader).c_str());
   AppendMenuW(popupMenu2_.get(), MF_SEPARATOR, 0, nullptr);

@@ -41,17 +41,6 @@ namespace {
 std::string textOf(std::wstring_view control) { return textOfControl(asUtf16(control)); }
 int bytesOf(std::wstring_view control) { return textBytesOf(asUtf16(control)); }
 
-// Sets a flag for as long as the scope lasts.
-class FlagScope {
- public:
-  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~FlagScope() { flag_ = false; }
-  FlagScope(const FlagScope&) = delete;
-  FlagScope& operator=(const FlagScope&) = delete;
-
- private:
-  bool& flag_;
-};
 }  // namespace
 
 int RichEditor::byteFromCp(int cp) const { return bytesOf(wideRange(0, cp)); }
@@ -235,6 +224,10 @@ void RichEditor::redo() { replay(EM_REDO); }
 
 void RichEditor::replay(UINT message) {
   const bool undoing = message == EM_UNDO;
+  if (crossesRebuild(undoing)) {
+    swapSides();
+    return;
+  }
   if (!(undoing ? re::canUndo(hwnd()) : re::canRedo(hwnd()))) return;
   // A text that changed without a message to the control (a drop) has steps we did not make.
   if (re::lengthInUnits(hwnd()) != lengthAtSteps_) forgetSteps();
@@ -380,40 +373,6 @@ std::vector<int> RichEditor::findAll(const std::string& what, int start, bool ma
     ft.chrg.cpMin = std::max<LONG>(ft.chrgText.cpMax, cp + 1);
   }
   return found;
-}
-
-void RichEditor::replaceRanges(const std::vector<TextEdit>& edits) {
-  if (edits.empty()) return;
-  // Offsets are converted in one forward pass over the text as it was, then applied from the
-  // back so that no edit moves the positions of the ones still to come.
-  const auto text = wideText();
-  ControlOffsetCursor cursor(asUtf16(*text));
-  std::vector<CHARRANGE> ranges;
-  ranges.reserve(edits.size());
-  for (const auto& e : edits) {
-    const LONG from = cursor.unitsForBytes(e.start);
-    ranges.push_back({from, cursor.unitsForBytes(e.start + e.length)});
-  }
-  // Each piece is an undo step of the control's, taken back and redone together; more than the
-  // control keeps could be taken back only in part, so they go without.
-  const bool undoable = static_cast<int>(edits.size()) <= undoLimit_;
-  int steps = 0;
-  {
-    UpdateScope update(*this);
-    FlagScope own(ownUndoSteps_);
-    for (std::size_t k = edits.size(); k-- > 0;) {
-      if (edits[k].length == 0 && edits[k].text.empty()) continue;  // no edit, and no step
-      if (undoable) re::stopGroupTyping(hwnd());
-      re::select(hwnd(), ranges[k]);
-      re::replaceSelection(hwnd(), widen(edits[k].text), undoable);
-      ++steps;
-    }
-    if (undoable) re::stopGroupTyping(hwnd());
-  }
-  if (undoable && steps > 0)
-    madeSteps(steps);
-  else if (!undoable)
-    forgetSteps();
 }
 
 }  // namespace kakipo::win32

@@ -1,7 +1,8 @@
 // The Editor port over a rich-edit control (RICHEDIT50W). Converts between the control's positions
 // (UTF-16 units, one per paragraph break) and offsets into the program's text (UTF-8, CR LF), and
 // replaces a whole document by building a fresh control, since deleting a large text in place takes
-// minutes.
+// minutes; a bulk edit of a great many places in a document of one look does the same, keeping
+// the document before it for its undo.
 #pragma once
 #include <windows.h>
 #include <richedit.h>
@@ -16,6 +17,18 @@
 #include "win32/rich_edit_stream.h"
 
 namespace kakipo::win32 {
+
+// Sets a flag for as long as the scope lasts.
+class FlagScope {
+ public:
+  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+  ~FlagScope() { flag_ = false; }
+  FlagScope(const FlagScope&) = delete;
+  FlagScope& operator=(const FlagScope&) = delete;
+
+ private:
+  bool& flag_;
+};
 
 class RichEditor : public Editor {
  public:
@@ -110,9 +123,18 @@ class RichEditor : public Editor {
   void configure(HWND h, const CHARFORMAT2W* format) const;
   void adopt();
   void paintOver(HWND fresh) const;
-  void swapIn(UniqueWindow fresh);
+  // Puts a configured control in the place of the current one and gives back that one, hidden.
+  UniqueWindow swapIn(UniqueWindow fresh);
   // EN_CHANGE to the parent, as the control sends it.
   void tellChange() const;
+  // Bulk edits (rich_editor_edits.cpp). The whole text with the edits made, in the control's units.
+  void rebuild(const std::wstring& units, const CHARFORMAT2W& look, const PARAFORMAT2& paragraphs);
+  // Whether an undo (or a redo) goes to the other side of the last rebuild now.
+  bool crossesRebuild(bool undoing) const;
+  // Shows the control on the other side of the last rebuild in place of the one showing, each
+  // with the record of its own steps.
+  void swapSides();
+  void forgetRebuild();
   RECT placement() const;
   void recreate();
   void applyBackground(HWND h) const;
@@ -171,6 +193,16 @@ class RichEditor : public Editor {
   mutable LONG caretAt_ = 0;
   mutable CaretPos caret_;
   mutable std::string caretHead_;
+  // The document on the other side of the last rebuild, hidden, with the record of its steps:
+  // the one before it while the rebuilt one shows (an undo crosses back once the rebuilt one has
+  // nothing of its own left to undo), the rebuilt one once an undo has crossed (a redo crosses
+  // again). Either way only while the control showing holds the text it had when it was shown:
+  // anything else in between would be lost. A load or a new document lets it go.
+  UniqueWindow otherSide_;
+  bool otherIsBefore_ = false;
+  std::vector<int> otherUndoSteps_;
+  std::vector<int> otherRedoSteps_;
+  std::shared_ptr<const std::wstring> textAtSwap_;
   // Last, so that it goes first: while the control is destroyed, its watch still reads the fields
   // above.
   UniqueWindow control_;

@@ -79,8 +79,7 @@ void RichEditor::adopt() {
   re::setEventMask(h, ENM_CHANGE | ENM_SELCHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS | ENM_SCROLLEVENTS);
 }
 
-// Puts a configured control in the place of the current one, which goes.
-void RichEditor::swapIn(UniqueWindow fresh) {
+UniqueWindow RichEditor::swapIn(UniqueWindow fresh) {
   const HWND old = hwnd();
   RECT r = placement();
   // The control's own flag: while the main window is still hidden at start-up, IsWindowVisible
@@ -99,16 +98,19 @@ void RichEditor::swapIn(UniqueWindow fresh) {
   SetWindowPos(previous.get(), nullptr, 0, 0, 0, 0,
                SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
                    (paintedOver ? SWP_NOREDRAW : 0));
-  previous.reset();
   if (visible) ShowWindow(hwnd(), SW_SHOWNA);
   if (focused) SetFocus(hwnd());
+  // A control coming back from behind an undo may have been hidden in the middle of an update.
+  re::setRedraw(hwnd(), updateDepth_ == 0);
   if (updateDepth_ > 0) {
-    re::setRedraw(hwnd(), false);
+    re::setEventMask(hwnd(), 0);
   } else {
+    if (!paintedOver) InvalidateRect(hwnd(), nullptr, TRUE);
     // A new document is a change of the whole text: the parent hears of it as of any other (the
     // counts start again); inside an update it hears of it at the end.
     tellChange();
   }
+  return previous;
 }
 
 // Shows a new control over the current one and paints it. The first paint of a very long line
@@ -136,6 +138,7 @@ RECT RichEditor::placement() const {
 void RichEditor::recreate() {
   UniqueWindow fresh = makeControl(placement(), false);
   configure(fresh.get(), nullptr);
+  forgetRebuild();
   swapIn(std::move(fresh));
 }
 
@@ -144,9 +147,12 @@ LRESULT CALLBACK RichEditor::watchProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, 
   if (msg == WM_NCDESTROY) {
     RemoveWindowSubclass(hwnd, watchProc, watchId);
     // Gone with its parent: nothing is left to destroy.
-    if (self->control_.get() == hwnd) self->control_.release();
+    for (UniqueWindow* owner : {&self->control_, &self->otherSide_})
+      if (owner->get() == hwnd) owner->release();
     return DefSubclassProc(hwnd, msg, w, l);
   }
+  // A control kept for an undo or a redo is not the document's view.
+  if (hwnd != self->hwnd()) return DefSubclassProc(hwnd, msg, w, l);
   // The control's own undo and redo keys take a bulk edit back whole, as the menu does.
   if (msg == WM_KEYDOWN && (w == 'Z' || w == 'Y') && GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_SHIFT) >= 0 &&
       GetKeyState(VK_MENU) >= 0) {
@@ -168,6 +174,7 @@ LRESULT CALLBACK RichEditor::watchProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, 
 }
 
 void RichEditor::clear() {
+  forgetRebuild();
   if (GetWindowTextLengthW(hwnd()) > 0) recreate();
   re::setModified(hwnd(), false);
   re::emptyUndo(hwnd());
@@ -213,7 +220,68 @@ void RichEditor::loadInto(const std::function<StreamResult(HWND)>& read, bool rt
     defaultFormat_ = start;
     haveDefaultFormat_ = true;
   }
+  forgetRebuild();
   swapIn(std::move(fresh));
+}
+
+}  // namespace kakipo::win32
+
+namespace kakipo::win32 {
+
+// The document in a fresh control with every unit in one look, which is what it had: nothing of
+// it is lost. The old control stays, hidden, for the undo; deleting its text in place would cost
+// minutes where the fresh one costs what a paste of the same text does.
+void RichEditor::rebuild(const std::wstring& units, const CHARFORMAT2W& look, const PARAFORMAT2& paragraphs) {
+  const POINT scrolled = re::scrollPos(hwnd());
+  UniqueWindow fresh = makeControl(placement(), false);
+  const HWND h = fresh.get();
+  configure(h, nullptr);
+  if (streamInto(h, units.data(), units.size() * sizeof(wchar_t), SF_TEXT | SF_UNICODE) != StreamResult::Read)
+    throw Error(texts::editorReadFailed);
+  re::select(h, 0, -1);
+  re::setCharFormat(h, SCF_SELECTION, look);
+  re::setParaFormat(h, paragraphs);
+  re::select(h, 0, 0);
+  // Giving it its look is no step of the user's to undo.
+  re::emptyUndo(h);
+  re::setScrollPos(h, scrolled);
+  forgetRebuild();
+  otherSide_ = std::move(fresh);
+  swapSides();
+}
+
+bool RichEditor::crossesRebuild(bool undoing) const {
+  if (!otherSide_ || otherIsBefore_ != undoing) return false;
+  // The rebuilt control's own steps since come back first; a redo crosses before the old
+  // control's own redo steps, which are older than the rebuild.
+  if (undoing && re::canUndo(hwnd())) return false;
+  return *wideText() == *textAtSwap_;
+}
+
+void RichEditor::swapSides() {
+  std::vector<int> undone = std::move(undoSteps_);
+  std::vector<int> redone = std::move(redoSteps_);
+  // Saved since or not, the text shown next is not the one on disk; the view is the one set now.
+  const HWND other = otherSide_.get();
+  re::setModified(other, true);
+  re::setZoom(other, zoom_);
+  re::setWrap(other, wordWrap_);
+  applyBackground(other);
+  applyScrollBars(other);
+  // swapIn adopts the other control, which forgets the steps: each side's record goes with it.
+  otherSide_ = swapIn(std::move(otherSide_));
+  undoSteps_ = std::exchange(otherUndoSteps_, std::move(undone));
+  redoSteps_ = std::exchange(otherRedoSteps_, std::move(redone));
+  lengthAtSteps_ = re::lengthInUnits(hwnd());
+  otherIsBefore_ = !otherIsBefore_;
+  textAtSwap_ = wideText();
+}
+
+void RichEditor::forgetRebuild() {
+  otherSide_.reset();
+  otherUndoSteps_.clear();
+  otherRedoSteps_.clear();
+  textAtSwap_.reset();
 }
 
 }  // namespace kakipo::win32

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "documents_fixture.h"
+#include "support/sjis.h"
 
 namespace kakipo::test {
 namespace {
@@ -402,6 +403,33 @@ TEST_F(DocumentsTest, LossyOverwriteSaveAsksAndCancelWritesNothingYesWritesQuest
   commands.tbtnUwagakiClick();
   EXPECT_EQ(files.files["C:\\a.txt"], "\u9DD7a");
   EXPECT_EQ(document.encoding, TextEncoding::Utf8);
+}
+
+// Look-alikes alone: replaced in the document as one undo step and saved as Shift_JIS; No goes on
+// to the report as it was. With a character that has none, the report comes at once and names it.
+TEST_F(DocumentsTest, LookAlikesArePutInBeforeAShiftJisSaveWhenTheyAreAllThatIsLost) {
+  put("C:\\a.txt", "a");
+  commands.fileYomikomi("C:\\a.txt");
+  typeText("３月〜４月");
+  ui.answers = {mb::idYes, mb::idOk};
+  commands.tbtnUwagakiClick();
+  ASSERT_EQ(ui.shown.size(), 2u);
+  EXPECT_EQ(ui.shown[0].text,
+            "C:\\a.txt\r\n\r\nには Shift_JIS で保存できない文字がありますが、次のように Shift_JIS の似た文字に"
+            "置き換えると保存できます\r\n\r\n〜（U+301C）→ ～（U+FF5E） 1 文字\r\n\r\n置き換えて保存しますか？\r\n"
+            "「いいえ」を選ぶと、置き換えずに保存する方法を選べます");
+  EXPECT_EQ(ui.shown[0].flags, mb::yesNoCancel | mb::iconWarning | mb::defButton1);
+  EXPECT_EQ(files.files["C:\\a.txt"], sjis("３月～４月a"));
+  memo1.undo();
+  EXPECT_EQ(memo1.text(), "３月〜４月a");
+  ui.answers = {mb::idNo, mb::idYes, mb::idOk};
+  commands.tbtnUwagakiClick();
+  EXPECT_EQ(files.files["C:\\a.txt"], sjis("３月?４月a"));
+  EXPECT_EQ(ui.shown[3].text.find("このうち"), std::string::npos);  // the report, as it was
+  typeText("\u9DD7");
+  ui.answers = {mb::idCancel};
+  commands.tbtnUwagakiClick();
+  EXPECT_NE(ui.shown.back().text.find("このうち U+9DD7 には Shift_JIS の似た文字がないため"), std::string::npos);
 }
 
 TEST_F(DocumentsTest, LossySaveAsCancelledKeepsTheOldNameAndRichTargetsAskNothing) {

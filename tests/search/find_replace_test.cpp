@@ -148,6 +148,36 @@ TEST_F(FindReplaceTest, FindAgainRepeatsTheLastSearchOfEitherDialogWithoutOpenin
   EXPECT_EQ(dialogs.shown.size(), 2u);
 }
 
+// あいまい検索 ticked: both dialogs select and replace the matched text itself, whose length is not
+// the search text's, and F3 keeps the choice. Not ticked, the same text is not found.
+TEST_F(FindReplaceTest, FuzzySearchSelectsAndReplacesTheMatchedText) {
+  memo1.setText("会議は３月〜４月、3月〜4月");  // ３月〜４月 at 9 (15 bytes), 3月〜4月 at 27 (11)
+  dialogs.findWhat = "3月～4月";
+  commands.FindDialog1Find();
+  EXPECT_EQ(ui.shown.size(), 1u);
+  dialogs.findFuzzy = true;
+  memo1.select(0, 0);
+  commands.FindDialog1Find();
+  expectSelection(9, 15);
+  commands.findAgain(true);
+  expectSelection(27, 11);
+  dialogs.findOptions = fr::findNext;  // up
+  commands.FindDialog1Find();
+  expectSelection(9, 15);
+
+  replaceDialog("３月～４月", "X", fr::findNext);
+  dialogs.replaceFuzzy = true;
+  commands.tbtnTikanClick();
+  commands.ReplaceDialog1Find();
+  expectSelection(9, 15);
+  EXPECT_EQ(commands.searchAnchor(), 24);
+  ui.answers = {mb::idYes};
+  dialogs.replaceOptions = fr::replaceAll;
+  commands.ReplaceDialog1Replace();
+  EXPECT_EQ(memo1.text(), "会議はX、X");
+  EXPECT_EQ(commands.searchAnchor(), 14);
+}
+
 TEST_F(FindReplaceTest, FindAgainFailureSaysWhatTheFindDialogSays) {
   memo1.setText("abc");
   dialogs.findWhat = "abc";

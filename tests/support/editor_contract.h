@@ -253,12 +253,34 @@ TYPED_TEST_P(EditorContract, EditsTakeAnyText) {
   EXPECT_EQ(e.lineCount(), 4);
 }
 
+// So many places that the control is rebuilt: still one step each way, and a step made after it
+// is taken back first.
+TYPED_TEST_P(EditorContract, BulkEditOfManyPlacesIsOneStep) {
+  auto& e = this->ed();
+  const std::string before = std::string(600, 'a') + "\r\n\u8868";
+  e.loadText(before);
+  std::vector<TextEdit> edits;
+  for (int i = 0; i < 600; ++i) edits.push_back({i, 1, "\uFF41"});
+  e.replaceRanges(edits);
+  const std::string after = e.text();
+  EXPECT_EQ(after.substr(1800), "\r\n\u8868");
+  EXPECT_TRUE(e.modified());
+  e.setSelStart(0);
+  e.replaceSel("x", true);
+  for (auto step : {&Editor::undo, &Editor::undo}) (e.*step)();
+  EXPECT_EQ(e.text(), before);
+  e.redo();
+  EXPECT_EQ(e.text(), after);
+  e.undo();
+  EXPECT_EQ(e.text(), before);
+}
+
 REGISTER_TYPED_TEST_SUITE_P(EditorContract, TextIsUtf8WithCrLf, OffsetsCountUtf8BytesAndNeverSplitACharacter,
                             LineFromOffsetAtLineEnds, ReplaceAndInsertLines,
                             ReplacingAnEmptySelectionInsertsAtTheCaret, FindHonoursRangeWholeWordAndCase,
                             ModifiedFlagFollowsEditsAndIsCleared, TextAndRtfRoundTrip, ViewSettingsAreKept,
                             DefaultFormatTakesTheFont, AFailedOrCancelledLoadLeavesTheDocumentAsItWas,
                             EveryCharacterComesBackExactlyAndIsNeverSplit, FindFindsEveryCharacter,
-                            EditsTakeAnyText, UndoAndRedoGoStepByStep);
+                            EditsTakeAnyText, UndoAndRedoGoStepByStep, BulkEditOfManyPlacesIsOneStep);
 
 }  // namespace kakipo::test

@@ -18,6 +18,7 @@ class FakeSearchDialogs : public SearchDialogs {
   unsigned options(SearchDialog dialog) const override {
     return dialog == SearchDialog::Find ? findOptions : replaceOptions;
   }
+  bool fuzzy(SearchDialog dialog) const override { return dialog == SearchDialog::Find ? findFuzzy : replaceFuzzy; }
 
   std::vector<SearchDialog> shown;
   std::string findWhat;
@@ -25,6 +26,8 @@ class FakeSearchDialogs : public SearchDialogs {
   std::string replaceWith;
   unsigned findOptions = dialogInitialOptions;
   unsigned replaceOptions = dialogInitialOptions;
+  bool findFuzzy = false;
+  bool replaceFuzzy = false;
 };
 
 class FakeSearchWindow : public SearchWindow {

@@ -86,6 +86,43 @@ TEST_F(EditingThroughTheWindow, CtrlZTakesBackTheQuoteMarkersWholeAndRedoBringsT
   EXPECT_EQ(form.memo1().text(), ">one\r\n>two\r\n>three");
 }
 
+// The control keeps a conversion as one step of its own undo, and each character its format.
+TEST_F(EditingThroughTheWindow, ConversionFromTheMenuIsOneUndoStepAndKeepsFormats) {
+  auto& memo = form.memo1();
+  const auto boldAt = [&](int at) {
+    memo.setSelStart(at);
+    memo.setSelLength(1);
+    return memo.selectionFormat().style.bold;
+  };
+  memo.loadText("ﾃｽﾄABCｶﾞ!");
+  Font bold = memo.selectionFormat();
+  bold.style.bold = true;
+  boldAt(9);  // A
+  memo.setSelectionFormat(bold);
+  memo.selectAll();
+  menu(popZenkaku);
+  menu(popHiragana);
+  EXPECT_EQ(memo.text(), "てすとＡＢＣが！");
+  menu(popUndo);
+  EXPECT_EQ(memo.text(), "テストＡＢＣガ！");
+  EXPECT_TRUE(boldAt(9));
+  EXPECT_FALSE(boldAt(12));
+}
+
+// So many places that the document is rebuilt: the keyboard's undo still takes it back.
+TEST_F(EditingThroughTheWindow, CtrlZUndoesAConversionOfManyPlaces) {
+  const std::string many(600, 'a');
+  form.memo1().loadText(many);
+  form.memo1().selectAll();
+  menu(popZenkaku);
+  EXPECT_EQ(form.memo1().text().substr(0, 6), "ａａ");
+  holdKey(VK_CONTROL, true);
+  SendMessageW(form.memo1().hwnd(), WM_KEYDOWN, 'Z', 0);
+  holdKey(VK_CONTROL, false);
+  pump();
+  EXPECT_EQ(form.memo1().text(), many);
+}
+
 TEST_F(EditingThroughTheWindow, DoubleClickOnTheStatusBarStampsTheRegionalDate) {
   wchar_t date[128] = {};
   GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 128);

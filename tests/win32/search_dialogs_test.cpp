@@ -9,6 +9,7 @@
 
 #include "search/find_replace.h"
 #include "support/scripted_ui.h"
+#include "win32/control_ids.h"
 #include "win32/encoding.h"
 #include "win32/find_replace_dialogs.h"
 #include "win32/rich_editor.h"
@@ -218,6 +219,23 @@ TEST_F(SearchDialogsTest, FindAndReplaceTheCharactersTypedEvenWhereShiftJisHasNo
   ui.answers = {mb::idYes};
   press(replace, psh2);
   EXPECT_EQ(memo.text(), "a?b\U0001F600c\U00020BB7");
+}
+
+// The box the system's dialog lacks: it reaches the commands, which replace the text each match
+// really has, and the dialog opens with it as the user left it.
+TEST_F(SearchDialogsTest, FuzzyReplaceAllReplacesTheMatchedTextAndTheBoxStaysTicked) {
+  memo.loadText("会議は３月〜４月、3月〜4月");
+  HWND dlg = open(SearchDialog::Replace);
+  SetDlgItemTextW(dlg, edt1, L"3月～4月");
+  SetDlgItemTextW(dlg, edt2, L"X");
+  SendDlgItemMessageW(dlg, ids::fuzzySearch, BM_CLICK, 0, 0);
+  EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dlg, chx2)));  // match case means nothing to it
+  ui.answers = {mb::idYes};
+  press(dlg, psh2);
+  EXPECT_EQ(memo.text(), "会議はX、X");
+  press(dlg, IDCANCEL);
+  dlg = open(SearchDialog::Replace);
+  EXPECT_EQ(IsDlgButtonChecked(dlg, ids::fuzzySearch), BST_CHECKED);
 }
 
 TEST(SearchOptionWord, TranslatesTheDialogFlags) {

@@ -103,6 +103,20 @@ inline void setBackground(HWND h, bool system, COLORREF colour) {
 // Word wrap at the window's edge, or none.
 inline void setWrap(HWND h, bool on) { send(h, EM_SETTARGETDEVICE, 0, on ? 0 : 1); }
 
+inline PARAFORMAT2 paraFormat(HWND h) {
+  PARAFORMAT2 pf{};
+  pf.cbSize = sizeof pf;
+  send(h, EM_GETPARAFORMAT, 0, ptr(&pf));
+  return pf;
+}
+inline void setParaFormat(HWND h, const PARAFORMAT2& pf) { send(h, EM_SETPARAFORMAT, 0, ptr(&pf)); }
+inline POINT scrollPos(HWND h) {
+  POINT p{};
+  send(h, EM_GETSCROLLPOS, 0, ptr(&p));
+  return p;
+}
+inline void setScrollPos(HWND h, POINT p) { send(h, EM_SETSCROLLPOS, 0, ptr(&p)); }
+
 inline void setLimit(HWND h, int units) { send(h, EM_EXLIMITTEXT, 0, units); }
 inline void setTextMode(HWND h, UINT mode) { send(h, EM_SETTEXTMODE, mode); }
 inline DWORD setEventMask(HWND h, DWORD mask) { return static_cast<DWORD>(send(h, EM_SETEVENTMASK, 0, mask)); }
@@ -125,6 +139,8 @@ inline void setZoom(HWND h, int percent) {
   else
     send(h, EM_SETZOOM, percent, 100);
 }
+// One UTF-16 unit typed at the selection, as the keyboard types it.
+inline void type(HWND h, wchar_t unit) { send(h, WM_CHAR, unit); }
 inline void clearSelection(HWND h) { send(h, WM_CLEAR); }
 inline void cut(HWND h) { send(h, WM_CUT); }
 inline void copy(HWND h) { send(h, WM_COPY); }
