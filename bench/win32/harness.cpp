@@ -686,6 +686,9 @@ int cancelOpen(const std::wstring& file, const std::wstring& work, double delay)
   if (end < press.pressedAt) fail("the open ended before the press");
   report("cancel_to_end", end - press.pressedAt);
   report("opened", form.controlLength() > 0 ? 1 : 0);
+  finish();
+}
+
 // ---- The counts. First the whole document counted after a pause, its ticks timed one by one (the
 // longest is the longest a key can wait for a count); then typing with the count window open and
 // closed, in one process as for recovery: 2,000 characters in blocks of 100, the window open for
