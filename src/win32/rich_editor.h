@@ -200,6 +200,8 @@ class RichEditor : public Editor {
   // anything else in between would be lost. A load or a new document lets it go.
   UniqueWindow otherSide_;
   bool otherIsBefore_ = false;
+  int otherZoom_ = 100;  // its view as it was last set
+  bool otherWordWrap_ = false;
   std::vector<int> otherUndoSteps_;
   std::vector<int> otherRedoSteps_;
   std::shared_ptr<const std::wstring> textAtSwap_;

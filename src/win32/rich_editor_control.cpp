@@ -247,6 +247,8 @@ void RichEditor::rebuild(const std::wstring& units, const CHARFORMAT2W& look, co
   re::setScrollPos(h, scrolled);
   forgetRebuild();
   otherSide_ = std::move(fresh);
+  otherZoom_ = zoom_;
+  otherWordWrap_ = wordWrap_;
   swapSides();
 }
 
@@ -262,10 +264,13 @@ void RichEditor::swapSides() {
   std::vector<int> undone = std::move(undoSteps_);
   std::vector<int> redone = std::move(redoSteps_);
   // Saved since or not, the text shown next is not the one on disk; the view is the one set now.
+  // A zoom or a wrap lays the whole text out again, so only a change of them is passed on.
   const HWND other = otherSide_.get();
   re::setModified(other, true);
-  re::setZoom(other, zoom_);
-  re::setWrap(other, wordWrap_);
+  if (otherZoom_ != zoom_) re::setZoom(other, zoom_);
+  if (otherWordWrap_ != wordWrap_) re::setWrap(other, wordWrap_);
+  otherZoom_ = zoom_;
+  otherWordWrap_ = wordWrap_;
   applyBackground(other);
   applyScrollBars(other);
   // swapIn adopts the other control, which forgets the steps: each side's record goes with it.
