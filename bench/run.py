@@ -121,23 +121,35 @@ def print_table(rows):
         print("| " + " | ".join(r) + " |")
 
 
-def encodings_only(work, add, ratios, measured, baseline):
-    """The UTF-8 rows alone: the same 10 MB text opened and searched as CP932 and as UTF-8."""
+def only_these(cases, rows_of, notes, add, ratios, measured, baseline):
+    """A set of cases alone (BENCH_ONLY): cases(add, extra) REPEAT times, then the table of the rows
+    that rows_of(row, extra) adds, then what notes(extra) prints under it."""
+    extra = {}
     for i in range(REPEAT):
         print(f"bench: run {i + 1} of {REPEAT}", file=sys.stderr)
-        ours = harness("ours-find", data("big.txt"), work)
-        utf8 = harness("ours-find", data("big-utf8.txt"), work)
-        add("open_utf8", utf8["open"], ours["open"])
-        add("find_utf8", utf8["find"], ours["find"])
+        cases(add, extra)
     remove_work_copies()
     rows = []
-    row = table_rows(rows, ratios, measured, baseline)
-    row("Open 10 MB as UTF-8 (against CP932)", "open_utf8", 1.3)
-    row("Find in 10 MB as UTF-8 (against CP932)", "find_utf8", 1.5)
+    rows_of(rows, table_rows(rows, ratios, measured, baseline), extra)
     print()
     print(f"Ratios are medians of {REPEAT} runs; measured and baseline columns are medians too.")
     print_table(rows)
+    print()
+    notes(extra)
     return 0
+
+
+def encoding_cases(work, add):
+    """The UTF-8 rows' cases: the same 10 MB text opened and searched as CP932 and as UTF-8."""
+    ours = harness("ours-find", data("big.txt"), work)
+    utf8 = harness("ours-find", data("big-utf8.txt"), work)
+    add("open_utf8", utf8["open"], ours["open"])
+    add("find_utf8", utf8["find"], ours["find"])
+
+
+def encoding_rows(row):
+    row("Open 10 MB as UTF-8 (against CP932)", "open_utf8", 1.3)
+    row("Find in 10 MB as UTF-8 (against CP932)", "find_utf8", 1.5)
 
 
 def long_line_cases(work, add, extra, big_open=None):
@@ -177,23 +189,6 @@ def long_line_notes(extra):
           f"the document {'opened all the same' if max(extra['cancel_long_opened']) else 'stayed as it was'}.")
 
 
-def long_line_only(work, add, ratios, measured, baseline):
-    """The long-line and cancel rows alone."""
-    extra = {}
-    for i in range(REPEAT):
-        print(f"bench: run {i + 1} of {REPEAT}", file=sys.stderr)
-        long_line_cases(work, add, extra)
-    remove_work_copies()
-    rows = []
-    long_line_rows(rows, table_rows(rows, ratios, measured, baseline), extra)
-    print()
-    print(f"Ratios are medians of {REPEAT} runs; measured and baseline columns are medians too.")
-    print_table(rows)
-    print()
-    long_line_notes(extra)
-    return 0
-
-
 def count_case(work, add, extra):
     """The counts of big.txt: typing with the count window open against closed, and the ticks that
     count the whole document after a pause."""
@@ -204,6 +199,10 @@ def count_case(work, add, extra):
         extra.setdefault(key, []).append(counts[key])
 
 
+def count_rows(row):
+    row("Typing into 10 MB, count window open vs closed", "count_typing", 1.1)
+
+
 def count_lines(extra):
     """What counting the 10 MB document costs, printed under the table."""
     return (f"Counting the whole 10 MB document after a pause: {median(extra['count_ticks']):.0f} ticks of "
@@ -211,22 +210,6 @@ def count_lines(extra):
             f"{median(extra['count_tick_longest']) * 1000:.1f} ms), {median(extra['count_work']):.2f} s of work "
             f"in all; the whole text read at once instead would hold the thread "
             f"{median(extra['count_read_whole']):.2f} s, and counting it {median(extra['count_whole']):.2f} s more.")
-
-
-def counts_only(work, add, ratios, measured, baseline):
-    extra = {}
-    for i in range(REPEAT):
-        print(f"bench: run {i + 1} of {REPEAT}", file=sys.stderr)
-        count_case(work, add, extra)
-    remove_work_copies()
-    rows = []
-    table_rows(rows, ratios, measured, baseline)("Typing into 10 MB, count window open vs closed", "count_typing", 1.1)
-    print()
-    print(f"Ratios are medians of {REPEAT} runs; measured and baseline columns are medians too.")
-    print_table(rows)
-    print()
-    print(count_lines(extra))
-    return 0
 
 
 def main():
@@ -243,12 +226,17 @@ def main():
         baseline.setdefault(case, []).append(base)
         ratios.setdefault(case, []).append(ours / base)
 
+    tables = (add, ratios, measured, baseline)
     if ONLY == "encodings":
-        return encodings_only(work, add, ratios, measured, baseline)
+        return only_these(lambda add, extra: encoding_cases(work, add),
+                          lambda rows, row, extra: encoding_rows(row), lambda extra: None, *tables)
     elif ONLY == "longline":
-        return long_line_only(work, add, ratios, measured, baseline)
+        return only_these(lambda add, extra: long_line_cases(work, add, extra), long_line_rows, long_line_notes,
+                          *tables)
     elif ONLY == "counts":
-        return counts_only(work, add, ratios, measured, baseline)
+        return only_these(lambda add, extra: count_case(work, add, extra),
+                          lambda rows, row, extra: count_rows(row),
+                          lambda extra: print(count_lines(extra)), *tables)
     elif ONLY:
         raise SystemExit(f"bench: BENCH_ONLY={ONLY} is no set of cases (encodings, longline and counts are)")
 
@@ -317,8 +305,7 @@ def main():
     row("Save 10 MB .kpo", "save_kpo", 1.3)
     row("Find, match at the end of 10 MB", "find", 1.5)
     row("Fuzzy Find, match at the end of 10 MB (against exact)", "find_fuzzy", 3)
-    row("Open 10 MB as UTF-8 (against CP932)", "open_utf8", 1.3)
-    row("Find in 10 MB as UTF-8 (against CP932)", "find_utf8", 1.5)
+    encoding_rows(row)
     row("Replace All, 100,000 occurrences", "replace", 12)
     row("Large paste of 10 MB", "paste", 1.5)
     row("Converting a 1 MB selection to full width (against pasting it)", "convert", 2)
@@ -327,7 +314,7 @@ def main():
     row("Caret tick, just after the caret moved", "tick_moved", 2)
     row("Typing", "typing", 2)
     row("Typing into a modified 10 MB document, recovery on vs off", "recovery", 1.1)
-    row("Typing into 10 MB, count window open vs closed", "count_typing", 1.1)
+    count_rows(row)
     row("Memory", "memory", 1.5, "MB")
     long_line_rows(rows, row, extra)
     case_rows = ["MatchCaseDown", "MatchCaseUp", "WholeWordMatchCaseDown"]
